@@ -1,0 +1,21 @@
+#include "app/boutons.h"
+
+#include "data/competition.h"
+
+namespace palmora {
+
+VisibiliteBoutons visibiliteBoutons(const EtatCompet& etat, bool fichiersPresents) {
+    VisibiliteBoutons v;
+    v.Ouvrir = fichiersPresents;
+    if (!etat.ouvert()) return v;
+    // A file longer than its placeholder record holds teams.
+    const bool equipes = etat.fichier.longueur() > kTailleEnreg;
+    v.inscrire = !etat.Protege;
+    v.Note = equipes && !etat.Protege;
+    v.protege = equipes && !etat.Protege;
+    v.Voir = equipes;
+    v.Imprimer = equipes;
+    return v;
+}
+
+} // namespace palmora

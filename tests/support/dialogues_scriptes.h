@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/dialogues.h"
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace palmora::test {
+
+// Thrown where the program would end, so that a test can see it happen.
+struct ProgrammeArrete : std::runtime_error {
+    ProgrammeArrete() : std::runtime_error("programme arrêté") {}
+};
+
+// Records every message and answers from a script; a message without a scripted answer
+// gets its default button, an input box without one is cancelled ("").
+class DialoguesScriptes : public Dialogues {
+public:
+    std::vector<Message> messages;
+    std::deque<Reponse> reponses;
+    std::deque<std::string> saisies;
+    std::vector<std::string> invites;
+    int bips = 0;
+
+    Reponse message(const Message& m) override;
+    std::string saisie(const std::string& invite, const std::string& titre,
+                       const std::string& defaut) override;
+    void bip() override { ++bips; }
+    [[noreturn]] void arreterProgramme() override { throw ProgrammeArrete(); }
+};
+
+} // namespace palmora::test
