@@ -13,9 +13,13 @@
 
 namespace palmora {
 
-char EtatCompet::niveau() const { return caractereNom(FichierCompet, 3); }
+char EtatCompet::niveau() const {
+    return caractereNom(FichierCompet, 3);
+}
 
-std::int64_t EtatCompet::nbEquipes() const { return EffectEquip > 0 ? NbEnreg / EffectEquip : 0; }
+std::int64_t EtatCompet::nbEquipes() const {
+    return EffectEquip > 0 ? NbEnreg / EffectEquip : 0;
+}
 
 void signalerModificationInterdite(Dialogues& dialogues) {
     dialogues.message({"Modification interdite.", "Compétition terminée", Icone::Critique});
@@ -73,9 +77,9 @@ void exigerEcriture(EtatCompet& etat, Dialogues& dialogues) {
 std::string cleEquipe(std::string_view texte, std::size_t largeur) {
     const auto debut = texte.find_first_not_of(' ');
     const auto fin = texte.find_last_not_of(' ');
-    std::string cle = versCp1252(debut == std::string_view::npos
-                                     ? std::string_view{}
-                                     : texte.substr(debut, fin - debut + 1));
+    std::string cle =
+        versCp1252(debut == std::string_view::npos ? std::string_view{}
+                                                   : texte.substr(debut, fin - debut + 1));
     cle.resize(largeur, ' ');
     return cle;
 }
@@ -109,7 +113,9 @@ bool OuvrirCompet(EtatCompet& etat, Dialogues& dialogues) {
     return true;
 }
 
-bool LireEnreg(EtatCompet& etat, std::int64_t n) { return etat.fichier.lire(n, etat.Enreg); }
+bool LireEnreg(EtatCompet& etat, std::int64_t n) {
+    return etat.fichier.lire(n, etat.Enreg);
+}
 
 Ecriture EcrireEnreg(EtatCompet& etat, std::int64_t n, Dialogues& dialogues) {
     const Ecriture resultat = etat.fichier.ecrire(n, etat.Enreg);
@@ -140,7 +146,9 @@ void TrierFichier(EtatCompet& etat, Dialogues& dialogues) {
     const auto cle = [&](std::ptrdiff_t i) { return cles.data() + ordre[i] * kTailleEnreg; };
     trierParIntervalles(
         static_cast<std::ptrdiff_t>(n),
-        [&](std::ptrdiff_t a, std::ptrdiff_t b) { return std::memcmp(cle(a), cle(b), kTailleEnreg) < 0; },
+        [&](std::ptrdiff_t a, std::ptrdiff_t b) {
+            return std::memcmp(cle(a), cle(b), kTailleEnreg) < 0;
+        },
         [&](std::ptrdiff_t a, std::ptrdiff_t b) { std::swap(ordre[a], ordre[b]); });
 
     std::string trie;
@@ -160,8 +168,7 @@ bool RetirerEquipe(EtatCompet& etat, std::string_view nomEquipe, std::string_vie
     std::string reste;
     for (std::size_t k = 0; k < n; ++k) {
         const std::string_view r(contenu.data() + k * kTailleEnreg, kTailleEnreg);
-        if (std::string(r.substr(0, 15)) + std::string(r.substr(230, 20)) != cle)
-            reste.append(r);
+        if (std::string(r.substr(0, 15)) + std::string(r.substr(230, 20)) != cle) reste.append(r);
     }
     if (!reste.empty()) {
         remplacerEtRouvrir(etat, FichierProvi, reste, dialogues);

@@ -83,11 +83,16 @@ char versOctet(char32_t c) {
         if (kPlageC1[k] == c) return static_cast<char>(0x80 + k);
     if (c >= 0x100 && c <= 0x17F) return kBasesLatinA[c - 0x100];
     switch (c) {
-    case 0x0218: return 'S';
-    case 0x0219: return 's';
-    case 0x021A: return 'T';
-    case 0x021B: return 't';
-    default: return '?';
+    case 0x0218:
+        return 'S';
+    case 0x0219:
+        return 's';
+    case 0x021A:
+        return 'T';
+    case 0x021B:
+        return 't';
+    default:
+        return '?';
     }
 }
 

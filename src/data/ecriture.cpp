@@ -9,8 +9,10 @@ Ecriture ecritureDepuisErreur(int numeroErreur) {
     case EACCES:
     case EPERM:
     case EROFS:
-    case EBADF: return Ecriture::Interdite;
-    default: return Ecriture::Echec;
+    case EBADF:
+        return Ecriture::Interdite;
+    default:
+        return Ecriture::Echec;
     }
 }
 

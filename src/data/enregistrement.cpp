@@ -16,7 +16,9 @@ void Enregistrement::poser(Champ c, std::string_view valeur, char remplissage) {
             k < static_cast<int>(valeur.size()) ? valeur[static_cast<std::size_t>(k)] : remplissage;
 }
 
-long long Enregistrement::nombre(Champ c) const { return lireNombre(lire(c)); }
+long long Enregistrement::nombre(Champ c) const {
+    return lireNombre(lire(c));
+}
 
 Enregistrement enregistrementProvisoire(std::string_view blocConfig) {
     Enregistrement e;
@@ -25,7 +27,9 @@ Enregistrement enregistrementProvisoire(std::string_view blocConfig) {
     return e;
 }
 
-bool slotVide(const Enregistrement& e) { return e[champs::Nom.position] == kCode160; }
+bool slotVide(const Enregistrement& e) {
+    return e[champs::Nom.position] == kCode160;
+}
 
 namespace {
 constexpr Agres kAgresMasculins[] = {

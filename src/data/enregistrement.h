@@ -36,12 +36,22 @@ inline constexpr Champ TotalEquipe{275, 5};
 inline constexpr Champ MarqueProtection{300, 1};
 
 // Slots s and judges j count from 1.
-constexpr Champ Notes(int s, int j) { return {59 + 18 * (s - 1) + 3 * (j - 1), 3}; }
-constexpr Champ NoteAgres(int s) { return {167 + 3 * (s - 1), 3}; }
-constexpr Champ Deduc(int s) { return {201 + 5 * (s - 1), 4}; }
-constexpr Champ NoteEquipe(int s) { return {251 + 4 * (s - 1), 4}; }
+constexpr Champ Notes(int s, int j) {
+    return {59 + 18 * (s - 1) + 3 * (j - 1), 3};
+}
+constexpr Champ NoteAgres(int s) {
+    return {167 + 3 * (s - 1), 3};
+}
+constexpr Champ Deduc(int s) {
+    return {201 + 5 * (s - 1), 4};
+}
+constexpr Champ NoteEquipe(int s) {
+    return {251 + 4 * (s - 1), 4};
+}
 // Judges digit of slot s (Anneaux 52 … Sol 57); the beam has its own digit at 58.
-constexpr Champ JugesSlot(int s) { return {51 + s, 1}; }
+constexpr Champ JugesSlot(int s) {
+    return {51 + s, 1};
+}
 } // namespace champs
 
 // One 300-byte record of a competition file, bytes as stored (Windows-1252).
@@ -79,8 +89,8 @@ bool slotVide(const Enregistrement& e);
 // An apparatus as the program offers it: its slot, menu label and where its judges digit is.
 struct Agres {
     int slot;
-    std::string_view libelle;     // menu label: key and caption of the "Note" menu
-    std::string_view phrase;      // used in the score-entry texts ("au sol")
+    std::string_view libelle; // menu label: key and caption of the "Note" menu
+    std::string_view phrase;  // used in the score-entry texts ("au sol")
     Champ juges;
 };
 

@@ -22,8 +22,8 @@ bool FichierEnreg::ouvrir(const std::filesystem::path& chemin) {
         return false;
     }
     // A writable file in a folder that refuses writing cannot be rewritten whole.
-    if (!lectureSeule_ && ::access(chemin.parent_path().empty() ? "." : chemin.parent_path().c_str(),
-                                   W_OK) != 0)
+    if (!lectureSeule_ &&
+        ::access(chemin.parent_path().empty() ? "." : chemin.parent_path().c_str(), W_OK) != 0)
         lectureSeule_ = true;
     return true;
 }
@@ -61,8 +61,8 @@ std::string FichierEnreg::contenu() const {
     std::string tout(longueur(), '\0');
     std::size_t lus = 0;
     while (fd_ >= 0 && lus < tout.size()) {
-        const ssize_t n = ::pread(fd_, tout.data() + lus, tout.size() - lus,
-                                  static_cast<off_t>(lus));
+        const ssize_t n =
+            ::pread(fd_, tout.data() + lus, tout.size() - lus, static_cast<off_t>(lus));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         lus += static_cast<std::size_t>(n);

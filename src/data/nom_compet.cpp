@@ -24,24 +24,37 @@ namespace {
 
 std::string_view libelleNiveau(char niveau) {
     switch (niveau) {
-    case 'C': return "Circuit préparatoire";
-    case 'H': return "Honneur";
-    case 'P': return "Promotion";
-    case 'S': return "Espoirs";
-    case 'U': return "Critérium";
-    case 'X': return "Excellence";
-    default: return "";
+    case 'C':
+        return "Circuit préparatoire";
+    case 'H':
+        return "Honneur";
+    case 'P':
+        return "Promotion";
+    case 'S':
+        return "Espoirs";
+    case 'U':
+        return "Critérium";
+    case 'X':
+        return "Excellence";
+    default:
+        return "";
     }
 }
 
 std::string_view libelleCategorie(char categorie) {
     switch (categorie) {
-    case 'M': return " .  9-14 ans";
-    case 'P': return " . 9-10 ans";
-    case 'B': return " . 9-12 ans";
-    case 'J': return " . 11-14 ans";
-    case 'N': return " . 7-8 ans";
-    default: return "";
+    case 'M':
+        return " .  9-14 ans";
+    case 'P':
+        return " . 9-10 ans";
+    case 'B':
+        return " . 9-12 ans";
+    case 'J':
+        return " . 11-14 ans";
+    case 'N':
+        return " . 7-8 ans";
+    default:
+        return "";
     }
 }
 

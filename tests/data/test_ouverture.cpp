@@ -1,0 +1,105 @@
+#include "data/competition.h"
+
+#include "support/dialogues_scriptes.h"
+#include "support/dossier_temporaire.h"
+#include "support/fabrique.h"
+
+#include <gtest/gtest.h>
+
+using namespace palmora;
+using namespace palmora::test;
+
+namespace {
+
+struct Ouverture : ::testing::Test {
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    EtatCompet etat;
+
+    bool ouvrir(const std::string& nom, const std::string& contenu) {
+        ecrireFichier(dossier / nom, contenu);
+        etat.DossierTravail = dossier.chemin();
+        etat.FichierCompet = nom;
+        return OuvrirCompet(etat, dialogues);
+    }
+};
+
+} // namespace
+
+TEST_F(Ouverture, PlaceholderFileOpensWithItsSettingsAndNoTeam) {
+    ASSERT_TRUE(ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")})));
+    EXPECT_EQ(etat.EffectEquip, 6);
+    EXPECT_EQ(etat.CalcEquip, 5);
+    EXPECT_EQ(etat.JugesAnneaux, 4);
+    EXPECT_EQ(etat.JugesArcons, 4);
+    EXPECT_EQ(etat.JugesFixe, 0);
+    EXPECT_EQ(etat.JugesBarres, 2);
+    EXPECT_EQ(etat.JugesSaut, 3);
+    EXPECT_EQ(etat.JugesSol, 4);
+    EXPECT_EQ(etat.JugesPoutre, 0);
+    EXPECT_EQ(etat.BlocConfig, "S654402340");
+    EXPECT_EQ(etat.NbEnreg, 1);
+    EXPECT_EQ(etat.nbEquipes(), 0);
+    EXPECT_EQ(etat.CodeSexe, 'F');
+    EXPECT_EQ(etat.CodeAgres, 'F');
+    EXPECT_EQ(etat.CodeAppart, 'S');
+    EXPECT_EQ(etat.DescriptionCompet, "Féminines Niveau 1 . 7-8 ans . Simple appartenance");
+    EXPECT_FALSE(etat.Protege);
+    EXPECT_TRUE(dialogues.messages.empty());
+}
+
+TEST_F(Ouverture, MiniEnchainementsOfMenUseTheWomensApparatus) {
+    ASSERT_TRUE(ouvrir("M_E_NS00.PLM", fichier({enregistrementProvisoire("S644000444")})));
+    EXPECT_EQ(etat.CodeSexe, 'F');
+    EXPECT_EQ(etat.CodeAgres, 'F');
+    ASSERT_TRUE(ouvrir("M_1_PS00.PLM", fichier({enregistrementProvisoire("0644444440")})));
+    EXPECT_EQ(etat.CodeSexe, 'M');
+    EXPECT_EQ(etat.CodeAgres, 'M');
+}
+
+TEST_F(Ouverture, OneMarkedRecordAnywhereMakesTheFileProtected) {
+    for (int marque : {0, 1, 2}) {
+        Enregistrement e[3] = {gymnaste("A", "01 X", "UN"), gymnaste("A", "01 X", "DEUX"),
+                               gymnaste("A", "01 X", "TROIS")};
+        e[marque][300] = kCode160;
+        dialogues.messages.clear();
+        ASSERT_TRUE(ouvrir("F_2_PS00.PLM", fichier({e[0], e[1], e[2]})));
+        EXPECT_TRUE(etat.Protege) << marque;
+        ASSERT_EQ(dialogues.messages.size(), 1u);
+        const Message& m = dialogues.messages[0];
+        EXPECT_EQ(
+            m.texte,
+            "     Fichier protégé.\n\nUtilisation possible mais\n  modifications interdites.");
+        EXPECT_EQ(m.titre, "F_2_PS00.PLM");
+        EXPECT_EQ(m.icone, Icone::Exclamation);
+        EXPECT_EQ(m.boutons, Boutons::Ok);
+    }
+    ASSERT_TRUE(ouvrir("F_2_PS00.PLM", fichier({gymnaste("A", "01 X", "UN")})));
+    EXPECT_FALSE(etat.Protege);
+}
+
+TEST_F(Ouverture, EmptyNameOnlyClosesAndAMissingFileIsReported) {
+    ASSERT_TRUE(ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")})));
+    etat.FichierCompet.clear();
+    EXPECT_FALSE(OuvrirCompet(etat, dialogues));
+    EXPECT_FALSE(etat.fichier.ouvert());
+
+    etat.FichierCompet = "ABSENT.PLM";
+    EXPECT_FALSE(OuvrirCompet(etat, dialogues));
+    EXPECT_FALSE(etat.ouvert());
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
+}
+
+TEST_F(Ouverture, RecordsAreReadAndWrittenWholeAndWritingPastTheEndAppends) {
+    ASSERT_TRUE(ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")})));
+    etat.Enreg = gymnaste("ALPHA", "01 BOURG", "DUPONT");
+    ASSERT_EQ(EcrireEnreg(etat, 2, dialogues), Ecriture::Reussie);
+    ASSERT_TRUE(LireEnreg(etat, 1));
+    EXPECT_EQ(etat.Enreg, enregistrementProvisoire("S654402340"));
+    ASSERT_TRUE(LireEnreg(etat, 2));
+    EXPECT_EQ(etat.Enreg, gymnaste("ALPHA", "01 BOURG", "DUPONT"));
+    EXPECT_FALSE(LireEnreg(etat, 3));
+    EXPECT_EQ(etat.Enreg, Enregistrement());
+    EXPECT_EQ(lireFichier(dossier / "F_1_NS00.PLM").size(), 600u);
+}

@@ -1,0 +1,131 @@
+#include "data/competition.h"
+#include "data/remplacement.h"
+
+#include "support/dialogues_scriptes.h"
+#include "support/dossier_temporaire.h"
+#include "support/fabrique.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using namespace palmora;
+using namespace palmora::test;
+
+namespace {
+
+constexpr char kNom[] = "F_2_PS00.PLM";
+
+struct Reecritures : ::testing::Test {
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    EtatCompet etat;
+
+    void ouvrir(const std::string& contenu) {
+        ecrireFichier(dossier / kNom, contenu);
+        etat.DossierTravail = dossier.chemin();
+        etat.FichierCompet = kNom;
+        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+    }
+    std::string surDisque() const { return lireFichier(dossier / kNom); }
+    void TearDown() override { simulerPanne(std::nullopt); }
+};
+
+const Enregistrement kAlphaDurand = gymnaste("ALPHA", "01 BOURG", "DURAND");
+const Enregistrement kAlphaMartin = gymnaste("ALPHA", "01 BOURG", "MARTIN");
+const Enregistrement kAlphaEric = gymnaste("ALPHA", "01 BOURG", "ÉRIC");
+const Enregistrement kAlphaLibre = slotLibre("ALPHA", "01 BOURG");
+const Enregistrement kBeta1 = gymnaste("BETA", "38 VIENNE", "ABEL");
+const Enregistrement kBeta2 = gymnaste("BETA", "38 VIENNE", "ZOLA");
+const Enregistrement kBetaAutreVille = gymnaste("BETA", "26 VALENCE", "CHARLES");
+const Enregistrement kMinuscule = gymnaste("beta", "38 VIENNE", "BRUNO");
+
+} // namespace
+
+TEST_F(Reecritures, SortedRewriteOrdersByTeamTownThenGymnastInBinaryOrder) {
+    ouvrir(fichier({kMinuscule, kBeta2, kAlphaEric, kBeta1, kAlphaLibre, kAlphaMartin,
+                    kBetaAutreVille, kAlphaDurand}));
+    TrierFichier(etat, dialogues);
+    // Code 160 (empty slot) sorts after plain letters and before "É" (201); a lower-case team
+    // name comes after every upper-case one.
+    EXPECT_EQ(surDisque(), fichier({kAlphaDurand, kAlphaMartin, kAlphaLibre, kAlphaEric,
+                                    kBetaAutreVille, kBeta1, kBeta2, kMinuscule}));
+    EXPECT_TRUE(etat.fichier.ouvert());
+    EXPECT_EQ(etat.NbEnreg, 8);
+    EXPECT_FALSE(std::filesystem::exists(dossier / "TEMPO"));
+    ASSERT_TRUE(LireEnreg(etat, 1));
+    EXPECT_EQ(etat.Enreg, kAlphaDurand);
+}
+
+TEST_F(Reecritures, ACrashBeforeTheReplacementLeavesTheOriginalWhole) {
+    const std::string original = fichier({kBeta1, kAlphaDurand});
+    for (EtapeRemplacement etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
+                                    EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
+        ouvrir(original);
+        simulerPanne(PanneSimulee{etape, 0});
+        TrierFichier(etat, dialogues);
+        EXPECT_EQ(surDisque(), original);
+        simulerPanne(std::nullopt);
+        // The next start finds the same competition and a stale TEMPO does not matter.
+        ouvrir(surDisque());
+        TrierFichier(etat, dialogues);
+        EXPECT_EQ(surDisque(), fichier({kAlphaDurand, kBeta1}));
+    }
+    EXPECT_TRUE(dialogues.messages.empty());
+}
+
+TEST_F(Reecritures, AFailedStepAbandonsTheRewriteQuietlyUnlessWritingIsForbidden) {
+    const std::string original = fichier({kBeta1, kAlphaDurand});
+    for (EtapeRemplacement etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
+                                    EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
+        ouvrir(original);
+        simulerPanne(PanneSimulee{etape, ENOSPC});
+        TrierFichier(etat, dialogues);
+        EXPECT_EQ(surDisque(), original);
+        EXPECT_FALSE(std::filesystem::exists(dossier / "TEMPO"));
+        EXPECT_TRUE(etat.fichier.ouvert());
+        EXPECT_TRUE(dialogues.messages.empty());
+
+        simulerPanne(PanneSimulee{etape, EACCES});
+        EXPECT_THROW(TrierFichier(etat, dialogues), ProgrammeArrete);
+        EXPECT_EQ(surDisque(), original);
+        ASSERT_EQ(dialogues.messages.size(), 1u);
+        EXPECT_EQ(dialogues.messages[0].texte, "Modification interdite.");
+        EXPECT_EQ(dialogues.messages[0].titre, "Compétition terminée");
+        EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
+        dialogues.messages.clear();
+    }
+}
+
+TEST_F(Reecritures, RemovingATeamKeepsTheOthersInOrder) {
+    ouvrir(fichier({kAlphaDurand, kAlphaMartin, kBeta1, kBeta2, kBetaAutreVille}));
+    EXPECT_FALSE(RetirerEquipe(etat, "  BETA ", "38 VIENNE", dialogues));
+    EXPECT_EQ(surDisque(), fichier({kAlphaDurand, kAlphaMartin, kBetaAutreVille}));
+    EXPECT_EQ(etat.NbEnreg, 3);
+    EXPECT_TRUE(etat.ouvert());
+    EXPECT_FALSE(std::filesystem::exists(dossier / "Provi.PLM"));
+}
+
+TEST_F(Reecritures, RemovingTheOnlyTeamDeletesTheFile) {
+    ouvrir(fichier({kAlphaDurand, kAlphaLibre}));
+    EXPECT_TRUE(RetirerEquipe(etat, "ALPHA", "01 BOURG", dialogues));
+    EXPECT_FALSE(std::filesystem::exists(dossier / kNom));
+    EXPECT_FALSE(etat.ouvert());
+    EXPECT_FALSE(etat.Protege);
+    EXPECT_FALSE(etat.fichier.ouvert());
+}
+
+TEST_F(Reecritures, ProtectionMarksEveryRecordAndSurvivesReopening) {
+    ouvrir(fichier({kAlphaDurand, kAlphaMartin}));
+    MarquerProtection(etat, kCode160, dialogues);
+    EXPECT_TRUE(etat.Protege);
+    std::string attendu = fichier({kAlphaDurand, kAlphaMartin});
+    attendu[299] = kCode160;
+    attendu[599] = kCode160;
+    EXPECT_EQ(surDisque(), attendu);
+
+    ouvrir(surDisque());
+    EXPECT_TRUE(etat.Protege);
+    MarquerProtection(etat, kNul, dialogues);
+    EXPECT_FALSE(etat.Protege);
+    EXPECT_EQ(surDisque(), fichier({kAlphaDurand, kAlphaMartin}));
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Palmora needs to build, run and test; installs only what is missing.
+set -euo pipefail
+
+paquets=(
+  cmake g++ make ninja-build qt6-base-dev libgtest-dev qt6-translations-l10n
+  fonts-liberation2 xdg-utils
+  # for the tests that look at real output
+  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick poppler-utils faketime
+)
+
+manquants=()
+for p in "${paquets[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+done
+[ ${#manquants[@]} -eq 0 ] && exit 0
+
+sudo_si_besoin=()
+[ "$(id -u)" -ne 0 ] && sudo_si_besoin=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_si_besoin[@]}" apt-get update -qq
+"${sudo_si_besoin[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"
