@@ -1,0 +1,158 @@
+// What one "Valider" of score entry costs on a large competition: the recalculation of every
+// score followed by the team total, against reading and writing the same file once.
+//
+//   bench_calcul_notes [folder]   (default: the system's temporary folder)
+#include "data/competition.h"
+#include "data/nombres.h"
+#include "platform/dialogues.h"
+#include "scoring/calcul_notes.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using namespace palmora;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kEnregistrements = 2000;
+constexpr int kTours = 200;
+constexpr char kNom[] = "M_1_NS00.PLM";
+
+class DialoguesMuets final : public Dialogues {
+public:
+    Reponse message(const Message& m) override {
+        std::fprintf(stderr, "%s\n", m.texte.c_str());
+        return m.defaut;
+    }
+    std::string saisie(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+    void bip() override {}
+    [[noreturn]] void arreterProgramme() override { std::exit(1); }
+};
+
+// Teams of six, six judges on each men's apparatus, every mark and deduction entered.
+std::string competition() {
+    std::mt19937 alea(2026);
+    std::uniform_int_distribution<int> note(700, 999);
+    std::uniform_int_distribution<int> deduc(0, 60);
+    std::string contenu;
+    for (int k = 0; k < kEnregistrements; ++k) {
+        Enregistrement e;
+        e.poser(champs::NomEquip, "EQUIPE " + std::to_string(k / 6));
+        e.poser(champs::Nom, "GYMNASTE " + std::to_string(k));
+        e.poser(champs::BlocConfig, "0656666660");
+        for (int s = 1; s <= 6; ++s) {
+            for (int j = 1; j <= 6; ++j)
+                e.poser(champs::Notes(s, j), chiffres(note(alea), 3));
+            e.poser(champs::Deduc(s), " " + chiffres(deduc(alea), 3));
+        }
+        contenu += e.octets();
+    }
+    return contenu;
+}
+
+double microsecondes(const std::function<void()>& travail) {
+    const auto debut = std::chrono::steady_clock::now();
+    travail();
+    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - debut)
+        .count();
+}
+
+struct Mesure {
+    double mediane;
+    double pire;
+};
+
+Mesure mesurer(const std::function<void()>& avant, const std::function<void()>& travail) {
+    std::vector<double> temps;
+    for (int k = 0; k < kTours; ++k) {
+        avant();
+        temps.push_back(microsecondes(travail));
+    }
+    std::sort(temps.begin(), temps.end());
+    return {temps[temps.size() / 2], temps.back()};
+}
+
+// Reads the whole file and writes it back, once.
+void lireEtEcrire(const fs::path& chemin) {
+    const int fd = ::open(chemin.c_str(), O_RDWR);
+    std::string tout(static_cast<std::size_t>(kEnregistrements) * kTailleEnreg, '\0');
+    const bool ok = ::pread(fd, tout.data(), tout.size(), 0) == static_cast<ssize_t>(tout.size()) &&
+                    ::pwrite(fd, tout.data(), tout.size(), 0) == static_cast<ssize_t>(tout.size());
+    ::close(fd);
+    if (!ok) std::exit(1);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const fs::path dossier =
+        (argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path()) / "palmora-bench";
+    fs::create_directories(dossier);
+    const fs::path chemin = dossier / kNom;
+    {
+        std::FILE* f = std::fopen(chemin.c_str(), "wb");
+        const std::string contenu = competition();
+        std::fwrite(contenu.data(), 1, contenu.size(), f);
+        std::fclose(f);
+    }
+    DialoguesMuets dialogues;
+    EtatCompet etat;
+    etat.DossierTravail = dossier;
+    etat.FichierCompet = kNom;
+    if (!OuvrirCompet(etat, dialogues)) return 1;
+
+    const Mesure fichier = mesurer([] {}, [&] { lireEtEcrire(chemin); });
+
+    // A typical save: one gymnast's mark changed since the last calculation.
+    int tour = 0;
+    const auto changerUneNote = [&] {
+        LireEnreg(etat, 1);
+        etat.Enreg.poser(champs::Notes(6, 1), chiffres(800 + tour++ % 100, 3));
+        EcrireEnreg(etat, 1, dialogues);
+    };
+    const auto valider = [&] {
+        CalculNotes(etat);
+        TotalEquipeAgres(etat, 1, 6);
+    };
+    const Mesure courant = mesurer(changerUneNote, valider);
+
+    // The worst case: every score of the file changes (a judge count was just changed).
+    const auto effacerLesNotes = [&] {
+        std::string contenu = etat.fichier.contenu();
+        for (int k = 0; k < kEnregistrements; ++k)
+            for (int s = 1; s <= 6; ++s)
+                contenu.replace(static_cast<std::size_t>(k) * kTailleEnreg +
+                                    champs::NoteAgres(s).position - 1,
+                                3, "000");
+        const int fd = ::open(chemin.c_str(), O_WRONLY);
+        const bool ok =
+            ::pwrite(fd, contenu.data(), contenu.size(), 0) == static_cast<ssize_t>(contenu.size());
+        ::close(fd);
+        if (!ok) std::exit(1);
+    };
+    const Mesure pire = mesurer(effacerLesNotes, valider);
+
+    std::printf("%d records, 6 apparatus x 6 judges, %d runs each (median / worst, in ms)\n",
+                kEnregistrements, kTours);
+    std::printf("  read + write the file once        %8.3f / %8.3f\n", fichier.mediane / 1000,
+                fichier.pire / 1000);
+    std::printf("  Valider, one mark changed         %8.3f / %8.3f  (%.2f x the file)\n",
+                courant.mediane / 1000, courant.pire / 1000, courant.mediane / fichier.mediane);
+    std::printf("  Valider, every score rewritten    %8.3f / %8.3f  (%.2f x the file)\n",
+                pire.mediane / 1000, pire.pire / 1000, pire.mediane / fichier.mediane);
+    FermerCompet(etat);
+    fs::remove_all(dossier);
+    return 0;
+}
