@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/dates.h"
+#include "app/titre_fichier.h"
 #include "data/competition.h"
+#include "data/table_ages.h"
 
 #include <filesystem>
 
@@ -13,6 +15,8 @@ struct EtatAppli {
     EtatCompet compet;
     std::filesystem::path dossierProgramme;
     TextesDate dates;
+    TitreCompet titre;
+    BornesCategories BornesAges;
 };
 
 } // namespace palmora

@@ -20,9 +20,11 @@ std::vector<fs::path> sousDossiers(const fs::path& dossier) {
 }
 
 std::vector<fs::path> lieuxDeTravail(const fs::path& maison, std::string_view utilisateur) {
-    std::vector<fs::path> lieux{"/", maison};
-    for (const fs::path racine : {fs::path("/media"), fs::path("/run/media")}) {
-        const auto supports = sousDossiers(racine / utilisateur);
+    std::vector<fs::path> lieux{"/"};
+    if (!maison.empty() && maison != "/") lieux.push_back(maison);
+    if (utilisateur.empty()) return lieux;
+    for (const char* racine : {"/media", "/run/media"}) {
+        const auto supports = sousDossiers(fs::path(racine) / utilisateur);
         lieux.insert(lieux.end(), supports.begin(), supports.end());
     }
     return lieux;
@@ -34,7 +36,7 @@ std::size_t lieuDe(const std::vector<fs::path>& lieux, const fs::path& dossier) 
     for (std::size_t k = 0; k < lieux.size(); ++k) {
         const fs::path relatif = dossier.lexically_relative(lieux[k]);
         const std::size_t l = lieux[k].native().size();
-        if (!relatif.empty() && !relatif.native().starts_with("..") && l > longueur) {
+        if (!relatif.empty() && *relatif.begin() != ".." && l > longueur) {
             meilleur = k;
             longueur = l;
         }

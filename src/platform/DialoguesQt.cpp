@@ -1,0 +1,101 @@
+#include "platform/DialoguesQt.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <vector>
+
+namespace palmora {
+
+namespace {
+
+QMessageBox::Icon iconeQt(Icone icone) {
+    switch (icone) {
+    case Icone::Critique:
+        return QMessageBox::Critical;
+    case Icone::Exclamation:
+        return QMessageBox::Warning;
+    case Icone::Question:
+        return QMessageBox::Question;
+    case Icone::Information:
+        return QMessageBox::Information;
+    case Icone::Aucune:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct BoutonQt {
+    Reponse reponse;
+    QMessageBox::StandardButton standard;
+    const char* texte;
+};
+
+std::vector<BoutonQt> boutonsQt(Boutons boutons) {
+    const BoutonQt oui{Reponse::Oui, QMessageBox::Yes, "&Oui"};
+    const BoutonQt non{Reponse::Non, QMessageBox::No, "&Non"};
+    const BoutonQt annuler{Reponse::Annuler, QMessageBox::Cancel, "Annuler"};
+    switch (boutons) {
+    case Boutons::OuiNon:
+        return {oui, non};
+    case Boutons::OuiNonAnnuler:
+        return {oui, non, annuler};
+    case Boutons::ReessayerAnnuler:
+        return {{Reponse::Reessayer, QMessageBox::Retry, "&Réessayer"}, annuler};
+    case Boutons::Ok:
+        break;
+    }
+    return {{Reponse::Ok, QMessageBox::Ok, "OK"}};
+}
+
+} // namespace
+
+Reponse DialoguesQt::message(const Message& m) {
+    QMessageBox boite(iconeQt(m.icone), QString::fromStdString(m.titre),
+                      QString::fromStdString(m.texte), QMessageBox::NoButton,
+                      QApplication::activeWindow());
+    boite.setTextFormat(Qt::PlainText);
+    const std::vector<BoutonQt> boutons = boutonsQt(m.boutons);
+    for (const BoutonQt& b : boutons) {
+        QPushButton* bouton = boite.addButton(b.standard);
+        bouton->setText(QString::fromUtf8(b.texte));
+        if (b.reponse == m.defaut) boite.setDefaultButton(bouton);
+    }
+    boite.exec();
+    const QMessageBox::StandardButton choisi = boite.standardButton(boite.clickedButton());
+    for (const BoutonQt& b : boutons)
+        if (b.standard == choisi) return b.reponse;
+    // Closed without a button (Escape with no escape button): the box's last button.
+    return boutons.back().reponse;
+}
+
+std::string DialoguesQt::saisie(const std::string& invite, const std::string& titre,
+                                const std::string& defaut) {
+    QInputDialog boite(QApplication::activeWindow());
+    boite.setWindowTitle(QString::fromStdString(titre));
+    boite.setLabelText(QString::fromStdString(invite));
+    boite.setTextValue(QString::fromStdString(defaut));
+    boite.setOkButtonText(QStringLiteral("OK"));
+    boite.setCancelButtonText(QStringLiteral("Annuler"));
+    if (boite.exec() != QDialog::Accepted) return {};
+    return boite.textValue().toStdString();
+}
+
+void DialoguesQt::bip() {
+    QApplication::beep();
+}
+
+void DialoguesQt::arreterProgramme() {
+    // The program ends from deep inside a command, often under a modal dialog's own event
+    // loop, with no way back to main(). The windows are hidden rather than closed: closing the
+    // main window shows the About window, which must not appear after a fatal message. Every
+    // file has been written whole by then, so ending the process loses nothing.
+    for (QWidget* fenetre : QApplication::topLevelWidgets())
+        fenetre->hide();
+    std::exit(0);
+}
+
+} // namespace palmora
