@@ -1,0 +1,33 @@
+#include "scoring/ModiJuge.h"
+
+#include "data/competition.h"
+#include "scoring/modi_juge.h"
+
+#include <QApplication>
+
+namespace palmora {
+
+ModiJuge::ModiJuge(EtatCompet& etat, Dialogues& dialogues, QWidget* parent)
+    : Juges(panneauOuvert(etat), parent), etat_(etat), dialogues_(dialogues),
+      AncienNbJuges(panneau().comptes()) {
+    setObjectName("ModiJuge");
+}
+
+void ModiJuge::oui() {
+    const NbJuges& nouveaux = panneau().comptes();
+    if (ControlerRetraitJuges(etat_, AncienNbJuges, nouveaux, dialogues_)) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        modifie_ = EcrireJuges(etat_, nouveaux, dialogues_);
+        QApplication::restoreOverrideCursor();
+    }
+    done(modifie_ ? Accepted : Rejected);
+}
+
+bool lancerModiJuge(EtatCompet& etat, Dialogues& dialogues, QWidget* parent) {
+    if (!ModiJugePermis(etat, dialogues)) return false;
+    ModiJuge dialogue(etat, dialogues, parent);
+    dialogue.exec();
+    return dialogue.modifie();
+}
+
+} // namespace palmora

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "scoring/panneau_juges.h"
+
+namespace palmora {
+
+class Dialogues;
+struct EtatCompet;
+
+// The judge panel of the open competition (Ctrl+Alt+F2): refused on a protected competition
+// with "Fichier protégé". Returns whether the `ModiJuge` dialog may open.
+bool ModiJugePermis(const EtatCompet& etat, Dialogues& dialogues);
+
+// "&Oui" of `ModiJuge`, first step: removing a judge who has already given a mark (anything
+// but 0,00) is refused with "Modification impossible". Returns whether the change may go on.
+bool ControlerRetraitJuges(const EtatCompet& etat, const NbJuges& AncienNbJuges,
+                           const NbJuges& nouveaux, Dialogues& dialogues);
+
+// "&Oui" of `ModiJuge`, then: the counts become the open competition's and are written at
+// positions 52 to 58 of every record, the file being replaced whole. A file that cannot be
+// written ends the program; any other failure leaves file and counts as they were. Returns
+// whether the counts were changed.
+bool EcrireJuges(EtatCompet& etat, const NbJuges& nouveaux, Dialogues& dialogues);
+
+} // namespace palmora

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+
+namespace palmora {
+
+struct EtatCompet;
+
+// The judge panel's seven lines: Anneaux, Arçons, Fixe, Barres, Saut, Sol, Poutre. It is also
+// the order of the judges digits at positions 52 to 58 of every record.
+inline constexpr int kLignesJuges = 7;
+using NbJuges = std::array<int, kLignesJuges>;
+
+// JugesAnneaux … JugesPoutre of the open competition, in line order.
+NbJuges jugesDe(const EtatCompet& etat);
+// Sets JugesAnneaux … JugesPoutre and their digits in BlocConfig.
+void poserJuges(EtatCompet& etat, const NbJuges& juges);
+
+// What a judge dialog shows and changes: a count per line, 0 on an inactive line.
+class PanneauJuges {
+public:
+    // `femmes`: the women's set (lines 0 to 2 inactive), otherwise the men's (line 6 inactive).
+    // Inactive lines keep 0 whatever `comptes` holds.
+    PanneauJuges(bool femmes, const NbJuges& comptes);
+
+    bool femmes() const { return femmes_; }
+    bool actif(int ligne) const { return femmes_ ? ligne > 2 : ligne < 6; }
+    const NbJuges& comptes() const { return comptes_; }
+
+    // Function key `touche` (1 for F1 …): with Ctrl alone adds a judge to its line (up to 6),
+    // with Alt alone takes one off (down to 1); `autre`: another modifier is held too. Keys
+    // of inactive lines do nothing. Returns whether a count changed.
+    bool appuyer(int touche, bool ctrl, bool alt, bool autre);
+
+    // Set when the dialog is left with "A&nnuler": nothing is stored.
+    bool JugesAnnule = false;
+
+private:
+    bool femmes_;
+    NbJuges comptes_;
+};
+
+// The women's set applies to women and to every Mini-enchaînement ("E") competition.
+bool jeuFeminin(char codeSexe, char niveau);
+
+// `Juges`, for a competition being created: every active line starts at 1 judge.
+PanneauJuges panneauNouveau(char codeSexe, char niveau);
+
+// `ModiJuge`, for the open competition: its current counts.
+PanneauJuges panneauOuvert(const EtatCompet& etat);
+
+} // namespace palmora

@@ -1,0 +1,143 @@
+#include "data/competition.h"
+#include "scoring/ModiJuge.h"
+
+#include "scoring/pilote_juges.h"
+#include "support/dialogues_scriptes.h"
+#include "support/dossier_temporaire.h"
+#include "support/fabrique.h"
+
+#include <QLabel>
+
+using namespace palmora;
+using namespace palmora::test;
+
+namespace {
+
+QLabel* label(QWidget& fenetre, const QString& nom) {
+    return fenetre.findChild<QLabel*>(nom);
+}
+QString compte(QWidget& fenetre, int ligne) {
+    return label(fenetre, "J" + QString::number(ligne))->text();
+}
+
+} // namespace
+
+TEST(JugesFenetre, AWomensPanelShowsTheMensLinesInactive) {
+    Juges j(panneauNouveau('F', '1'));
+    j.show();
+    EXPECT_EQ(j.windowTitle(), "Nombre de juges");
+    EXPECT_EQ(label(j, "E1")->text(), "Arçons ......");
+    for (int ligne = 0; ligne < 3; ++ligne) {
+        const QString i = QString::number(ligne);
+        EXPECT_FALSE(label(j, "E" + i)->isEnabled());
+        EXPECT_FALSE(label(j, "J" + i)->isEnabled());
+        EXPECT_TRUE(label(j, "Et" + i)->isHidden());
+        EXPECT_EQ(compte(j, ligne), "0");
+    }
+    EXPECT_TRUE(label(j, "E6")->isEnabled());
+    EXPECT_EQ(label(j, "Et6")->text(), "(F8)");
+    EXPECT_FALSE(label(j, "Et6")->isHidden());
+    EXPECT_EQ(compte(j, 6), "1");
+}
+
+TEST(JugesFenetre, CtrlAndAltWithTheFunctionKeysChangeTheCounts) {
+    Juges j(panneauNouveau('M', '2'));
+    j.show();
+    fonction(j, Qt::Key_F7, +1);
+    fonction(j, Qt::Key_F7, +1);
+    EXPECT_EQ(compte(j, 5), "3");
+    fonction(j, Qt::Key_F1, -1);
+    EXPECT_EQ(compte(j, 0), "1") << "never below 1";
+    fonction(j, Qt::Key_F8, +1);
+    fonction(j, Qt::Key_F6, +1);
+    EXPECT_EQ(compte(j, 6), "0");
+    // Keys reach the dialog whichever button has the focus.
+    QTest::keyClick(j.findChild<QPushButton*>("Oui"), Qt::Key_F3, Qt::ControlModifier);
+    EXPECT_EQ(compte(j, 2), "2");
+    cliquer(j, "Oui");
+    EXPECT_EQ(j.result(), QDialog::Accepted);
+    EXPECT_FALSE(j.panneau().JugesAnnule);
+    EXPECT_EQ(j.panneau().comptes(), (NbJuges{1, 1, 2, 1, 1, 3, 0}));
+}
+
+TEST(JugesFenetre, AnnulerAndEscapeSetJugesAnnule) {
+    Juges parBouton(panneauNouveau('F', '1'));
+    parBouton.show();
+    cliquer(parBouton, "Annuler");
+    EXPECT_TRUE(parBouton.panneau().JugesAnnule);
+
+    Juges parEchap(panneauNouveau('F', '1'));
+    parEchap.show();
+    QTest::keyClick(&parEchap, Qt::Key_Escape);
+    EXPECT_TRUE(parEchap.panneau().JugesAnnule);
+    EXPECT_FALSE(parEchap.isVisible());
+}
+
+namespace {
+
+struct ModiJugeFenetre : ::testing::Test {
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    EtatCompet etat;
+    std::string original;
+
+    // A women's team whose third judge at Sol has given a mark (4 judges everywhere).
+    ModiJugeFenetre() {
+        Enregistrement note = gymnaste("ALPHA", "01 BOURG", "ABEL");
+        note.poser(champs::Notes(6, 3), "925");
+        original = fichier({note, slotLibre("ALPHA", "01 BOURG")});
+        ecrireFichier(dossier / "F_2_PS00.PLM", original);
+        etat.DossierTravail = dossier.chemin();
+        etat.FichierCompet = "F_2_PS00.PLM";
+        if (!OuvrirCompet(etat, dialogues)) throw std::runtime_error("ouverture");
+    }
+    std::string surDisque() const { return lireFichier(dossier / "F_2_PS00.PLM"); }
+};
+
+} // namespace
+
+TEST_F(ModiJugeFenetre, RemovingAJudgeWithMarksIsRefusedAndTheDialogCloses) {
+    piloterJuges([](Juges& d) {
+        EXPECT_EQ(d.objectName(), "ModiJuge");
+        EXPECT_EQ(compte(d, 5), "4");
+        EXPECT_EQ(compte(d, 0), "0");
+        fonction(d, Qt::Key_F7, -1);
+        fonction(d, Qt::Key_F7, -1);
+        cliquer(d, "Oui");
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_FALSE(lancerModiJuge(etat, dialogues, nullptr));
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].texte, "Le juge n° 3 au sol\na déjà mis des notes");
+    EXPECT_EQ(surDisque(), original);
+    EXPECT_EQ(etat.JugesSol, 4);
+}
+
+TEST_F(ModiJugeFenetre, OuiWritesTheNewCountsIntoEveryRecord) {
+    ModiJuge m(etat, dialogues);
+    m.show();
+    fonction(m, Qt::Key_F7, -1);
+    fonction(m, Qt::Key_F4, +1);
+    cliquer(m, "Oui");
+    EXPECT_TRUE(m.modifie());
+    EXPECT_FALSE(m.isVisible());
+    const std::string apres = surDisque();
+    ASSERT_EQ(apres.size(), 600u);
+    EXPECT_EQ(apres.substr(51, 7), "0005434");
+    EXPECT_EQ(apres.substr(351, 7), "0005434");
+    EXPECT_EQ(etat.JugesSol, 3);
+    EXPECT_TRUE(dialogues.messages.empty());
+}
+
+TEST_F(ModiJugeFenetre, AProtectedCompetitionNeverShowsTheDialog) {
+    MarquerProtection(etat, kCode160, dialogues);
+    // Should the dialog open anyway, it is closed so that the test ends.
+    QObject garde;
+    QTimer::singleShot(500, &garde, [] {
+        ADD_FAILURE() << "the dialog opened";
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+    });
+    EXPECT_FALSE(lancerModiJuge(etat, dialogues, nullptr));
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].titre, "Modification interdite");
+}

@@ -1,0 +1,149 @@
+#include "data/competition.h"
+#include "data/remplacement.h"
+#include "scoring/modi_juge.h"
+
+#include "support/dialogues_scriptes.h"
+#include "support/dossier_temporaire.h"
+#include "support/fabrique.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using namespace palmora;
+using namespace palmora::test;
+using namespace std::literals;
+
+namespace {
+
+constexpr char kNom[] = "F_2_PS00.PLM";
+constexpr int kPoutre = 3, kBarres = 4, kSol = 6;
+
+// A gymnast of team ALPHA (4 judges on each women's apparatus) with marks on one slot.
+Enregistrement noté(std::string_view nom, int slot, std::initializer_list<std::string_view> notes,
+                    std::string_view bloc = kBlocFeminin) {
+    Enregistrement e = gymnaste("ALPHA", "01 BOURG", nom, bloc);
+    int juge = 1;
+    for (std::string_view note : notes)
+        e.poser(champs::Notes(slot, juge++), note);
+    return e;
+}
+
+struct ModiJuge : ::testing::Test {
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    EtatCompet etat;
+
+    void ouvrir(const std::string& contenu) {
+        ecrireFichier(dossier / kNom, contenu);
+        etat.DossierTravail = dossier.chemin();
+        etat.FichierCompet = kNom;
+        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+    }
+    std::string surDisque() const { return lireFichier(dossier / kNom); }
+    // What "&Oui" does: the check, then the rewrite.
+    bool valider(const NbJuges& avant, const NbJuges& apres) {
+        return ControlerRetraitJuges(etat, avant, apres, dialogues) &&
+               EcrireJuges(etat, apres, dialogues);
+    }
+    void TearDown() override { simulerPanne(std::nullopt); }
+
+    void attendreRefus(const std::string& texte) {
+        ASSERT_EQ(dialogues.messages.size(), 1u);
+        EXPECT_EQ(dialogues.messages[0].texte, texte);
+        EXPECT_EQ(dialogues.messages[0].titre, "Modification impossible");
+        EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
+    }
+};
+
+const NbJuges kQuatre = {0, 0, 0, 4, 4, 4, 4};
+
+} // namespace
+
+TEST_F(ModiJuge, RemovingAJudgeWhoGaveAMarkNamesHimAndChangesNothing) {
+    const std::string original =
+        fichier({noté("ABEL", kSol, {"950", "900", "000"}), noté("BRUN", kSol, {"", "", "875"}),
+                 noté("CARO", kSol, {"800", "810", "820", "830"})});
+    ouvrir(original);
+    EXPECT_FALSE(valider(kQuatre, {0, 0, 0, 4, 4, 2, 4}));
+    attendreRefus("Le juge n° 3 au sol\na déjà mis des notes");
+    EXPECT_EQ(surDisque(), original);
+    EXPECT_EQ(etat.JugesSol, 4);
+    EXPECT_EQ(etat.BlocConfig, kBlocFeminin);
+    EXPECT_TRUE(etat.fichier.ouvert());
+}
+
+TEST_F(ModiJuge, OnlyTheLastRemovedJudgeWithMarksIsNamed) {
+    ouvrir(fichier({noté("ABEL", kSol, {"950", "900", "\0\0\0"sv, "075"})}));
+    EXPECT_FALSE(valider(kQuatre, {0, 0, 0, 4, 4, 2, 4}));
+    attendreRefus("Le juge n° 4 au sol\na déjà mis des notes");
+}
+
+TEST_F(ModiJuge, TheBeamIsCheckedOnSlotThreeAfterTheOtherLines) {
+    Enregistrement e = noté("ABEL", kPoutre, {"900", "900", "900", "900"});
+    e.poser(champs::Notes(kBarres, 4), "000");
+    ouvrir(fichier({e}));
+    EXPECT_FALSE(valider(kQuatre, {0, 0, 0, 3, 4, 4, 2}));
+    attendreRefus("Le juge n° 3 à la poutre \na déjà mis des notes");
+}
+
+TEST_F(ModiJuge, JudgesWhoGaveOnlyZeroOrNothingMayGoAndEveryRecordGetsTheNewDigits) {
+    // A hors-concours gymnast's marks are stored as 0,00.
+    ouvrir(fichier({noté("ABEL", kSol, {"950", "900", "000", "000"}),
+                    noté("BRUN", kSol, {"900", "880"}), slotLibre("ALPHA", "01 BOURG")}));
+    ASSERT_TRUE(valider(kQuatre, {0, 0, 0, 2, 3, 2, 4}));
+    constexpr std::string_view kNouveauBloc = "0430002324";
+    EXPECT_EQ(surDisque(), fichier({noté("ABEL", kSol, {"950", "900", "000", "000"}, kNouveauBloc),
+                                    noté("BRUN", kSol, {"900", "880"}, kNouveauBloc),
+                                    slotLibre("ALPHA", "01 BOURG", kNouveauBloc)}));
+    EXPECT_TRUE(dialogues.messages.empty());
+    EXPECT_EQ(etat.JugesBarres, 2);
+    EXPECT_EQ(etat.JugesSaut, 3);
+    EXPECT_EQ(etat.JugesSol, 2);
+    EXPECT_EQ(etat.BlocConfig, kNouveauBloc);
+    EXPECT_TRUE(etat.fichier.ouvert());
+    EXPECT_EQ(etat.NbEnreg, 3);
+    EXPECT_FALSE(std::filesystem::exists(dossier / "TEMPO"));
+}
+
+TEST_F(ModiJuge, RaisingNeedsNoCheckAndThePlaceholderRecordIsRewrittenToo) {
+    ouvrir(std::string(48, ' ') + "S650001111" + std::string(242, '\0'));
+    ASSERT_TRUE(valider({0, 0, 0, 1, 1, 1, 1}, {0, 0, 0, 6, 1, 3, 2}));
+    EXPECT_EQ(surDisque(), std::string(48, ' ') + "S650006132" + std::string(242, '\0'));
+    EXPECT_EQ(etat.JugesPoutre, 2);
+}
+
+TEST_F(ModiJuge, AFileThatCannotBeWrittenEndsTheProgramAnyOtherFailureKeepsTheOldCounts) {
+    const std::string original = fichier({noté("ABEL", kSol, {"950"})});
+    ouvrir(original);
+    simulerPanne(PanneSimulee{EtapeRemplacement::Ecriture, ENOSPC});
+    EXPECT_FALSE(valider(kQuatre, {0, 0, 0, 5, 4, 4, 4}));
+    EXPECT_EQ(surDisque(), original);
+    EXPECT_EQ(etat.JugesBarres, 4);
+    EXPECT_TRUE(dialogues.messages.empty());
+    EXPECT_TRUE(etat.fichier.ouvert());
+
+    simulerPanne(PanneSimulee{EtapeRemplacement::Renommage, EACCES});
+    EXPECT_THROW(valider(kQuatre, {0, 0, 0, 5, 4, 4, 4}), ProgrammeArrete);
+    EXPECT_EQ(surDisque(), original);
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].texte, "Modification interdite.");
+    EXPECT_EQ(dialogues.messages[0].titre, "Compétition terminée");
+}
+
+TEST_F(ModiJuge, AProtectedCompetitionRefusesThePanel) {
+    EXPECT_FALSE(ModiJugePermis(etat, dialogues)) << "no competition open";
+    EXPECT_TRUE(dialogues.messages.empty());
+
+    Enregistrement e = noté("ABEL", kSol, {});
+    e.poser(champs::MarqueProtection, std::string(1, kCode160));
+    ouvrir(fichier({e}));
+    dialogues.messages.clear();
+    EXPECT_FALSE(ModiJugePermis(etat, dialogues));
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].texte, "Fichier protégé");
+    EXPECT_EQ(dialogues.messages[0].titre, "Modification interdite");
+    EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
+
+    MarquerProtection(etat, kNul, dialogues);
+    EXPECT_TRUE(ModiJugePermis(etat, dialogues));
+}
