@@ -1,0 +1,171 @@
+#include "registration/inscription.h"
+
+#include "data/competition.h"
+#include "data/cp1252.h"
+#include "data/nombres.h"
+#include "platform/dialogues.h"
+#include "registration/saisie_noms.h"
+
+#include <algorithm>
+
+namespace palmora {
+
+namespace {
+
+// A field as a box shows it: up to its first NUL, without surrounding spaces.
+std::string texteChamp(const Enregistrement& e, Champ c) {
+    std::string_view champ = e.lire(c);
+    champ = champ.substr(0, champ.find('\0'));
+    return depuisCp1252(rogner(champ));
+}
+
+// The text as stored: Windows-1252, cut or padded with spaces.
+std::string champ(std::string_view utf8, std::size_t largeur) {
+    std::string octets = versCp1252(rogner(utf8));
+    octets.resize(largeur, ' ');
+    return octets;
+}
+
+bool equipeEnDouble(EtatCompet& etat, std::int64_t numero, std::string_view nomEquip,
+                    std::string_view ville) {
+    const std::int64_t n = nombreEquipes(etat);
+    for (std::int64_t t = 1; t <= n; ++t) {
+        if (t == numero) continue;
+        LireEnreg(etat, etat.premierEnregEquipe(t));
+        if (etat.Enreg.lire(champs::NomEquip) == nomEquip &&
+            etat.Enreg.lire(champs::Ville) == ville)
+            return true;
+    }
+    return false;
+}
+
+// Steps a to e of the save for one slot: the record read is the tail a gymnast keeps.
+Enregistrement composer(const Enregistrement& lu, LigneGymnaste& l, std::string_view nomEquip,
+                        std::string_view ville, std::string_view blocConfig) {
+    l.Nom = majuscules(rogner(l.Nom));
+    const bool vide = l.Nom.empty();
+    Enregistrement r = vide ? Enregistrement() : lu;
+    if (vide) {
+        l.Prénom.clear();
+        l.Naissance.clear();
+        l.NoLic.clear();
+    } else {
+        l.Prénom = capitaliserPrénom(rogner(l.Prénom));
+        if (rogner(l.SurCl).empty()) l.SurCl = "N";
+    }
+    r.poser(champs::NomEquip, nomEquip);
+    r.poser(champs::Nom, vide ? std::string(1, kCode160) : champ(l.Nom, 15));
+    r.poser(champs::Prénom, champ(l.Prénom, 15));
+    r.poser(champs::Naissance, champ(l.Naissance, 2));
+    r.poser(champs::SurCl, vide ? " " : champ(l.SurCl, 1));
+    r.poser(champs::BlocConfig, blocConfig);
+    r.poser(champs::NoLic, chiffres(lireNombre(l.NoLic), 10));
+    r.poser(champs::Ville, ville);
+    return r;
+}
+
+} // namespace
+
+std::string rogner(std::string_view texte) {
+    const auto debut = texte.find_first_not_of(' ');
+    if (debut == std::string_view::npos) return {};
+    return std::string(texte.substr(debut, texte.find_last_not_of(' ') - debut + 1));
+}
+
+std::int64_t nombreEquipes(const EtatCompet& etat) {
+    if (etat.EffectEquip <= 0) return 0;
+    const std::int64_t n = etat.fichier.nombre();
+    Enregistrement premier;
+    if (n == 1 && etat.fichier.lire(1, premier) && texteChamp(premier, champs::NomEquip).empty())
+        return 0;
+    return n / etat.EffectEquip;
+}
+
+std::string libelleNombreEquipes(std::int64_t n) {
+    return std::to_string(n) + (n > 1 ? " équipes" : " équipe");
+}
+
+int lignesAffichees(const EtatCompet& etat) {
+    return std::clamp(etat.EffectEquip, 0, 6);
+}
+
+EquipeSaisie lireEquipe(EtatCompet& etat, std::int64_t numero) {
+    EquipeSaisie equipe;
+    equipe.lignes.resize(static_cast<std::size_t>(lignesAffichees(etat)));
+    if (numero < 1 || numero > nombreEquipes(etat)) return equipe;
+    const std::int64_t premier = etat.premierEnregEquipe(numero);
+    LireEnreg(etat, premier);
+    equipe.NomEquip = texteChamp(etat.Enreg, champs::NomEquip);
+    equipe.Ville = texteChamp(etat.Enreg, champs::Ville);
+    for (std::size_t i = 0; i < equipe.lignes.size(); ++i) {
+        LireEnreg(etat, premier + static_cast<std::int64_t>(i));
+        const Enregistrement& e = etat.Enreg;
+        LigneGymnaste& l = equipe.lignes[i];
+        l.Nom = slotVide(e) ? "" : texteChamp(e, champs::Nom);
+        l.Prénom = texteChamp(e, champs::Prénom);
+        l.Naissance = texteChamp(e, champs::Naissance);
+        l.SurCl = texteChamp(e, champs::SurCl);
+        const long long licence = e.nombre(champs::NoLic);
+        l.NoLic = licence == 0 ? "" : std::to_string(licence);
+    }
+    return equipe;
+}
+
+Sauvegarde SauverEquipe(EtatCompet& etat, std::int64_t numero, EquipeSaisie& equipe,
+                        Dialogues& dialogues) {
+    if (rogner(equipe.NomEquip).empty() || rogner(equipe.Ville).empty())
+        return Sauvegarde::Incomplete;
+    const std::string nomEquip = champ(equipe.NomEquip, 15);
+    const std::string ville = champ(majuscules(equipe.Ville), 20);
+    if (equipeEnDouble(etat, numero, nomEquip, ville)) {
+        dialogues.message({"L'équipe " + rogner(equipe.NomEquip) + " de " +
+                               rogner(majuscules(equipe.Ville)) +
+                               "\nexiste déjà dans ce fichier.\n\nChangez son nom ou sa ville.",
+                           "Equipe en double", Icone::Critique});
+        return Sauvegarde::Refusee;
+    }
+    const std::int64_t premier = etat.premierEnregEquipe(numero);
+    for (int i = 0; i < etat.EffectEquip; ++i) {
+        LigneGymnaste sansLigne; // slots beyond the shown rows stay empty
+        LigneGymnaste& l = static_cast<std::size_t>(i) < equipe.lignes.size()
+                               ? equipe.lignes[static_cast<std::size_t>(i)]
+                               : sansLigne;
+        LireEnreg(etat, premier + i); // a record that cannot be read is all NULs
+        etat.Enreg = composer(etat.Enreg, l, nomEquip, ville, etat.BlocConfig);
+        EcrireEnreg(etat, premier + i, dialogues);
+    }
+    etat.fichier.fermer();
+    etat.fichier.ouvrir(etat.chemin());
+    etat.NbEnreg = etat.fichier.nombre();
+    return Sauvegarde::Ecrite;
+}
+
+Sauvegarde ValiderEquipe(EtatCompet& etat, const BornesCategories& BornesAges, std::int64_t numero,
+                         EquipeSaisie& equipe, Dialogues& dialogues,
+                         const std::function<void(int)>& placerFocus) {
+    std::vector<LigneNaissance> naissances;
+    for (LigneGymnaste& l : equipe.lignes) {
+        if (!rogner(l.Nom).empty() && rogner(l.SurCl).empty()) l.SurCl = "N";
+        naissances.push_back({l.Nom, l.Naissance, l.SurCl});
+    }
+    if (!ControlerNaissances(etat.FichierCompet, BornesAges, naissances, dialogues, placerFocus)
+             .ok())
+        return Sauvegarde::Refusee;
+    return SauverEquipe(etat, numero, equipe, dialogues);
+}
+
+bool EffacerEquipe(EtatCompet& etat, std::string_view nomEquip, std::string_view ville,
+                   Dialogues& dialogues) {
+    const Reponse reponse =
+        dialogues.message({"Etes-vous sûr de vouloir effacer l'équipe\n\n" + rogner(nomEquip) +
+                               " de " + rogner(ville),
+                           "Effacer l'équipe", Icone::Question, Boutons::OuiNon, Reponse::Non});
+    if (reponse != Reponse::Oui) return false;
+    const std::string fichier = etat.FichierCompet;
+    if (RetirerEquipe(etat, nomEquip, ville, dialogues))
+        dialogues.message({"Le fichier " + fichier + " vide\na été supprimé.", "Equipe effacée",
+                           Icone::Information});
+    return true;
+}
+
+} // namespace palmora
