@@ -6,8 +6,7 @@
 namespace palmora {
 
 bool remplacerOuSignaler(const std::filesystem::path& cible, std::string_view temporaire,
-                         std::string_view contenu, const std::string& titre,
-                         Dialogues& dialogues) {
+                         std::string_view contenu, const std::string& titre, Dialogues& dialogues) {
     if (remplacerFichier(cible, cible.parent_path() / temporaire, contenu) == Ecriture::Reussie)
         return true;
     dialogues.message(
