@@ -3,10 +3,12 @@
 #include "app/BarreAkeuil.h"
 #include "app/DessinsAkeuil.h"
 #include "app/Dossier.h"
+#include "app/Titre.h"
 #include "app/boutons.h"
 #include "app/demarrage.h"
 #include "app/liste_compet.h"
 #include "app/version.h"
+#include "data/Ages.h"
 #include "data/nom_compet.h"
 #include "platform/dialogues.h"
 #include "platform/horloge.h"
@@ -77,7 +79,7 @@ void Akeuil::construireCentre() {
     TitreCompét->setTextFormat(Qt::PlainText);
     TitreCompét->setAlignment(Qt::AlignCenter);
     TitreCompét->setWordWrap(true);
-    afficherTitre(QStringLiteral("Entrez le titre de la compétition"));
+    afficherTitre(*TitreCompét, etat_.titre);
     colonne->addWidget(TitreCompét);
 
     Picture1 = new QLabel(centre);
@@ -146,8 +148,9 @@ bool Akeuil::demarrer() {
     TitreCompét->setToolTip(QStringLiteral("Titre de la compétition"));
     panneauUtilisé->setToolTip(QStringLiteral("Fichier utilisé actuellement"));
     fichierAide_ = etat_.dossierProgramme / "PALMORA.html";
-    // The age table of the season is checked and loaded here, before anything else is asked.
     const DateHeure maintenant = horloge_.maintenant();
+    chargerTableAges(etat_.compet, etat_.dossierProgramme, maintenant, etat_.BornesAges, dialogues_,
+                     this);
     etat_.dates = textesDate(maintenant);
 
     const DossierDuJour jour =
@@ -167,15 +170,6 @@ bool Akeuil::demarrer() {
 
 QAction* Akeuil::action(const QString& cle) const {
     return findChild<QAction*>(cle);
-}
-
-void Akeuil::afficherTitre(const QString& texte) {
-    TitreCompét->setText(texte);
-    QFont police(QStringLiteral("Arial"), texte.size() > 70 ? 8 : 10);
-    TitreCompét->setFont(police);
-    QPalette couleurs = TitreCompét->palette();
-    couleurs.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    TitreCompét->setPalette(couleurs);
 }
 
 void Akeuil::RafraichirListe() {
@@ -249,7 +243,7 @@ bool Akeuil::choisirDossier(const fs::path& depart) {
 void Akeuil::installerDossier(const fs::path& dossier) {
     etat_.compet.DossierTravail = dossier;
     RafraichirListe();
-    // The competition title of the folder (TITRE.1) is read here, or asked for.
+    lireOuDemanderTitre(etat_, dialogues_, *TitreCompét, this);
 }
 
 void Akeuil::rafraichirHorloge() {

@@ -37,8 +37,6 @@ public:
     // The command of that key: a toolbar button or an entry of its drop-down menus.
     QAction* action(const QString& cle) const;
 
-    // Text of the competition title label, in a smaller size when it is long.
-    void afficherTitre(const QString& texte);
     // Reads the competition files of the working folder again and refills the list.
     void RafraichirListe();
     // Opens a competition file of the working folder and sets the window to match.

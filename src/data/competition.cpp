@@ -59,21 +59,6 @@ bool porteMarque(std::string_view contenu) {
     return false;
 }
 
-// Puts the rewritten file in place of the competition file and opens it again.
-void remplacerEtRouvrir(EtatCompet& etat, std::string_view temporaire, std::string_view contenu,
-                        Dialogues& dialogues) {
-    etat.fichier.fermer();
-    const Ecriture resultat =
-        remplacerFichier(etat.chemin(), etat.DossierTravail / temporaire, contenu);
-    etat.fichier.ouvrir(etat.chemin());
-    etat.NbEnreg = etat.fichier.nombre();
-    if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
-}
-
-void exigerEcriture(EtatCompet& etat, Dialogues& dialogues) {
-    if (etat.fichier.lectureSeule()) signalerModificationInterdite(dialogues);
-}
-
 std::string cleEquipe(std::string_view texte, std::size_t largeur) {
     const auto debut = texte.find_first_not_of(' ');
     const auto fin = texte.find_last_not_of(' ');
@@ -85,6 +70,18 @@ std::string cleEquipe(std::string_view texte, std::size_t largeur) {
 }
 
 } // namespace
+
+bool RemplacerCompet(EtatCompet& etat, std::string_view temporaire, std::string_view contenu,
+                     Dialogues& dialogues) {
+    if (etat.fichier.lectureSeule()) signalerModificationInterdite(dialogues);
+    etat.fichier.fermer();
+    const Ecriture resultat =
+        remplacerFichier(etat.chemin(), etat.DossierTravail / temporaire, contenu);
+    etat.fichier.ouvrir(etat.chemin());
+    etat.NbEnreg = etat.fichier.nombre();
+    if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
+    return resultat == Ecriture::Reussie;
+}
 
 bool OuvrirCompet(EtatCompet& etat, Dialogues& dialogues) {
     etat.fichier.fermer();
@@ -125,7 +122,6 @@ Ecriture EcrireEnreg(EtatCompet& etat, std::int64_t n, Dialogues& dialogues) {
 
 void TrierFichier(EtatCompet& etat, Dialogues& dialogues) {
     if (!etat.fichier.ouvert()) return;
-    exigerEcriture(etat, dialogues);
     const std::string contenu = etat.fichier.contenu();
     const std::size_t n = contenu.size() / kTailleEnreg;
 
@@ -155,13 +151,13 @@ void TrierFichier(EtatCompet& etat, Dialogues& dialogues) {
     trie.reserve(n * kTailleEnreg);
     for (std::size_t k : ordre)
         trie.append(contenu, k * kTailleEnreg, kTailleEnreg);
-    remplacerEtRouvrir(etat, FichierTempo, trie, dialogues);
+    RemplacerCompet(etat, FichierTempo, trie, dialogues);
 }
 
 bool RetirerEquipe(EtatCompet& etat, std::string_view nomEquipe, std::string_view ville,
                    Dialogues& dialogues) {
     if (!etat.fichier.ouvert()) return false;
-    exigerEcriture(etat, dialogues);
+    if (etat.fichier.lectureSeule()) signalerModificationInterdite(dialogues);
     const std::string cle = cleEquipe(nomEquipe, 15) + cleEquipe(ville, 20);
     const std::string contenu = etat.fichier.contenu();
     const std::size_t n = contenu.size() / kTailleEnreg;
@@ -171,7 +167,7 @@ bool RetirerEquipe(EtatCompet& etat, std::string_view nomEquipe, std::string_vie
         if (std::string(r.substr(0, 15)) + std::string(r.substr(230, 20)) != cle) reste.append(r);
     }
     if (!reste.empty()) {
-        remplacerEtRouvrir(etat, FichierProvi, reste, dialogues);
+        RemplacerCompet(etat, FichierProvi, reste, dialogues);
         return false;
     }
     etat.fichier.fermer();
@@ -185,13 +181,11 @@ bool RetirerEquipe(EtatCompet& etat, std::string_view nomEquipe, std::string_vie
 
 void MarquerProtection(EtatCompet& etat, char marque, Dialogues& dialogues) {
     if (!etat.fichier.ouvert()) return;
-    exigerEcriture(etat, dialogues);
     std::string contenu = etat.fichier.contenu();
     const std::size_t n = contenu.size() / kTailleEnreg;
     for (std::size_t k = 0; k < n; ++k)
         contenu[k * kTailleEnreg + kTailleEnreg - 1] = marque;
-    remplacerEtRouvrir(etat, FichierTempo, contenu, dialogues);
-    etat.Protege = marque == kCode160;
+    if (RemplacerCompet(etat, FichierTempo, contenu, dialogues)) etat.Protege = marque == kCode160;
 }
 
 } // namespace palmora

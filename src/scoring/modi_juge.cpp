@@ -2,7 +2,6 @@
 
 #include "data/competition.h"
 #include "data/nombres.h"
-#include "data/remplacement.h"
 #include "platform/dialogues.h"
 
 #include <optional>
@@ -62,7 +61,6 @@ bool ControlerRetraitJuges(const EtatCompet& etat, const NbJuges& AncienNbJuges,
 
 bool EcrireJuges(EtatCompet& etat, const NbJuges& nouveaux, Dialogues& dialogues) {
     if (!etat.fichier.ouvert()) return false;
-    if (etat.fichier.lectureSeule()) signalerModificationInterdite(dialogues);
     std::string contenu = etat.fichier.contenu();
     const std::size_t n = contenu.size() / kTailleEnreg;
     for (std::size_t k = 0; k < n; ++k)
@@ -70,14 +68,8 @@ bool EcrireJuges(EtatCompet& etat, const NbJuges& nouveaux, Dialogues& dialogues
             contenu[k * kTailleEnreg + champs::JugesSlot(1).position - 1 + ligne] =
                 static_cast<char>('0' + nouveaux[ligne]);
 
-    etat.fichier.fermer();
-    const Ecriture resultat =
-        remplacerFichier(etat.chemin(), etat.DossierTravail / FichierTempo, contenu);
-    etat.fichier.ouvrir(etat.chemin());
-    etat.NbEnreg = etat.fichier.nombre();
-    if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
-    // Any other failure leaves the old file whole: the counts stay those it holds.
-    if (resultat != Ecriture::Reussie) return false;
+    // A failure leaves the old file whole: the counts stay those it holds.
+    if (!RemplacerCompet(etat, FichierTempo, contenu, dialogues)) return false;
     poserJuges(etat, nouveaux);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "app/Akeuil.h"
 
+#include "app/Titre.h"
 #include "data/enregistrement.h"
 #include "pilote_dossier.h"
 #include "support/dialogues_scriptes.h"
@@ -7,6 +8,7 @@
 #include "support/fabrique.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 
@@ -18,30 +20,39 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr DateHeure k6Decembre2026{2026, 12, 6, 18, 9, 2};
+// Before September 2006 a stored age table of the season loads without its dialog.
+constexpr DateHeure k6Octobre2005{2005, 10, 6, 18, 9, 2};
+constexpr std::string_view kAges2005 = "97989596939491929798959693949192";
 constexpr std::string_view kBloc = "S654402340";
 
 struct Akeuil_ : ::testing::Test {
     DossierTemporaire programme;
     DialoguesScriptes dialogues;
-    HorlogeFixe horloge{k6Decembre2026};
-    fs::path jour = programme / "06 décembre 2026";
+    HorlogeFixe horloge{k6Octobre2005};
+    fs::path jour = programme / "06 octobre 2005";
     fs::path avant = fs::current_path();
     std::unique_ptr<Akeuil> fenetre =
         std::make_unique<Akeuil>(dialogues, horloge, programme.chemin());
+
+    void SetUp() override { ecrireFichier(programme / "AGE.AGE", kAges2005); }
 
     void TearDown() override {
         fenetre.reset();
         fs::current_path(avant);
     }
 
+    // A working folder that has its title.
+    static void preparer(const fs::path& dossier) {
+        fs::create_directories(dossier);
+        ecrireFichier(dossier / "TITRE.1", "\"Coupe de printemps\",\"Lyon\"\r\n");
+    }
     // A competition file in the day's folder.
     void deposer(const char* nom, std::string_view contenu) {
-        fs::create_directories(jour);
+        preparer(jour);
         ecrireFichier(jour / nom, contenu);
     }
     void demarrerDansLeDossierDuJour() {
-        fs::create_directories(jour);
+        preparer(jour);
         ASSERT_TRUE(fenetre->demarrer());
     }
     void montrer() {
@@ -78,9 +89,10 @@ TEST_F(Akeuil_, StartsInAnExistingDayFolderWithoutAsking) {
     EXPECT_EQ(fenetre->etat().compet.DossierTravail, jour);
     EXPECT_EQ(fenetre->windowTitle(), "Palmora - Version 1.00");
     EXPECT_EQ(fenetre->fichierAide(), programme / "PALMORA.html");
-    EXPECT_EQ(fenetre->etat().dates.mois, " décembre ");
+    EXPECT_EQ(fenetre->etat().dates.mois, " octobre ");
+    EXPECT_EQ(fenetre->findChild<QLabel*>("TitreCompét")->text(), "Coupe de printemps - Lyon");
     EXPECT_EQ(panneau("utilisé"), "Aucun fichier en mémoire");
-    EXPECT_EQ(panneau("aujourd'hui"), "06/12/2026");
+    EXPECT_EQ(panneau("aujourd'hui"), "06/10/2005");
     EXPECT_EQ(panneau("horloge"), "18:09:02");
     EXPECT_EQ(boutonsVisibles(), kToujours);
     EXPECT_TRUE(listFich()->isHidden());
@@ -91,15 +103,22 @@ TEST_F(Akeuil_, AMissingDayFolderIsCreatedOnYesAndCancelEndsTheStart) {
     EXPECT_FALSE(fenetre->demarrer());
     EXPECT_FALSE(fs::exists(jour));
 
+    // The new folder has no title yet: it is asked for at once.
     dialogues.reponses = {Reponse::Oui};
+    piloterModal<Titre>([](Titre& t) {
+        t.findChild<QLineEdit*>("Titre1")->setText("Gala");
+        cliquer(t, "Terminé");
+    });
     EXPECT_TRUE(fenetre->demarrer());
     EXPECT_TRUE(fs::is_directory(jour));
     EXPECT_EQ(fenetre->etat().compet.DossierTravail, jour);
     EXPECT_EQ(dialogues.messages.size(), 2u);
+    EXPECT_EQ(lireFichier(jour / "TITRE.1"), "\"Gala\",\"\"\r\n");
+    EXPECT_EQ(fenetre->findChild<QLabel*>("TitreCompét")->text(), "Gala - ");
 }
 
 TEST_F(Akeuil_, NoOpensTheFolderDialogAtTheProgramFolder) {
-    fs::create_directory(programme / "Gala");
+    preparer(programme / "Gala");
     ecrireFichier(programme / "Gala" / "F_1_NS00.PLM", enregistrementProvisoire(kBloc).octets());
     dialogues.reponses = {Reponse::Non, Reponse::Non};
 
@@ -211,7 +230,7 @@ TEST_F(Akeuil_, CommandsHideTheListAndAreReportedByKey) {
 
 TEST_F(Akeuil_, ChangingTheWorkingFolderClosesTheCompetition) {
     deposer("F_1_NS00.PLM", enregistrementProvisoire(kBloc).octets());
-    fs::create_directory(programme / "Gala");
+    preparer(programme / "Gala");
     demarrerDansLeDossierDuJour();
     montrer();
     fenetre->ouvrirCompetition("F_1_NS00.PLM");
@@ -233,14 +252,4 @@ TEST_F(Akeuil_, ChangingTheWorkingFolderClosesTheCompetition) {
     // "A&nnuler" ends the program, also from the main window.
     piloterDossier([](Dossier& d) { cliquer(d, "Annuler"); });
     EXPECT_THROW(fenetre->changerDossier(), ProgrammeArrete);
-}
-
-TEST_F(Akeuil_, TheTitleTurnsSmallPastSeventyCharacters) {
-    auto* titre = fenetre->findChild<QLabel*>("TitreCompét");
-    EXPECT_EQ(titre->text(), "Entrez le titre de la compétition");
-    EXPECT_EQ(titre->palette().color(QPalette::WindowText), QColor(0, 0, 192));
-    fenetre->afficherTitre(QString(70, 'x'));
-    EXPECT_EQ(titre->font().pointSize(), 10);
-    fenetre->afficherTitre(QString(71, 'x'));
-    EXPECT_EQ(titre->font().pointSize(), 8);
 }
