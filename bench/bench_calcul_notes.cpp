@@ -1,11 +1,13 @@
 // What one "Valider" of score entry costs on a large competition: the recalculation of every
-// score followed by the team total, against reading and writing the same file once.
+// score followed by the team total, against reading and writing the same file once (in one
+// go, and record by record).
 //
 //   bench_calcul_notes [folder]   (default: the system's temporary folder)
 #include "data/competition.h"
 #include "data/nombres.h"
 #include "platform/dialogues.h"
 #include "scoring/calcul_notes.h"
+#include "scoring/saisie_notes.h"
 
 #include <algorithm>
 #include <chrono>
@@ -114,19 +116,36 @@ int main(int argc, char** argv) {
     if (!OuvrirCompet(etat, dialogues)) return 1;
 
     const Mesure fichier = mesurer([] {}, [&] { lireEtEcrire(chemin); });
+    const Mesure parEnregistrement =
+        mesurer([] {},
+                [&] {
+                    for (std::int64_t n = 1; n <= kEnregistrements; ++n) {
+                        LireEnreg(etat, n);
+                        EcrireEnreg(etat, n, dialogues);
+                    }
+                });
 
-    // A typical save: one gymnast's mark changed since the last calculation.
+    // A typical recalculation: one gymnast's mark changed since the last one.
     int tour = 0;
     const auto changerUneNote = [&] {
         LireEnreg(etat, 1);
         etat.Enreg.poser(champs::Notes(6, 1), chiffres(800 + tour++ % 100, 3));
         EcrireEnreg(etat, 1, dialogues);
     };
-    const auto valider = [&] {
+    const auto recalculer = [&] {
         CalculNotes(etat);
         TotalEquipeAgres(etat, 1, 6);
     };
-    const Mesure courant = mesurer(changerUneNote, valider);
+    const Mesure calcul = mesurer(changerUneNote, recalculer);
+
+    // A whole Valider of score entry: the team's six rows saved, the file recomputed, the
+    // team's scores and total read back.
+    SaisieNotes saisie(etat, dialogues, agresDe('M')[0]);
+    saisie.ChargerEquipe(1);
+    std::vector<TextesLigne> lignes(
+        6, TextesLigne{{"9,00", "8,50", "8,70", "9,10", "8,90", "8,80"}, " 0,30"});
+    const Mesure valider = mesurer([&] { lignes[0].notes[0] = "9," + chiffres(tour++ % 100, 2); },
+                                   [&] { saisie.Valider(lignes); });
 
     // The worst case: every score of the file changes (a judge count was just changed).
     const auto effacerLesNotes = [&] {
@@ -142,16 +161,20 @@ int main(int argc, char** argv) {
         ::close(fd);
         if (!ok) std::exit(1);
     };
-    const Mesure pire = mesurer(effacerLesNotes, valider);
+    const Mesure pire = mesurer(effacerLesNotes, recalculer);
 
     std::printf("%d records, 6 apparatus x 6 judges, %d runs each (median / worst, in ms)\n",
                 kEnregistrements, kTours);
-    std::printf("  read + write the file once        %8.3f / %8.3f\n", fichier.mediane / 1000,
-                fichier.pire / 1000);
-    std::printf("  Valider, one mark changed         %8.3f / %8.3f  (%.2f x the file)\n",
-                courant.mediane / 1000, courant.pire / 1000, courant.mediane / fichier.mediane);
-    std::printf("  Valider, every score rewritten    %8.3f / %8.3f  (%.2f x the file)\n",
-                pire.mediane / 1000, pire.pire / 1000, pire.mediane / fichier.mediane);
+    const auto ligne = [&](const char* quoi, const Mesure& m) {
+        std::printf("  %-46s %8.3f / %8.3f  (%.2f x the file at once, %.3f x record by record)\n",
+                    quoi, m.mediane / 1000, m.pire / 1000, m.mediane / fichier.mediane,
+                    m.mediane / parEnregistrement.mediane);
+    };
+    ligne("file read + written at once", fichier);
+    ligne("file read + written record by record", parEnregistrement);
+    ligne("CalculNotes + TotalEquipeAgres, one mark new", calcul);
+    ligne("Valider (save, CalculNotes, read back, total)", valider);
+    ligne("CalculNotes + TotalEquipeAgres, every score new", pire);
     FermerCompet(etat);
     fs::remove_all(dossier);
     return 0;

@@ -155,14 +155,17 @@ void CalculNotes(EtatCompet& etat) {
     for (const auto& agres : kOrdreCalcul)
         noterAgres(contenu, agres.slot, etat.*agres.juges, notesAgres.data());
 
-    SuitesEnreg::Changements changements;
-    for (std::size_t k = 0; k < nombre; ++k) {
+    std::vector<std::size_t> modifies;
+    for (std::size_t k = 0; k < nombre; ++k)
+        if (contenu.compare(k * kTailleEnreg + scores.position - 1, kLongueurNotesAgres, notesAgres,
+                            k * kLongueurNotesAgres, kLongueurNotesAgres) != 0)
+            modifies.push_back(k);
+    SuitesEnreg::Changements changements(modifies.size());
+    for (std::size_t k : modifies) {
         const std::string_view avant(contenu.data() + k * kTailleEnreg, kTailleEnreg);
-        const std::string_view apres(notesAgres.data() + k * kLongueurNotesAgres,
-                                     kLongueurNotesAgres);
-        if (avant.substr(scores.position - 1, kLongueurNotesAgres) == apres) continue;
         Enregistrement e(avant);
-        e.poser(scores, apres);
+        e.poser(scores,
+                std::string_view(notesAgres).substr(k * kLongueurNotesAgres, kLongueurNotesAgres));
         changements.ajouter(static_cast<std::int64_t>(k) + 1, e.octets(), avant);
     }
     suites.ecrire(changements); // failures leave records as they were, and are not reported

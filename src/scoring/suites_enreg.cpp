@@ -53,6 +53,12 @@ std::string SuitesEnreg::lire(std::int64_t premier, std::int64_t nombre) const {
     return octets;
 }
 
+SuitesEnreg::Changements::Changements(std::size_t prevus) {
+    numeros.reserve(prevus);
+    nouveaux.reserve(prevus * kTailleEnreg);
+    anciens.reserve(prevus * kTailleEnreg);
+}
+
 void SuitesEnreg::Changements::ajouter(std::int64_t numero, std::string_view nouveau,
                                        std::string_view ancien) {
     if (nouveau == ancien) return;

@@ -27,6 +27,9 @@ public:
 
     // Records to rewrite, gathered in ascending order of their numbers.
     struct Changements {
+        // Room for that many records, taken at once: a large buffer grown step by step costs
+        // more than the calculation itself.
+        explicit Changements(std::size_t prevus = 0);
         std::vector<std::int64_t> numeros;
         std::string nouveaux; // their new contents, one after the other
         std::string anciens;  // what the file holds there now

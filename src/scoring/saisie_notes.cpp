@@ -1,0 +1,158 @@
+#include "scoring/saisie_notes.h"
+
+#include "data/competition.h"
+#include "data/cp1252.h"
+#include "scoring/boites_notes.h"
+#include "scoring/calcul_notes.h"
+
+#include <algorithm>
+
+namespace palmora {
+
+namespace {
+
+bool toutNul(std::string_view champ) {
+    return champ.find_first_not_of('\0') == std::string_view::npos;
+}
+
+bool vide(std::string_view champ) {
+    return champ.find_first_not_of(std::string_view(" \0", 2)) == std::string_view::npos;
+}
+
+// A field shown with a comma after its first `avant` characters ("950" gives "9,50").
+std::string avecVirgule(std::string_view champ, std::size_t avant) {
+    return depuisCp1252(std::string(champ.substr(0, avant)) + "," +
+                        std::string(champ.substr(avant)));
+}
+
+std::string texteNote(std::string_view champ) {
+    return toutNul(champ) ? std::string() : sansBlancs(avecVirgule(champ, 1));
+}
+
+std::string texteScore(std::string_view champ) {
+    if (toutNul(champ)) return {};
+    return champ == "999" ? "10,00" : avecVirgule(champ, 1);
+}
+
+// The stored deduction as its box shows it (" 0,50"), `aucune` when none was entered.
+std::string texteDeduc(std::string_view champ, std::string_view aucune) {
+    return vide(champ) ? std::string(aucune) : avecVirgule(champ, 2);
+}
+
+// An empty place of the team: no surname, or the empty-slot mark.
+bool placeVide(const Enregistrement& e) {
+    return vide(e.lire(champs::Nom)) || slotVide(e);
+}
+
+// The stored form of a box: "9,50" gives "950", " 0,50" gives " 050".
+std::string sansVirgule(std::string_view texte, std::size_t avant) {
+    std::string champ(texte.substr(0, avant));
+    if (texte.size() > avant + 1) champ += texte.substr(avant + 1, 2);
+    return champ;
+}
+
+} // namespace
+
+const Agres* agresSaisissable(const EtatCompet& etat, std::string_view libelle) {
+    if (!etat.ouvert() || etat.Protege) return nullptr;
+    for (const Agres& agres : agresDe(etat.CodeAgres))
+        if (agres.libelle == libelle) return &agres;
+    return nullptr;
+}
+
+SaisieNotes::SaisieNotes(EtatCompet& etat, Dialogues& dialogues, const Agres& agres)
+    : etat_(etat), dialogues_(dialogues), agres_(agres) {
+    const int juges[] = {etat.JugesAnneaux, etat.JugesArcons, etat.JugesFixe,
+                         etat.JugesBarres,  etat.JugesSaut,   etat.JugesSol};
+    const bool poutre = etat.CodeSexe == 'F' || etat.niveau() == 'E';
+    NbJuges_ = agres.slot == 3 && poutre ? etat.JugesPoutre : juges[agres.slot - 1];
+    NbJuges_ = std::clamp(NbJuges_, 0, kJugesSaisie);
+}
+
+std::string SaisieNotes::titre() const {
+    return "Saisie des notes - " + etat_.DescriptionCompet;
+}
+
+std::string SaisieNotes::NomAppareil() const {
+    return "Notes " + std::string(agres_.phrase);
+}
+
+std::int64_t SaisieNotes::nbEquipes() const {
+    return etat_.EffectEquip > 0 ? etat_.fichier.nombre() / etat_.EffectEquip : 0;
+}
+
+EquipeSaisie SaisieNotes::ChargerEquipe(std::int64_t t) {
+    EquipeCourante_ = t;
+    const int s = agres_.slot;
+    const std::int64_t premier = etat_.premierEnregEquipe(t);
+    LireEnreg(etat_, premier);
+    const std::string_view nomEquipe = etat_.Enreg.lire(champs::NomEquip);
+    EquipeSaisie equipe;
+    equipe.Ekip = "Equipe : " + sansBlancs(depuisCp1252(nomEquipe)) + " (" + std::to_string(t) +
+                  "/" + std::to_string(nbEquipes()) + ")";
+    equipe.totalVisible = nomEquipe.find('*') == std::string_view::npos;
+    equipe.Avant = t >= 2;
+    equipe.Après = t < nbEquipes();
+    for (int i = 0; i < etat_.EffectEquip; ++i) {
+        LireEnreg(etat_, premier + i);
+        const Enregistrement& e = etat_.Enreg;
+        LigneSaisie ligne;
+        ligne.Nom = sansBlancs(depuisCp1252(e.lire(champs::Nom)));
+        ligne.Prénom = sansBlancs(depuisCp1252(e.lire(champs::Prénom)));
+        ligne.visible = !placeVide(e);
+        ligne.horsConcours = e[champs::SurCl.position] == 'H';
+        for (int j = 1; j <= NbJuges_; ++j)
+            ligne.textes.notes[j - 1] =
+                texteNote(ligne.horsConcours ? "000" : e.lire(champs::Notes(s, j)));
+        ligne.textes.Déd = texteDeduc(e.lire(champs::Deduc(s)), "");
+        ligne.Défin = texteScore(e.lire(champs::NoteAgres(s)));
+        equipe.lignes.push_back(std::move(ligne));
+    }
+    // The total is read from the team's last record.
+    if (etat_.Enreg.nombre(champs::NoteEquipe(s)) != 0)
+        equipe.Totéq = avecVirgule(etat_.Enreg.lire(champs::NoteEquipe(s)), 2);
+    return equipe;
+}
+
+void SaisieNotes::EnregistrerEquipe(const std::vector<TextesLigne>& lignes) {
+    const int s = agres_.slot;
+    const std::int64_t premier = etat_.premierEnregEquipe(EquipeCourante_);
+    for (int i = 0; i < etat_.EffectEquip; ++i) {
+        LireEnreg(etat_, premier + i);
+        Enregistrement& e = etat_.Enreg;
+        const bool sansTextes = placeVide(e) || i >= std::ssize(lignes);
+        const TextesLigne textes = sansTextes ? TextesLigne{} : lignes[static_cast<size_t>(i)];
+        for (int j = 1; j <= kJugesSaisie; ++j) {
+            const std::string note = sansBlancs(textes.notes[j - 1]);
+            if (note.empty())
+                e.poser(champs::Notes(s, j), "", kNul);
+            else
+                e.poser(champs::Notes(s, j), sansVirgule(note, 1));
+        }
+        e.poser(champs::Deduc(s), sansVirgule(textes.Déd, 2));
+        EcrireEnreg(etat_, premier + i, dialogues_);
+    }
+}
+
+EquipeRafraichie SaisieNotes::RafraichirEquipe() {
+    const int s = agres_.slot;
+    const std::int64_t premier = etat_.premierEnregEquipe(EquipeCourante_);
+    EquipeRafraichie equipe;
+    for (int i = 0; i < etat_.EffectEquip; ++i) {
+        LireEnreg(etat_, premier + i);
+        equipe.Défin.push_back(texteScore(etat_.Enreg.lire(champs::NoteAgres(s))));
+        equipe.Déd.push_back(texteDeduc(etat_.Enreg.lire(champs::Deduc(s)), " 0,00"));
+    }
+    equipe.Totéq = TotalEquipeAgres(etat_, EquipeCourante_, s);
+    return equipe;
+}
+
+EquipeRafraichie SaisieNotes::Valider(const std::vector<TextesLigne>& lignes) {
+    // Without teams there is nothing on screen to save, and no record to write.
+    if (EquipeCourante_ > nbEquipes()) return {};
+    EnregistrerEquipe(lignes);
+    CalculNotes(etat_);
+    return RafraichirEquipe();
+}
+
+} // namespace palmora

@@ -1,0 +1,254 @@
+#include "data/competition.h"
+#include "scoring/Saisie.h"
+
+#include "support/dialogues_scriptes.h"
+#include "support/dossier_temporaire.h"
+#include "support/fabrique.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace palmora;
+using namespace palmora::test;
+
+namespace {
+
+// Men, teams of 4 with 3 retained, 4 judges at Sol and none elsewhere.
+constexpr std::string_view kBloc = "0430000040";
+constexpr char kNom[] = "M_1_NS00.PLM";
+
+Enregistrement gym(std::string_view equipe, std::string_view nom) {
+    return gymnaste(equipe, "01 BOURG", nom, kBloc);
+}
+
+struct FenetreSaisie : ::testing::Test {
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    EtatCompet etat;
+    std::unique_ptr<Saisie> fenetre;
+
+    void ouvrir(const std::string& contenu) {
+        ecrireFichier(dossier / kNom, contenu);
+        etat.DossierTravail = dossier.chemin();
+        etat.FichierCompet = kNom;
+        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+        const Agres* sol = agresSaisissable(etat, "Sol");
+        ASSERT_NE(sol, nullptr);
+        fenetre = std::make_unique<Saisie>(etat, dialogues, *sol);
+        fenetre->show();
+        fenetre->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
+    }
+    std::string surDisque() const { return lireFichier(dossier / kNom); }
+
+    template <class W> W* controle(const char* nom, int rangee = -1) const {
+        for (W* w : fenetre->findChildren<W*>(QString::fromUtf8(nom)))
+            if (rangee < 0 || w->property("index").toInt() == rangee) return w;
+        ADD_FAILURE() << nom << " " << rangee;
+        return nullptr;
+    }
+    QLineEdit* boite(const char* nom, int rangee) const { return controle<QLineEdit>(nom, rangee); }
+    QString texte(const char* nom, int rangee = -1) const {
+        return controle<QLabel>(nom, rangee)->text();
+    }
+    QWidget* focus() const { return QApplication::focusWidget(); }
+    // Typed into the box that has the focus, then Enter.
+    void taper(const char* saisie) {
+        QTest::keyClicks(focus(), saisie);
+        QTest::keyClick(focus(), Qt::Key_Return);
+    }
+    void cliquer(const char* nom) { controle<QPushButton>(nom)->click(); }
+};
+
+// Three teams of four on Sol: each row's marks, then its deduction, as typed.
+struct TroisEquipes : FenetreSaisie {
+    Enregistrement equipes[3][4] = {
+        {gym("ALPHA", "A1"), gym("ALPHA", "A2"), gym("ALPHA", "A3"), gym("ALPHA", "A4")},
+        {gym("BETA", "B1"), gym("BETA", "B2"), gym("BETA", "B3"), gym("BETA", "B4")},
+        {gym("GAMMA", "C1"), gym("GAMMA", "C2"), gym("GAMMA", "C3"), gym("GAMMA", "C4")}};
+    void SetUp() override {
+        std::string contenu;
+        for (const auto& equipe : equipes)
+            for (const Enregistrement& e : equipe)
+                contenu += e.octets();
+        ouvrir(contenu);
+    }
+    // Every gymnast gets 9,00, 9,50, 8,50 and 8,75.
+    Enregistrement attendu(int t, int g, std::string_view deduc, std::string_view score,
+                           std::string_view total) const {
+        Enregistrement e = equipes[t][g];
+        int j = 1;
+        for (std::string_view note : {"900", "950", "850", "875"})
+            e.poser(champs::Notes(6, j++), note);
+        e.poser(champs::Deduc(6), deduc);
+        e.poser(champs::NoteAgres(6), score);
+        e.poser(champs::NoteEquipe(6), total);
+        return e;
+    }
+};
+
+} // namespace
+
+TEST_F(TroisEquipes, TheWindowOpensOnTheFirstTeamWithItsJudgesColumns) {
+    EXPECT_EQ(fenetre->windowTitle().toStdString(), "Saisie des notes - " + etat.DescriptionCompet);
+    EXPECT_EQ(texte("Nom_d_Appareil"), "Notes au sol");
+    EXPECT_EQ(texte("Ekip"), "Equipe : ALPHA (1/3)");
+    EXPECT_EQ(texte("J1"), "Juge  1");
+    EXPECT_FALSE(controle<QLabel>("J4")->isHidden());
+    EXPECT_TRUE(controle<QLabel>("J5")->isHidden());
+    EXPECT_FALSE(boite("N_J4", 0)->isHidden());
+    EXPECT_TRUE(boite("N_J5", 0)->isHidden());
+    EXPECT_TRUE(boite("N_J1", 4)->isHidden()) << "teams of four";
+    EXPECT_EQ(texte("Nom", 1), "A2");
+    EXPECT_TRUE(controle<QLabel>("Avant")->isHidden());
+    EXPECT_FALSE(controle<QLabel>("Après")->isHidden());
+    EXPECT_EQ(controle<QScrollBar>("Ascen")->maximum(), 3);
+    EXPECT_EQ(focus(), boite("N_J1", 0));
+}
+
+TEST_F(TroisEquipes, MarksOfAMensCompetitionTypedWithTheKeyboardAlone) {
+    // Each gymnast's marks typed four ways; one bonus in the second team, one deduction in
+    // the third.
+    const char* deductions[3][4] = {{"", "", "", ""}, {"+1", "", "", ""}, {"", "", "", "05"}};
+    for (int t = 0; t < 3; ++t) {
+        EXPECT_EQ(focus(), boite("N_J1", 0));
+        for (int g = 0; g < 4; ++g) {
+            for (const char* note : {"9", "95", "85", "875"})
+                taper(note);
+            taper(deductions[t][g]);
+        }
+        // Enter in the last deduction pressed Valider: the focus is back on the first box.
+        EXPECT_EQ(focus(), boite("N_J1", 0));
+        QTest::keyClick(focus(), Qt::Key_PageDown);
+    }
+    EXPECT_EQ(texte("Ekip"), "Equipe : GAMMA (3/3)") << "Page Down on the last team";
+
+    // 9,00 and 8,75 remain: 8,875 raised to 8,90. A bonus of 1,00 gives 9,90; 0,50 off, 8,40.
+    const std::string attenduFichier = fichier({
+        attendu(0, 0, " 000", "890", "2670"),
+        attendu(0, 1, " 000", "890", "2670"),
+        attendu(0, 2, " 000", "890", "2670"),
+        attendu(0, 3, " 000", "890", "2670"),
+        attendu(1, 0, "-100", "990", "2770"),
+        attendu(1, 1, " 000", "890", "2770"),
+        attendu(1, 2, " 000", "890", "2770"),
+        attendu(1, 3, " 000", "890", "2770"),
+        attendu(2, 0, " 000", "890", "2670"),
+        attendu(2, 1, " 000", "890", "2670"),
+        attendu(2, 2, " 000", "890", "2670"),
+        attendu(2, 3, " 050", "840", "2670"),
+    });
+    EXPECT_EQ(surDisque(), attenduFichier);
+    EXPECT_EQ(texte("Totéq"), "26,70");
+    EXPECT_EQ(texte("Défin", 3), "8,40");
+    EXPECT_EQ(boite("Déd", 3)->text(), " 0,50");
+    EXPECT_EQ(dialogues.bips, 0);
+}
+
+TEST_F(TroisEquipes, MarkBoxesCompleteWhatIsTypedWhenLeft) {
+    const struct {
+        const char* tape;
+        const char* vu;
+    } cas[] = {{"95", "9,50"}, {"10", "1,00"}, {",5", "0,50"}, {".25", "0,25"}, {"'", "4,00"}};
+    for (const auto& c : cas) {
+        QLineEdit* n = boite("N_J2", 0);
+        n->clear();
+        n->setFocus();
+        QTest::keyClicks(n, QString::fromUtf8(c.tape));
+        QTest::keyClick(n, Qt::Key_Tab);
+        EXPECT_EQ(n->text(), c.vu) << c.tape;
+    }
+    // The French keyboard's top row, without Shift.
+    QLineEdit* n = boite("N_J3", 0);
+    QTest::sendKeyEvent(QTest::Click, n, Qt::Key_Eacute, QString::fromUtf8("é"), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, n, Qt::Key_Agrave, QString::fromUtf8("à"), Qt::NoModifier);
+    EXPECT_EQ(n->text(), "20");
+    QTest::keyClicks(n, "a+");
+    EXPECT_EQ(dialogues.bips, 2);
+    EXPECT_EQ(n->text(), "20");
+}
+
+TEST_F(TroisEquipes, DeductionBoxesTakeABonusAndRefuseMoreThanThreePoints) {
+    QLineEdit* d = boite("Déd", 0);
+    const struct {
+        const char* tape;
+        const char* vu;
+    } acceptes[] = {{"+050", "-0,50"}, {"050", " 0,50"}, {"3,00", " 3,00"}, {"+3,00", "-3,00"}};
+    for (const auto& c : acceptes) {
+        d->clear();
+        d->setFocus();
+        QTest::keyClicks(d, c.tape);
+        QTest::keyClick(d, Qt::Key_Tab);
+        EXPECT_EQ(d->text(), c.vu) << c.tape;
+        EXPECT_NE(focus(), d);
+    }
+    d->clear();
+    d->setFocus();
+    QTest::keyClicks(d, "3,50");
+    QTest::keyClick(d, Qt::Key_Tab);
+    EXPECT_EQ(dialogues.bips, 1);
+    QTest::qWait(0);
+    EXPECT_EQ(focus(), d) << "the focus comes back";
+    EXPECT_EQ(d->text(), "3,50");
+
+    // Nor can it be saved: Valider beeps and writes nothing.
+    const std::string avant = surDisque();
+    cliquer("Valider");
+    EXPECT_EQ(dialogues.bips, 2);
+    EXPECT_EQ(surDisque(), avant);
+}
+
+TEST_F(TroisEquipes, PageUpOnTheFirstTeamSavesNothing) {
+    const std::string avant = surDisque();
+    QTest::keyClicks(focus(), "95");
+    QTest::keyClick(focus(), Qt::Key_PageUp);
+    EXPECT_EQ(surDisque(), avant);
+    EXPECT_EQ(texte("Ekip"), "Equipe : ALPHA (1/3)");
+}
+
+TEST_F(TroisEquipes, TerminéStoresTheTeamTotalAndAnnulerLosesTheUnsavedTeam) {
+    for (int g = 0; g < 4; ++g) {
+        boite("N_J1", g)->setText("9,00");
+        boite("N_J2", g)->setText("9,00");
+        boite("N_J3", g)->setText("9,00");
+        boite("N_J4", g)->setText("9,00");
+    }
+    cliquer("Terminé");
+    EXPECT_FALSE(fenetre->isVisible());
+    EXPECT_EQ(fenetre->result(), QDialog::Accepted);
+    const Enregistrement premier(surDisque());
+    EXPECT_EQ(premier.lire(champs::NoteAgres(6)), "900");
+    EXPECT_EQ(premier.lire(champs::NoteEquipe(6)), "2700");
+
+    const std::string avant = surDisque();
+    ouvrir(avant);
+    QTest::keyClicks(focus(), "5");
+    cliquer("Annuler");
+    EXPECT_EQ(fenetre->result(), QDialog::Rejected);
+    EXPECT_EQ(surDisque(), avant);
+}
+
+TEST_F(FenetreSaisie, OutOfCompetitionRowsAreSkippedAndIndividualsHaveNoTotal) {
+    Enregistrement hc = gym("LIBRES*", "HORS");
+    hc.poser(champs::SurCl, "H");
+    ouvrir(fichier(
+        {gym("LIBRES*", "A"), hc, gym("LIBRES*", "C"), slotLibre("LIBRES*", "01 B", kBloc)}));
+    EXPECT_TRUE(controle<QLabel>("Totéq")->isHidden());
+    EXPECT_TRUE(controle<QLabel>("Et_Tot")->isHidden());
+    EXPECT_EQ(boite("N_J1", 1)->text(), "0,00");
+    EXPECT_FALSE(boite("N_J1", 1)->isEnabled());
+    EXPECT_FALSE(boite("Déd", 1)->isEnabled());
+    EXPECT_TRUE(boite("N_J1", 3)->isHidden()) << "an empty place";
+
+    boite("Déd", 0)->setFocus();
+    QTest::keyClick(focus(), Qt::Key_Return);
+    EXPECT_EQ(focus(), boite("N_J1", 2));
+}

@@ -1,0 +1,207 @@
+#include "data/competition.h"
+#include "scoring/saisie_notes.h"
+
+#include "support/dialogues_scriptes.h"
+#include "support/dossier_temporaire.h"
+#include "support/fabrique.h"
+
+#include <gtest/gtest.h>
+
+using namespace palmora;
+using namespace palmora::test;
+
+namespace {
+
+// Men, teams of 4 with 3 retained, 4 judges at Sol and none elsewhere.
+constexpr std::string_view kBloc = "0430000040";
+constexpr char kNom[] = "M_1_NS00.PLM";
+const std::string kNul3(3, '\0');
+
+const Agres& agres(char codeAgres, std::string_view libelle) {
+    for (const Agres& a : agresDe(codeAgres))
+        if (a.libelle == libelle) return a;
+    throw std::invalid_argument("agrès");
+}
+
+Enregistrement gym(std::string_view equipe, std::string_view nom) {
+    return gymnaste(equipe, "01 BOURG", nom, kBloc);
+}
+
+struct Saisie : ::testing::Test {
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    EtatCompet etat;
+
+    void ouvrir(const std::string& contenu, const char* nom = kNom) {
+        ecrireFichier(dossier / nom, contenu);
+        etat.DossierTravail = dossier.chemin();
+        etat.FichierCompet = nom;
+        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+    }
+    std::string surDisque() const { return lireFichier(dossier / kNom); }
+};
+
+// Team ALPHA: a gymnast with marks, one without, one out of competition, an empty place.
+struct EquipeAlpha : Saisie {
+    Enregistrement durand = gym("ALPHA", "DURAND");
+    Enregistrement martin = gym("ALPHA", "MARTIN");
+    Enregistrement petit = gym("ALPHA", "PETIT");
+    Enregistrement libre = slotLibre("ALPHA", "01 BOURG", kBloc);
+    Enregistrement beta = gym("BETA", "ABEL");
+
+    void SetUp() override {
+        durand.poser(champs::Notes(6, 1), "950");
+        durand.poser(champs::Notes(6, 2), "900");
+        durand.poser(champs::Deduc(6), " 050");
+        durand.poser(champs::NoteAgres(6), "945");
+        martin.poser(champs::NoteAgres(6), "999");
+        petit.poser(champs::SurCl, "H");
+        petit.poser(champs::Notes(6, 1), "875");
+        for (Enregistrement* e : {&durand, &martin, &petit, &libre})
+            e->poser(champs::NoteEquipe(6), "0705");
+        ouvrir(fichier({durand, martin, petit, libre, beta, beta, beta, beta}));
+    }
+};
+
+} // namespace
+
+TEST_F(EquipeAlpha, ATeamIsShownWithItsMarksScoresAndStoredTotal) {
+    SaisieNotes saisie(etat, dialogues, agres('M', "Sol"));
+    EXPECT_EQ(saisie.NbJuges(), 4);
+    EXPECT_EQ(saisie.NomAppareil(), "Notes au sol");
+    EXPECT_EQ(saisie.titre(), "Saisie des notes - " + etat.DescriptionCompet);
+    EXPECT_EQ(saisie.nbEquipes(), 2);
+
+    const EquipeSaisie equipe = saisie.ChargerEquipe(1);
+    EXPECT_EQ(equipe.Ekip, "Equipe : ALPHA (1/2)");
+    EXPECT_TRUE(equipe.totalVisible);
+    EXPECT_EQ(equipe.Totéq, "07,05");
+    EXPECT_FALSE(equipe.Avant);
+    EXPECT_TRUE(equipe.Après);
+    ASSERT_EQ(equipe.lignes.size(), 4U);
+
+    const LigneSaisie& d = equipe.lignes[0];
+    EXPECT_TRUE(d.visible);
+    EXPECT_FALSE(d.horsConcours);
+    EXPECT_EQ(d.Nom, "DURAND");
+    EXPECT_EQ(d.Prénom, "Anne");
+    EXPECT_EQ(d.textes.notes, (std::array<std::string, 6>{"9,50", "9,00", "", "", "", ""}));
+    EXPECT_EQ(d.textes.Déd, " 0,50");
+    EXPECT_EQ(d.Défin, "9,45");
+
+    EXPECT_EQ(equipe.lignes[1].textes.Déd, "");
+    EXPECT_EQ(equipe.lignes[1].Défin, "10,00");
+    // Out of competition: every judge's mark shows 0,00 whatever is stored.
+    EXPECT_TRUE(equipe.lignes[2].horsConcours);
+    EXPECT_EQ(equipe.lignes[2].textes.notes[0], "0,00");
+    EXPECT_EQ(equipe.lignes[2].textes.notes[3], "0,00");
+    EXPECT_EQ(equipe.lignes[2].Défin, "");
+    EXPECT_FALSE(equipe.lignes[3].visible);
+
+    const EquipeSaisie suivante = saisie.ChargerEquipe(2);
+    EXPECT_EQ(saisie.EquipeCourante(), 2);
+    EXPECT_EQ(suivante.Ekip, "Equipe : BETA (2/2)");
+    EXPECT_EQ(suivante.Totéq, std::nullopt); // nothing stored: the label keeps its text
+    EXPECT_TRUE(suivante.Avant);
+    EXPECT_FALSE(suivante.Après);
+}
+
+TEST_F(EquipeAlpha, ValiderStoresTheBoxesRecomputesAndStoresTheTeamTotal) {
+    SaisieNotes saisie(etat, dialogues, agres('M', "Sol"));
+    saisie.ChargerEquipe(1);
+    std::vector<TextesLigne> lignes(4);
+    lignes[0] = {{"9,50", "9,00", "8,50", "9,20"}, " 0,50"};
+    lignes[1] = {{"9,00", "9,00", "9,00", "9,00"}, "-0,50"};
+    lignes[2] = {{"0,00", "0,00", "0,00", "0,00"}, ""};
+    // Whatever an empty place's row still holds, its record keeps no mark.
+    lignes[3] = {{"5,00", "5,00", "5,00", "5,00"}, " 1,00"};
+
+    const EquipeRafraichie vu = saisie.Valider(lignes);
+
+    // DURAND: 9,50 and 8,50 dropped, 9,10 less 0,50. MARTIN: 9,00 and a bonus of 0,50.
+    Enregistrement d = durand, m = martin, p = petit, l = libre;
+    const std::string_view notes[3][4] = {
+        {"950", "900", "850", "920"}, {"900", "900", "900", "900"}, {"000", "000", "000", "000"}};
+    Enregistrement* gymnastes[3] = {&d, &m, &p};
+    for (int g = 0; g < 3; ++g)
+        for (int j = 1; j <= 6; ++j)
+            gymnastes[g]->poser(champs::Notes(6, j), j <= 4 ? notes[g][j - 1] : "", '\0');
+    d.poser(champs::Deduc(6), " 050");
+    m.poser(champs::Deduc(6), "-050");
+    p.poser(champs::Deduc(6), "    ");
+    l.poser(champs::Deduc(6), "    ");
+    d.poser(champs::NoteAgres(6), "860");
+    m.poser(champs::NoteAgres(6), "950");
+    p.poser(champs::NoteAgres(6), "000");
+    // The three best: 9,50 + 8,60 + 0,00.
+    for (Enregistrement* e : {&d, &m, &p, &l})
+        e->poser(champs::NoteEquipe(6), "1810");
+    EXPECT_EQ(surDisque(), fichier({d, m, p, l, beta, beta, beta, beta}));
+
+    EXPECT_EQ(vu.Défin, (std::vector<std::string>{"8,60", "9,50", "0,00", ""}));
+    EXPECT_EQ(vu.Déd, (std::vector<std::string>{" 0,50", "-0,50", " 0,00", " 0,00"}));
+    EXPECT_EQ(vu.Totéq, "18,10");
+    EXPECT_TRUE(dialogues.messages.empty());
+}
+
+TEST_F(Saisie, ALoweredJudgeCountClearsTheRemovedJudgesMarksAtTheNextSave) {
+    Enregistrement e = gym("ALPHA", "DURAND");
+    for (int j = 1; j <= 4; ++j)
+        e.poser(champs::Notes(6, j), "900");
+    ouvrir(fichier({e, e, e, e}));
+    etat.JugesSol = 2;
+    SaisieNotes saisie(etat, dialogues, agres('M', "Sol"));
+    EquipeSaisie equipe = saisie.ChargerEquipe(1);
+    EXPECT_EQ(equipe.lignes[0].textes.notes[2], "");
+    std::vector<TextesLigne> lignes;
+    for (const LigneSaisie& ligne : equipe.lignes)
+        lignes.push_back(ligne.textes);
+    saisie.EnregistrerEquipe(lignes);
+
+    const Enregistrement apres(surDisque());
+    EXPECT_EQ(apres.lire(champs::Notes(6, 2)), "900");
+    EXPECT_EQ(apres.lire(champs::Notes(6, 3)), kNul3);
+    EXPECT_EQ(apres.lire(champs::Notes(6, 4)), kNul3);
+}
+
+TEST_F(Saisie, AGroupOfIndividualsGetsNoTeamTotal) {
+    Enregistrement e = gym("LIBRES*", "DURAND");
+    e.poser(champs::Notes(6, 1), "900");
+    ouvrir(fichier({e, e, e, e}));
+    SaisieNotes saisie(etat, dialogues, agres('M', "Sol"));
+    EXPECT_FALSE(saisie.ChargerEquipe(1).totalVisible);
+    std::vector<TextesLigne> lignes(4, TextesLigne{{"9,00"}, ""});
+    EXPECT_EQ(saisie.Valider(lignes).Totéq, std::nullopt);
+    EXPECT_EQ(Enregistrement(surDisque()).lire(champs::NoteEquipe(6)), std::string(4, '\0'));
+}
+
+TEST_F(Saisie, WithoutTeamsNothingIsWritten) {
+    const std::string provisoire = fichier({enregistrementProvisoire(kBloc)});
+    ouvrir(provisoire);
+    SaisieNotes saisie(etat, dialogues, agres('M', "Sol"));
+    EXPECT_EQ(saisie.nbEquipes(), 0);
+    saisie.ChargerEquipe(1);
+    saisie.Valider(std::vector<TextesLigne>(4));
+    EXPECT_EQ(surDisque(), provisoire);
+}
+
+TEST_F(Saisie, TheBeamAndTheBarShareSlotThreeWithTheirOwnJudges) {
+    // Women: the beam's judges (position 58); men: the horizontal bar's (position 54).
+    ouvrir(fichier({gymnaste("A", "01 B", "C", "0430004402")}), "F_1_NS00.PLM");
+    EXPECT_EQ(SaisieNotes(etat, dialogues, agres('F', "Poutre")).NbJuges(), 2);
+    ouvrir(fichier({gymnaste("A", "01 B", "C", "0430030405")}), "M_1_NS00.PLM");
+    EXPECT_EQ(SaisieNotes(etat, dialogues, agres('M', "Fixe")).NbJuges(), 3);
+    // Mini-enchaînements are marked on the women's apparatus whatever the sex.
+    ouvrir(fichier({gymnaste("A", "01 B", "C", "0430014402")}), "M_E_NS00.PLM");
+    EXPECT_EQ(SaisieNotes(etat, dialogues, agres('F', "Poutre")).NbJuges(), 2);
+}
+
+TEST_F(Saisie, MarksMayBeEnteredOnlyOnTheOpenUnprotectedCompetitionsApparatus) {
+    EXPECT_EQ(agresSaisissable(etat, "Sol"), nullptr);
+    ouvrir(fichier({gym("ALPHA", "DURAND")}));
+    ASSERT_NE(agresSaisissable(etat, "Sol"), nullptr);
+    EXPECT_EQ(agresSaisissable(etat, "Sol")->slot, 6);
+    EXPECT_EQ(agresSaisissable(etat, "Poutre"), nullptr);
+    etat.Protege = true;
+    EXPECT_EQ(agresSaisissable(etat, "Sol"), nullptr);
+}
