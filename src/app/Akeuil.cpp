@@ -1,9 +1,11 @@
 #include "app/Akeuil.h"
 
+#include "app/A_Prop.h"
 #include "app/BarreAkeuil.h"
 #include "app/DessinsAkeuil.h"
 #include "app/Dossier.h"
 #include "app/Titre.h"
+#include "app/a_propos.h"
 #include "app/boutons.h"
 #include "app/demarrage.h"
 #include "app/liste_compet.h"
@@ -14,6 +16,7 @@
 #include "platform/horloge.h"
 
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -42,6 +45,7 @@ Akeuil::Akeuil(Dialogues& dialogues, const Horloge& horloge, fs::path dossierPro
     : QMainWindow(parent), dialogues_(dialogues), horloge_(horloge) {
     setObjectName(QStringLiteral("Akeuil"));
     etat_.dossierProgramme = std::move(dossierProgramme);
+    E1_ = QString::fromStdString(texteE1());
     // 9900 x 7200 twips at 15 twips a pixel, at the top-left corner of the screen.
     resize(660, 480);
     move(0, 0);
@@ -198,10 +202,24 @@ void Akeuil::ouvrirCompetition(const std::string& nom) {
     EtatCompet& compet = etat_.compet;
     compet.FichierCompet = nom;
     OuvrirCompet(compet, dialogues_);
+    afficherCompetition();
+}
+
+void Akeuil::afficherCompetition() {
+    const EtatCompet& compet = etat_.compet;
     majBoutons();
     remplirMenuNote();
     panneauUtilisé->setText(compet.ouvert() ? depuisUtf8(compet.DescriptionCompet)
-                                            : QStringLiteral("Aucun fichier en mémoire"));
+                                            : QStringLiteral(" Aucun fichier en mémoire "));
+}
+
+void Akeuil::aPropos() {
+    A_Prop(E1_, this).exec();
+}
+
+void Akeuil::closeEvent(QCloseEvent* evenement) {
+    aPropos();
+    evenement->accept();
 }
 
 void Akeuil::remplirMenuNote() {
@@ -234,8 +252,7 @@ bool Akeuil::choisirDossier(const fs::path& depart) {
     Dossier dialogue(dialogues_, etat_.dossierProgramme, depart, this);
     if (dialogue.exec() != QDialog::Accepted) return false;
     FermerCompet(etat_.compet);
-    remplirMenuNote();
-    panneauUtilisé->setText(QStringLiteral(" Aucun fichier en mémoire "));
+    afficherCompetition();
     installerDossier(dialogue.chemin());
     return true;
 }

@@ -45,19 +45,31 @@ public:
     void majBoutons();
     // "Ouvrir": the competition list, refreshed, shown and focused.
     void ouvrirListe();
+    void cacherListe();
     // The working-folder dialog from the main window; cancelling it ends the program.
     void changerDossier();
+    // Buttons, "Note" menu and status bar once a command has opened, changed or closed the
+    // competition.
+    void afficherCompetition();
+    QLabel& titreCompet() { return *TitreCompét; }
+    // The competition files of the working folder, in list order.
+    const std::vector<std::string>& fichiers() const { return fichiers_; }
+    // The About window, modal.
+    void aPropos();
 
 signals:
     // A command chosen on the toolbar or in its menus, by key, once the list is hidden. The
     // list's own commands ("Ouvrir") and the drop-down buttons themselves are not reported.
     void commandeChoisie(const QString& cle);
 
+protected:
+    // Closing the main window, from "partir" or its title bar, shows the About window last.
+    void closeEvent(QCloseEvent* evenement) override;
+
 private:
     void construireCentre();
     void construireBarreEtat();
     void relier(QAction* action);
-    void cacherListe();
     void remplirMenuNote();
     bool choisirDossier(const std::filesystem::path& depart);
     void installerDossier(const std::filesystem::path& dossier);
@@ -68,6 +80,7 @@ private:
     EtatAppli etat_;
     std::filesystem::path fichierAide_;
     std::vector<std::string> fichiers_; // line i of ListFich stands for fichiers_[i]
+    QString E1_;                        // the About window's message, built at start-up
 
     QToolBar* Toolbar1;
     QLabel* TitreCompét;

@@ -1,6 +1,9 @@
 #include "app/Akeuil.h"
+#include "app/Commandes.h"
 #include "platform/DialoguesQt.h"
+#include "platform/OuvreurQt.h"
 #include "platform/horloge.h"
+#include "platform/lecteur_a.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -18,6 +21,9 @@ int main(int argc, char** argv) {
     palmora::DialoguesQt dialogues;
     palmora::Akeuil akeuil(dialogues, horloge,
                            QCoreApplication::applicationDirPath().toStdString());
+    palmora::OuvreurQt ouvreur;
+    palmora::LecteurASysteme lecteur;
+    palmora::Commandes commandes(akeuil, dialogues, horloge, ouvreur, lecteur);
     if (!akeuil.demarrer()) return 0;
     akeuil.show();
     return QApplication::exec();

@@ -1,0 +1,222 @@
+#include "app/Commandes.h"
+
+#include "app/Akeuil.h"
+#include "app/Titre.h"
+#include "app/boutons.h"
+#include "app/reglages_compet.h"
+#include "data/Ages.h"
+#include "data/Nouvo.h"
+#include "data/echange_licences.h"
+#include "data/registre_licences.h"
+#include "platform/dialogues.h"
+#include "platform/documents.h"
+#include "platform/horloge.h"
+#include "registration/Noms.h"
+#include "reports/voir_pages.h"
+#include "scoring/ModiJuge.h"
+#include "scoring/Saisie.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QShortcut>
+
+namespace palmora {
+
+namespace {
+
+struct Touche {
+    QList<QKeySequence> touches;
+    Commande commande;
+    const char* agres;
+};
+
+// Linux keeps Ctrl+Alt+F-keys for its consoles: those commands answer to Ctrl+Shift too.
+const QList<Touche>& touches() {
+    static const QList<Touche> kTouches = {
+        {{Qt::ALT | Qt::Key_N}, Commande::Nouveau, ""},
+        {{Qt::ALT | Qt::Key_P}, Commande::Proteger, ""},
+        {{Qt::ALT | Qt::Key_Q}, Commande::Quitter, ""},
+        {{Qt::ALT | Qt::Key_T}, Commande::Titre, ""},
+        {{Qt::ALT | Qt::Key_I}, Commande::Inscrire, ""},
+        {{Qt::CTRL | Qt::SHIFT | Qt::Key_S}, Commande::Saisie, "Saut"},
+        {{Qt::CTRL | Qt::SHIFT | Qt::Key_O}, Commande::Saisie, "Sol"},
+        {{Qt::CTRL | Qt::SHIFT | Qt::Key_B}, Commande::Saisie, "Barres"},
+        {{Qt::CTRL | Qt::SHIFT | Qt::Key_P}, Commande::Saisie, "Poutre"},
+        {{Qt::CTRL | Qt::SHIFT | Qt::Key_L}, Commande::Saisie, "Parallèles"},
+        {{Qt::CTRL | Qt::SHIFT | Qt::Key_N}, Commande::Saisie, "Anneaux"},
+        {{Qt::CTRL | Qt::SHIFT | Qt::Key_R}, Commande::Saisie, "Arçons"},
+        {{Qt::CTRL | Qt::SHIFT | Qt::Key_F}, Commande::Saisie, "Fixe"},
+        {{Qt::CTRL | Qt::Key_V}, Commande::VoirIndiv, ""},
+        {{Qt::CTRL | Qt::Key_E}, Commande::VoirEquip, ""},
+        {{Qt::CTRL | Qt::Key_S}, Commande::VoirNotes, ""},
+        {{Qt::CTRL | Qt::ALT | Qt::Key_V}, Commande::ImprimIndiv, ""},
+        {{Qt::CTRL | Qt::ALT | Qt::Key_E}, Commande::ImprimEquip, ""},
+        {{Qt::CTRL | Qt::ALT | Qt::Key_M}, Commande::ImprimMatch, ""},
+        {{Qt::CTRL | Qt::ALT | Qt::Key_F2, Qt::CTRL | Qt::SHIFT | Qt::Key_F2},
+         Commande::ModiJuge,
+         ""},
+        {{Qt::CTRL | Qt::ALT | Qt::Key_F9, Qt::CTRL | Qt::SHIFT | Qt::Key_F9},
+         Commande::EffectifEquipe,
+         ""},
+        {{Qt::CTRL | Qt::ALT | Qt::Key_F11, Qt::CTRL | Qt::SHIFT | Qt::Key_F11},
+         Commande::NotesRetenues,
+         ""},
+        {{Qt::CTRL | Qt::Key_F10}, Commande::Ages, ""},
+        {{Qt::SHIFT | Qt::CTRL | Qt::ALT | Qt::Key_F9}, Commande::Deproteger, ""},
+        {{Qt::SHIFT | Qt::CTRL | Qt::ALT | Qt::Key_X}, Commande::ExporterRegistre, ""},
+        {{Qt::SHIFT | Qt::CTRL | Qt::ALT | Qt::Key_I}, Commande::ImporterRegistre, ""},
+    };
+    return kTouches;
+}
+
+// The hourglass while a long operation runs.
+struct Sablier {
+    Sablier() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sablier() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+Commandes::Commandes(Akeuil& fenetre, Dialogues& dialogues, const Horloge& horloge,
+                     OuvreurDocuments& ouvreur, LecteurA& lecteur)
+    : QObject(&fenetre), fenetre_(fenetre), dialogues_(dialogues), horloge_(horloge),
+      ouvreur_(ouvreur), lecteur_(lecteur) {
+    installerTouches();
+    connect(&fenetre_, &Akeuil::commandeChoisie, this, [this](const QString& cle) {
+        if (const auto demande = demandeDeCle(cle.toStdString())) executer(*demande);
+    });
+    qApp->installEventFilter(this);
+}
+
+void Commandes::installerTouches() {
+    for (const Touche& t : touches()) {
+        auto* raccourci = new QShortcut(&fenetre_);
+        raccourci->setKeys(t.touches);
+        const Demande demande{t.commande, t.agres, false};
+        connect(raccourci, &QShortcut::activated, this, [this, demande] { executer(demande); });
+    }
+}
+
+bool Commandes::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::KeyPress) {
+        auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche->key() == Qt::Key_F1 && touche->modifiers() == Qt::NoModifier) {
+            aide();
+            return true;
+        }
+        if (touche->text() == QLatin1String("?") && objet->isWidgetType() &&
+            static_cast<QWidget*>(objet)->window() == &fenetre_ &&
+            !QApplication::activeModalWidget()) {
+            executer({Commande::APropos, "", false});
+            return true;
+        }
+    }
+    return QObject::eventFilter(objet, evenement);
+}
+
+void Commandes::executer(const Demande& demande) {
+    EtatAppli& etat = fenetre_.etat();
+    const bool fichiers = !fenetre_.fichiers().empty();
+    if (!commandePermise(demande, etat.compet, visibiliteBoutons(etat.compet, fichiers),
+                         horloge_.maintenant()))
+        return;
+    fenetre_.cacherListe();
+    lancer(demande);
+}
+
+void Commandes::lancer(const Demande& demande) {
+    EtatAppli& etat = fenetre_.etat();
+    EtatCompet& compet = etat.compet;
+    switch (demande.commande) {
+    case Commande::Nouveau:
+        lancerNouvo(compet, dialogues_, &fenetre_);
+        fenetre_.RafraichirListe();
+        break;
+    case Commande::Proteger:
+        ProtegerCompet(compet, dialogues_);
+        break;
+    case Commande::Quitter:
+        quitter();
+        return;
+    case Commande::Titre:
+        Titre(etat, dialogues_, fenetre_.titreCompet(), &fenetre_).exec();
+        return;
+    case Commande::Inscrire:
+        inscrire();
+        break;
+    case Commande::Saisie:
+        lancerSaisie(compet, dialogues_, demande.agres, &fenetre_);
+        break;
+    case Commande::VoirIndiv:
+        VoirClIndiv(etat, dialogues_, ouvreur_);
+        break;
+    case Commande::VoirEquip:
+        VoirClEquip(etat, dialogues_, ouvreur_);
+        break;
+    case Commande::VoirNotes:
+        VoirNotes(etat, dialogues_, ouvreur_);
+        break;
+    case Commande::ImprimIndiv:
+    case Commande::ImprimEquip:
+    case Commande::ImprimMatch:
+        // Printing is not built yet.
+        return;
+    case Commande::APropos:
+        fenetre_.aPropos();
+        return;
+    case Commande::ModiJuge:
+        lancerModiJuge(compet, dialogues_, &fenetre_);
+        break;
+    case Commande::EffectifEquipe:
+        DemanderEffectifEquipe(compet, dialogues_);
+        break;
+    case Commande::NotesRetenues:
+        DemanderNotesRetenues(compet, dialogues_);
+        break;
+    case Commande::Ages:
+        Ages(compet, etat.dossierProgramme, etat.BornesAges, dialogues_, &fenetre_).exec();
+        break;
+    case Commande::Deproteger:
+        MarquerProtection(compet, kNul, dialogues_);
+        break;
+    case Commande::ExporterRegistre: {
+        Sablier sablier;
+        ExporterRegistre(compet, etat.dossierProgramme, lecteur_, dialogues_);
+        break;
+    }
+    case Commande::ImporterRegistre: {
+        Sablier sablier;
+        ImporterRegistre(compet, etat.dossierProgramme, lecteur_, dialogues_);
+        break;
+    }
+    }
+    fenetre_.afficherCompetition();
+}
+
+void Commandes::inscrire() {
+    Noms noms(fenetre_.etat().compet, fenetre_.etat().BornesAges, fenetre_.etat().dossierProgramme,
+              dialogues_, &fenetre_);
+    connect(&noms, &Noms::equipeEnregistree, &fenetre_, &Akeuil::majBoutons);
+    noms.exec();
+    // Deleting the last team deletes the file.
+    if (!fenetre_.etat().compet.ouvert()) fenetre_.RafraichirListe();
+}
+
+void Commandes::quitter() {
+    const Reponse r = dialogues_.message(
+        {"Quitter Palmora ", "Sortie du logiciel", Icone::Question, Boutons::OuiNon, Reponse::Oui});
+    if (r != Reponse::Oui) return;
+    {
+        Sablier sablier;
+        fenetre_.RafraichirListe();
+        ReconstruireRegistre(fenetre_.etat().compet, fenetre_.etat().dossierProgramme,
+                             fenetre_.fichiers());
+    }
+    fenetre_.close();
+}
+
+void Commandes::aide() {
+    montrerDocument(fenetre_.fichierAide(), "Aide", ouvreur_, dialogues_);
+}
+
+} // namespace palmora
