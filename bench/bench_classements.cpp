@@ -1,0 +1,135 @@
+// Rankings and result pages of a full competition: 16 383 records, every mark entered.
+// Run on demand: build with -DPALMORA_BENCH=ON, then ./bench/bench_classements.
+#include "data/competition.h"
+#include "data/nombres.h"
+#include "platform/dialogues.h"
+#include "reports/classement_equipes.h"
+#include "reports/classement_indiv.h"
+#include "reports/voir_pages.h"
+#include "scoring/calcul_notes.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+using namespace palmora;
+namespace fs = std::filesystem;
+
+namespace {
+
+// No prompt is expected; one would be a failure of the run.
+class DialoguesMuets : public Dialogues {
+public:
+    Reponse message(const Message& m) override { throw std::runtime_error(m.texte); }
+    std::string saisie(const std::string&, const std::string&, const std::string&) override {
+        return "";
+    }
+    void bip() override {}
+    [[noreturn]] void arreterProgramme() override { throw std::runtime_error("arrêt"); }
+};
+
+constexpr int kEnregistrements = 16383;
+constexpr int kEffectif = 4;
+
+// Women's teams of 4, 3 retained, 4 judges on each apparatus.
+std::string competition() {
+    std::mt19937 alea(2026);
+    std::string contenu;
+    for (int k = 0; k < kEnregistrements; ++k) {
+        Enregistrement e;
+        const int equipe = k / kEffectif;
+        e.poser(champs::NomEquip, "CLUB " + std::to_string(equipe));
+        e.poser(champs::Nom, "NOM" + std::to_string(alea() % 5000));
+        e.poser(champs::Prénom, "Prenom" + std::to_string(k % 97));
+        e.poser(champs::Naissance, "12");
+        e.poser(champs::SurCl, k % 50 == 7 ? "H" : "N");
+        e.poser(champs::BlocConfig, "0430004444");
+        e.poser(champs::Ville, "VILLE " + std::to_string(equipe % 300));
+        for (int s = 3; s <= 6; ++s) {
+            for (int j = 1; j <= 4; ++j)
+                e.poser(champs::Notes(s, j), chiffres(600 + alea() % 400, 3));
+            e.poser(champs::Deduc(s), " 000");
+            e.poser(champs::NoteEquipe(s), chiffres(alea() % 3000, 4));
+        }
+        contenu += e.octets();
+    }
+    return contenu;
+}
+
+// Best of a few runs, in wall-clock and in processor milliseconds (the second tells what the
+// work costs when other programs share the machine).
+struct Duree {
+    double murale = 1e9;
+    double processeur = 1e9;
+};
+
+template <class F> Duree mesurer(F f, int tours = 5) {
+    Duree meilleure;
+    for (int t = 0; t < tours; ++t) {
+        const auto debut = std::chrono::steady_clock::now();
+        const std::clock_t debutProcesseur = std::clock();
+        f();
+        const double processeur =
+            1000.0 * static_cast<double>(std::clock() - debutProcesseur) / CLOCKS_PER_SEC;
+        const double murale =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut)
+                .count();
+        meilleure.murale = std::min(meilleure.murale, murale);
+        meilleure.processeur = std::min(meilleure.processeur, processeur);
+    }
+    return meilleure;
+}
+
+} // namespace
+
+int main() {
+    const fs::path dossier = fs::temp_directory_path() / "palmora-bench-classements";
+    fs::create_directories(dossier);
+    std::ofstream(dossier / "F_H_PS00.PLM", std::ios::binary) << competition();
+
+    DialoguesMuets dialogues;
+    EtatCompet etat;
+    etat.DossierTravail = dossier;
+    etat.FichierCompet = "F_H_PS00.PLM";
+    OuvrirCompet(etat, dialogues);
+    const TextesPage textes{"Féminines Honneur . 9-10 ans",
+                            {"Coupe", "Vienne"},
+                            {"05", " décembre ", "2026"},
+                            "Palmora - Version 1.00"};
+    // The first run brings scores and totals up to date, as any earlier ranking would have.
+    EcrireVoirNotes(etat, textes, dialogues);
+
+    const Duree pages = mesurer([&] {
+        EcrireClIndiv(etat, textes, dialogues);
+        EcrireClEquip(etat, textes, dialogues);
+        EcrireVoirNotes(etat, textes, dialogues);
+    });
+    const ClassementIndiv indiv = ClasserIndiv(etat);
+    const ClassementEquipes equipes = ClasserEquipes(etat, true);
+    const Duree triIndiv = mesurer([&] {
+        ClassementIndiv copie = indiv;
+        OrdonnerIndiv(copie);
+    });
+    const Duree copieIndiv = mesurer([&] { ClassementIndiv copie = indiv; });
+    const Duree triEquipes = mesurer([&] {
+        std::vector<EntreeEquipe> copie = equipes.TabEquipes;
+        OrdonnerEquipes(copie);
+    });
+    // The pages rank the individuals twice (individual page, listing) and the teams twice.
+    const double indivSeul = triIndiv.murale - copieIndiv.murale;
+    const double tris = 2 * indivSeul + 2 * triEquipes.murale;
+    std::printf("%d records: pages %.1f ms (%.1f ms of processor; goal < 100)\n", kEnregistrements,
+                pages.murale, pages.processeur);
+    std::printf("  sorts %.1f ms (%.1f %% of the pages; goal < 10 %%): individual %.2f ms, "
+                "team %.2f ms\n",
+                tris, 100 * tris / pages.murale, indivSeul, triEquipes.murale);
+
+    FermerCompet(etat);
+    fs::remove_all(dossier);
+    return 0;
+}

@@ -1,0 +1,83 @@
+#include "reports/classement_indiv.h"
+
+#include "data/competition.h"
+#include "data/nombres.h"
+#include "reports/mise_en_page.h"
+#include "reports/ordre.h"
+#include "scoring/calcul_notes.h"
+
+#include <cstring>
+
+namespace palmora {
+
+bool gymnasteVide(const Enregistrement& e) {
+    const std::string_view nomPrenom = rogner(e.lire({champs::Nom.position, 30}));
+    return nomPrenom.empty() || nomPrenom == std::string_view(&kCode160, 1);
+}
+
+bool porteEtoile(const Enregistrement& e) {
+    return e.octets().find('*') != std::string_view::npos;
+}
+
+int totalIndiv(const Enregistrement& e) {
+    int total = 0;
+    for (int s = 1; s <= 6; ++s) {
+        const Champ note = champs::NoteAgres(s);
+        total += e.lire(note) == "999" ? 1000 : static_cast<int>(e.nombre(note));
+    }
+    return total;
+}
+
+ClassementIndiv ClasserIndiv(EtatCompet& etat) {
+    CalculNotes(etat);
+    const std::string contenu = etat.fichier.contenu();
+    ClassementIndiv cl;
+    cl.NbEnreg = static_cast<std::int64_t>(contenu.size() / kTailleEnreg);
+    etat.NbEnreg = cl.NbEnreg;
+    cl.TabEnreg.reserve(static_cast<std::size_t>(cl.NbEnreg));
+    cl.TotIndiv.reserve(cl.TabEnreg.capacity());
+    for (std::int64_t k = 0; k < cl.NbEnreg; ++k) {
+        Enregistrement e(std::string_view(contenu).substr(k * kTailleEnreg, kTailleEnreg));
+        if (!gymnasteVide(e)) ++cl.NbGymnastes;
+        const int total = totalIndiv(e);
+        const std::string stocke = chiffres(total, champs::TotalIndiv.longueur);
+        // An unchanged total would be rewritten with the same bytes.
+        if (e.lire(champs::TotalIndiv) != stocke) {
+            e.poser(champs::TotalIndiv, stocke);
+            etat.fichier.ecrire(k + 1, e); // a record that cannot be written is left as it is
+        }
+        cl.TabEnreg.push_back(e);
+        cl.TotIndiv.push_back(total);
+    }
+    OrdonnerIndiv(cl);
+    return cl;
+}
+
+void OrdonnerIndiv(ClassementIndiv& cl) {
+    const std::vector<Enregistrement>& tab = cl.TabEnreg;
+    const std::vector<int>& totaux = cl.TotIndiv;
+    constexpr std::size_t kDebut = champs::Nom.position - 1;
+    const std::vector<std::size_t> ordre =
+        ordreParIntervalles(tab.size(), [&](std::size_t i, std::size_t j) {
+            if (totaux[i] != totaux[j]) return totaux[i] > totaux[j];
+            return std::memcmp(tab[i].data() + kDebut, tab[j].data() + kDebut,
+                               kTailleEnreg - kDebut) < 0;
+        });
+    ClassementIndiv trie{cl.NbEnreg, cl.NbGymnastes, {}, {}};
+    trie.TabEnreg.reserve(ordre.size());
+    trie.TotIndiv.reserve(ordre.size());
+    for (std::size_t i : ordre) {
+        trie.TabEnreg.push_back(tab[i]);
+        trie.TotIndiv.push_back(totaux[i]);
+    }
+    cl = std::move(trie);
+}
+
+PlacesIndiv::Place PlacesIndiv::suivante(const Enregistrement& e, int total) {
+    const bool exAequo = compteur_ > 0 && total == totalPrecedent_;
+    ++compteur_;
+    totalPrecedent_ = total;
+    return {compteur_, exAequo, e.lire(champs::SurCl) == "H"};
+}
+
+} // namespace palmora
