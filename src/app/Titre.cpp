@@ -1,6 +1,7 @@
 #include "app/Titre.h"
 
 #include "app/etat_appli.h"
+#include "platform/Controles.h"
 #include "platform/FiltreTouches.h"
 
 #include <QHBoxLayout>
@@ -20,13 +21,6 @@ QLineEdit* boiteTitre(const char* nom, int longueur, const std::string& texte, D
     boite->setMaxLength(longueur);
     filtrerTouches(*boite, toucheTitre, dialogues);
     return boite;
-}
-
-QPushButton* bouton(const QString& texte, const QString& nom, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "data/Ages.h"
 
 #include "data/competition.h"
+#include "platform/Controles.h"
 #include "platform/FiltreTouches.h"
 
 #include <QEvent>
@@ -18,13 +19,6 @@ namespace {
 
 constexpr std::array<const char*, 4> kBandes = {" 7- 8 ans .....", " 9-10 ans .....",
                                                 "11-12 ans .....", "13-14 ans ....."};
-
-QPushButton* bouton(const QString& texte, const QString& nom, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setAutoDefault(false); // Enter in a box must not close the dialog
-    return b;
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "data/Nouvo.h"
 
 #include "data/competition.h"
+#include "platform/Controles.h"
 #include "scoring/Juges.h"
 
 #include <QGridLayout>
@@ -26,19 +27,6 @@ constexpr const char* kLibellesNiveau[] = {
 constexpr const char* kLibellesCatégorie[] = {" 9-10 ans", " 9-12 ans",          " 9-14 ans",
                                               "11-14 ans", "&Toutes catégories", " 7- 8 ans"};
 constexpr const char* kLibellesAppartenance[] = {"S&imple", "&Double"};
-
-QPushButton* bouton(const QString& texte, const QString& nom, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* etiquette(const QString& nom, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(nom);
-    return label;
-}
 
 // The selected option shows in red, the others in black.
 void colorer(QRadioButton* b, bool rouge) {
@@ -79,10 +67,10 @@ Nouvo::Nouvo(EtatCompet& etat, Dialogues& dialogues, DemandeJuges demanderJuges,
                                Appartenance_.data(), &ChoixNouveau::choisirAppartenance);
     cadres->addWidget(CadreAppartenance_);
 
-    Effectif_ = etiquette("Effectif", this);
-    LegendeEffectif_ = etiquette("LegendeEffectif", this);
-    Retenues_ = etiquette("Retenues", this);
-    NomFichier_ = etiquette("NomFichier", this);
+    Effectif_ = etiquette("", "Effectif", this);
+    LegendeEffectif_ = etiquette("", "LegendeEffectif", this);
+    Retenues_ = etiquette("", "Retenues", this);
+    NomFichier_ = etiquette("", "NomFichier", this);
     auto* equipe = new QGridLayout;
     const auto reglage = [&](int ligne, QLabel* nombre, QWidget* legende, const char* plus,
                              const char* moins, void (ChoixNouveau::*changer)(int)) {

@@ -1,6 +1,7 @@
 #include "registration/Noms.h"
 
 #include "data/competition.h"
+#include "platform/Controles.h"
 #include "registration/LignesNoms.h"
 #include "registration/saisie_noms.h"
 
@@ -17,19 +18,6 @@
 namespace palmora {
 
 namespace {
-
-QLabel* etiquette(const QString& texte, const QString& nom, QWidget* parent) {
-    auto* label = new QLabel(texte, parent);
-    label->setObjectName(nom);
-    return label;
-}
-
-QPushButton* bouton(const QString& texte, const QString& nom, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setAutoDefault(false); // Enter moves between the boxes
-    return b;
-}
 
 QLineEdit* boiteEquipe(const QString& nom, int longueur, QWidget* parent) {
     auto* boite = new QLineEdit(parent);

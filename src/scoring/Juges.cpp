@@ -1,5 +1,6 @@
 #include "scoring/Juges.h"
 
+#include "platform/Controles.h"
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,19 +15,6 @@ constexpr const char* kAgres[kLignesJuges] = {
     "Saut ...........", "Sol .............", "Poutre ......."};
 constexpr const char* kTouches[kLignesJuges] = {"(F1)", "(F2)", "(F3)", "(F4)",
                                                 "(F5)", "(F7)", "(F8)"};
-
-QLabel* etiquette(const QString& texte, const QString& nom, QWidget* parent) {
-    auto* label = new QLabel(texte, parent);
-    label->setObjectName(nom);
-    return label;
-}
-
-QPushButton* bouton(const QString& texte, const QString& nom, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "scoring/Saisie.h"
 
+#include "platform/Controles.h"
 #include "platform/FiltreTouches.h"
 #include "platform/dialogues.h"
 #include "scoring/boites_notes.h"
@@ -25,21 +26,6 @@ namespace {
 
 QString qs(const std::string& texte) {
     return QString::fromStdString(texte);
-}
-
-QLabel* etiquette(const QString& texte, const char* nom, QWidget* parent) {
-    auto* label = new QLabel(texte, parent);
-    label->setObjectName(QString::fromUtf8(nom));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QPushButton* bouton(const QString& texte, const char* nom, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromUtf8(nom));
-    // Enter moves from box to box: no button may take it first.
-    b->setAutoDefault(false);
-    return b;
 }
 
 void grossir(QWidget& widget, double facteur) {

@@ -1,8 +1,7 @@
 #include "app/boutons.h"
 #include "data/competition.h"
 
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
+#include "support/compet_ouverte.h"
 #include "support/fabrique.h"
 
 #include <gtest/gtest.h>
@@ -17,17 +16,8 @@ VisibiliteBoutons visibles(bool ouvrir, bool inscrire, bool note, bool voir, boo
     return {ouvrir, inscrire, note, voir, imprimer, protege};
 }
 
-struct Boutons_ : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    EtatCompet etat;
-
-    void ouvrir(const std::string& contenu) {
-        ecrireFichier(dossier / "F_1_NS00.PLM", contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = "F_1_NS00.PLM";
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
-    }
+struct Boutons_ : CompetOuverte {
+    Boutons_() { nom = "F_1_NS00.PLM"; }
 };
 
 } // namespace

@@ -3,8 +3,7 @@
 #include "app/reglages_compet.h"
 #include "data/competition.h"
 
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
+#include "support/compet_ouverte.h"
 #include "support/fabrique.h"
 
 #include <gtest/gtest.h>
@@ -14,19 +13,7 @@ using namespace palmora::test;
 
 namespace {
 
-struct Reglages : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    EtatCompet etat;
-
-    void ouvrir(const char* nom, const std::string& contenu) {
-        ecrireFichier(dossier / nom, contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = nom;
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
-    }
-    std::string surDisque() const { return lireFichier(etat.chemin()); }
-};
+using Reglages = CompetOuverte;
 
 // A gymnast with every mark of the women's apparatus entered (4 judges).
 Enregistrement noteeComplet(const char* nom) {

@@ -1,7 +1,6 @@
 #include "data/competition.h"
 
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
+#include "support/compet_ouverte.h"
 #include "support/fabrique.h"
 
 #include <gtest/gtest.h>
@@ -13,17 +12,8 @@ using namespace palmora::test;
 
 namespace {
 
-struct FichiersAbimes : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    EtatCompet etat;
-
-    void ouvrir(const std::string& contenu) {
-        ecrireFichier(dossier / "F_1_NS00.PLM", contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = "F_1_NS00.PLM";
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
-    }
+struct FichiersAbimes : CompetOuverte {
+    FichiersAbimes() { nom = "F_1_NS00.PLM"; }
 };
 
 std::string auHasard(std::size_t taille, unsigned graine) {
@@ -77,7 +67,7 @@ TEST_F(FichiersAbimes, FortyThousandRecordsOpenAndSort) {
     EXPECT_EQ(etat.NbEnreg, 40000);
     EXPECT_EQ(etat.nbEquipes(), 40000 / 6);
     TrierFichier(etat, dialogues);
-    const std::string trie = lireFichier(dossier / "F_1_NS00.PLM");
+    const std::string trie = surDisque();
     ASSERT_EQ(trie.size(), gros.size());
     for (std::size_t k = 1; k < 40000; ++k)
         ASSERT_LE(trie.compare((k - 1) * 300, 15, trie, k * 300, 15), 0) << k;

@@ -1,7 +1,6 @@
 #include "data/competition.h"
 
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
+#include "support/compet_ouverte.h"
 #include "support/fabrique.h"
 
 #include <gtest/gtest.h>
@@ -11,23 +10,12 @@ using namespace palmora::test;
 
 namespace {
 
-struct Ouverture : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    EtatCompet etat;
-
-    bool ouvrir(const std::string& nom, const std::string& contenu) {
-        ecrireFichier(dossier / nom, contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = nom;
-        return OuvrirCompet(etat, dialogues);
-    }
-};
+using Ouverture = CompetOuverte;
 
 } // namespace
 
 TEST_F(Ouverture, PlaceholderFileOpensWithItsSettingsAndNoTeam) {
-    ASSERT_TRUE(ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")})));
+    ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")}));
     EXPECT_EQ(etat.EffectEquip, 6);
     EXPECT_EQ(etat.CalcEquip, 5);
     EXPECT_EQ(etat.JugesAnneaux, 4);
@@ -49,10 +37,10 @@ TEST_F(Ouverture, PlaceholderFileOpensWithItsSettingsAndNoTeam) {
 }
 
 TEST_F(Ouverture, MiniEnchainementsOfMenUseTheWomensApparatus) {
-    ASSERT_TRUE(ouvrir("M_E_NS00.PLM", fichier({enregistrementProvisoire("S644000444")})));
+    ouvrir("M_E_NS00.PLM", fichier({enregistrementProvisoire("S644000444")}));
     EXPECT_EQ(etat.CodeSexe, 'F');
     EXPECT_EQ(etat.CodeAgres, 'F');
-    ASSERT_TRUE(ouvrir("M_1_PS00.PLM", fichier({enregistrementProvisoire("0644444440")})));
+    ouvrir("M_1_PS00.PLM", fichier({enregistrementProvisoire("0644444440")}));
     EXPECT_EQ(etat.CodeSexe, 'M');
     EXPECT_EQ(etat.CodeAgres, 'M');
 }
@@ -63,7 +51,7 @@ TEST_F(Ouverture, OneMarkedRecordAnywhereMakesTheFileProtected) {
                                gymnaste("A", "01 X", "TROIS")};
         e[marque][300] = kCode160;
         dialogues.messages.clear();
-        ASSERT_TRUE(ouvrir("F_2_PS00.PLM", fichier({e[0], e[1], e[2]})));
+        ouvrir("F_2_PS00.PLM", fichier({e[0], e[1], e[2]}));
         EXPECT_TRUE(etat.Protege) << marque;
         ASSERT_EQ(dialogues.messages.size(), 1u);
         const Message& m = dialogues.messages[0];
@@ -74,12 +62,12 @@ TEST_F(Ouverture, OneMarkedRecordAnywhereMakesTheFileProtected) {
         EXPECT_EQ(m.icone, Icone::Exclamation);
         EXPECT_EQ(m.boutons, Boutons::Ok);
     }
-    ASSERT_TRUE(ouvrir("F_2_PS00.PLM", fichier({gymnaste("A", "01 X", "UN")})));
+    ouvrir("F_2_PS00.PLM", fichier({gymnaste("A", "01 X", "UN")}));
     EXPECT_FALSE(etat.Protege);
 }
 
 TEST_F(Ouverture, EmptyNameOnlyClosesAndAMissingFileIsReported) {
-    ASSERT_TRUE(ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")})));
+    ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")}));
     etat.FichierCompet.clear();
     EXPECT_FALSE(OuvrirCompet(etat, dialogues));
     EXPECT_FALSE(etat.fichier.ouvert());
@@ -92,7 +80,7 @@ TEST_F(Ouverture, EmptyNameOnlyClosesAndAMissingFileIsReported) {
 }
 
 TEST_F(Ouverture, RecordsAreReadAndWrittenWholeAndWritingPastTheEndAppends) {
-    ASSERT_TRUE(ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")})));
+    ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")}));
     etat.Enreg = gymnaste("ALPHA", "01 BOURG", "DUPONT");
     ASSERT_EQ(EcrireEnreg(etat, 2, dialogues), Ecriture::Reussie);
     ASSERT_TRUE(LireEnreg(etat, 1));

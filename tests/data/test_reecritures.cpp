@@ -1,8 +1,7 @@
 #include "data/competition.h"
 #include "data/remplacement.h"
 
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
+#include "support/compet_ouverte.h"
 #include "support/fabrique.h"
 
 #include <cerrno>
@@ -13,20 +12,7 @@ using namespace palmora::test;
 
 namespace {
 
-constexpr char kNom[] = "F_2_PS00.PLM";
-
-struct Reecritures : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    EtatCompet etat;
-
-    void ouvrir(const std::string& contenu) {
-        ecrireFichier(dossier / kNom, contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = kNom;
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
-    }
-    std::string surDisque() const { return lireFichier(dossier / kNom); }
+struct Reecritures : CompetOuverte {
     void TearDown() override { simulerPanne(std::nullopt); }
 };
 
@@ -108,7 +94,7 @@ TEST_F(Reecritures, RemovingATeamKeepsTheOthersInOrder) {
 TEST_F(Reecritures, RemovingTheOnlyTeamDeletesTheFile) {
     ouvrir(fichier({kAlphaDurand, kAlphaLibre}));
     EXPECT_TRUE(RetirerEquipe(etat, "ALPHA", "01 BOURG", dialogues));
-    EXPECT_FALSE(std::filesystem::exists(dossier / kNom));
+    EXPECT_FALSE(std::filesystem::exists(dossier / nom));
     EXPECT_FALSE(etat.ouvert());
     EXPECT_FALSE(etat.Protege);
     EXPECT_FALSE(etat.fichier.ouvert());

@@ -1,6 +1,7 @@
 #include "data/competition.h"
 #include "scoring/calcul_notes.h"
 
+#include "support/compet_ouverte.h"
 #include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"
 #include "support/fabrique.h"
@@ -36,18 +37,8 @@ void noter(Enregistrement& e, int s, std::initializer_list<std::string_view> not
     if (!deduc.empty()) e.poser(champs::Deduc(s), deduc);
 }
 
-struct Calcul : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    EtatCompet etat;
-
-    void ouvrir(const std::string& contenu) {
-        ecrireFichier(dossier / "M_1_NS00.PLM", contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = "M_1_NS00.PLM";
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
-    }
-    std::string surDisque() const { return lireFichier(dossier / "M_1_NS00.PLM"); }
+struct Calcul : CompetOuverte {
+    Calcul() { nom = "M_1_NS00.PLM"; }
     // The one-gymnast file `e`, run through the calculation: its score on slot s.
     std::string noteDe(const Enregistrement& e, int s) {
         ouvrir(fichier({e}));

@@ -2,6 +2,7 @@
 #include "data/remplacement.h"
 #include "scoring/modi_juge.h"
 
+#include "support/compet_ouverte.h"
 #include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"
 #include "support/fabrique.h"
@@ -28,18 +29,8 @@ Enregistrement noté(std::string_view nom, int slot, std::initializer_list<std::
     return e;
 }
 
-struct ModiJuge : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    EtatCompet etat;
-
-    void ouvrir(const std::string& contenu) {
-        ecrireFichier(dossier / kNom, contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = kNom;
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
-    }
-    std::string surDisque() const { return lireFichier(dossier / kNom); }
+struct ModiJuge : CompetOuverte {
+    ModiJuge() { nom = kNom; }
     // What "&Oui" does: the check, then the rewrite.
     bool valider(const NbJuges& avant, const NbJuges& apres) {
         return ControlerRetraitJuges(etat, avant, apres, dialogues) &&
