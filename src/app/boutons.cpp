@@ -8,8 +8,7 @@ VisibiliteBoutons visibiliteBoutons(const EtatCompet& etat, bool fichiersPresent
     VisibiliteBoutons v;
     v.Ouvrir = fichiersPresents;
     if (!etat.ouvert()) return v;
-    // A file longer than its placeholder record holds teams.
-    const bool equipes = etat.fichier.longueur() > kTailleEnreg;
+    const bool equipes = etat.aDesEquipes();
     v.inscrire = !etat.Protege;
     v.Note = equipes && !etat.Protege;
     v.protege = equipes && !etat.Protege;

@@ -71,7 +71,7 @@ void DemanderNotesRetenues(EtatCompet& etat, Dialogues& dialogues) {
 }
 
 void DemanderEffectifEquipe(EtatCompet& etat, Dialogues& dialogues) {
-    if (etat.fichier.longueur() > kTailleEnreg) {
+    if (etat.aDesEquipes()) {
         refuser("Modification impossible", "Des équipes ont déjà été saisies", dialogues);
         return;
     }

@@ -17,8 +17,15 @@ char EtatCompet::niveau() const {
     return caractereNom(FichierCompet, 3);
 }
 
+bool EtatCompet::aDesEquipes() const {
+    if (fichier.longueur() > kTailleEnreg) return true;
+    Enregistrement premier;
+    return fichier.lire(1, premier) && !estProvisoire(premier);
+}
+
 std::int64_t EtatCompet::nbEquipes() const {
-    return EffectEquip > 0 ? NbEnreg / EffectEquip : 0;
+    if (EffectEquip <= 0 || !aDesEquipes()) return 0;
+    return fichier.nombre() / EffectEquip;
 }
 
 void signalerModificationInterdite(Dialogues& dialogues) {

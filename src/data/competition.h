@@ -43,8 +43,12 @@ struct EtatCompet {
     std::filesystem::path chemin() const { return DossierTravail / FichierCompet; }
     // Level character of the name (third).
     char niveau() const;
-    // Teams of whole runs of EffectEquip records.
+    // Whole teams of EffectEquip records in the file; a file holding only its placeholder
+    // record has none.
     std::int64_t nbEquipes() const;
+    // The file holds more than its placeholder record: at least one team was registered
+    // (with a team size of 1, a single team is as long as the placeholder).
+    bool aDesEquipes() const;
     // First record of team t (from 1).
     std::int64_t premierEnregEquipe(std::int64_t t) const { return EffectEquip * (t - 1) + 1; }
 };

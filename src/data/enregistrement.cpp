@@ -27,6 +27,10 @@ Enregistrement enregistrementProvisoire(std::string_view blocConfig) {
     return e;
 }
 
+bool estProvisoire(const Enregistrement& e) {
+    return e.lire({1, 48}).find_first_not_of(' ') == std::string_view::npos;
+}
+
 bool slotVide(const Enregistrement& e) {
     return e[champs::Nom.position] == kCode160;
 }

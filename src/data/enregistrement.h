@@ -83,6 +83,9 @@ private:
 // The record a new competition holds: 48 spaces, the settings block, then NULs.
 Enregistrement enregistrementProvisoire(std::string_view blocConfig);
 
+// True for the placeholder record of a competition without teams: no team name, no gymnast.
+bool estProvisoire(const Enregistrement& e);
+
 // True when the slot holds no gymnast (surname starting with code 160).
 bool slotVide(const Enregistrement& e);
 

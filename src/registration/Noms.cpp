@@ -40,7 +40,7 @@ Noms::Noms(EtatCompet& compet, const BornesCategories& BornesAges,
     for (QWidget* enfant : findChildren<QWidget*>())
         enfant->installEventFilter(this);
 
-    Effacer->setEnabled(nombreEquipes(compet_) >= 1);
+    Effacer->setEnabled(compet_.nbEquipes() >= 1);
     lignes_->montrer(lignesAffichees(compet_));
     DéfilementV1->setRange(1, 1);
     afficherEquipe();
@@ -150,13 +150,13 @@ void Noms::majDefilement() {
     const int numero = numeroEquipe();
     {
         const QSignalBlocker bloque(DéfilementV1);
-        DéfilementV1->setMaximum(static_cast<int>(nombreEquipes(compet_)) + 1);
+        DéfilementV1->setMaximum(static_cast<int>(compet_.nbEquipes()) + 1);
     }
     précédente_->setVisible(numero > 1);
     aidePrécédente_->setVisible(numero > 1);
     suivante_->setVisible(numero < DéfilementV1->maximum());
     aideSuivante_->setVisible(numero < DéfilementV1->maximum());
-    nombre_->setText(QString::fromStdString(libelleNombreEquipes(nombreEquipes(compet_))));
+    nombre_->setText(QString::fromStdString(libelleNombreEquipes(compet_.nbEquipes())));
 }
 
 // Showing a team drops whatever was typed and not validated.
@@ -193,7 +193,7 @@ void Noms::valider() {
         Terminé->setEnabled(true);
         return;
     }
-    Effacer->setEnabled(nombreEquipes(compet_) >= 1);
+    Effacer->setEnabled(compet_.nbEquipes() >= 1);
     majDefilement();
     if (resultat == Sauvegarde::Ecrite) emit equipeEnregistree();
 }

@@ -28,7 +28,7 @@ std::string champ(std::string_view utf8, std::size_t largeur) {
 
 bool equipeEnDouble(EtatCompet& etat, std::int64_t numero, std::string_view nomEquip,
                     std::string_view ville) {
-    const std::int64_t n = nombreEquipes(etat);
+    const std::int64_t n = etat.nbEquipes();
     for (std::int64_t t = 1; t <= n; ++t) {
         if (t == numero) continue;
         LireEnreg(etat, etat.premierEnregEquipe(t));
@@ -72,15 +72,6 @@ std::string rogner(std::string_view texte) {
     return std::string(texte.substr(debut, texte.find_last_not_of(' ') - debut + 1));
 }
 
-std::int64_t nombreEquipes(const EtatCompet& etat) {
-    if (etat.EffectEquip <= 0) return 0;
-    const std::int64_t n = etat.fichier.nombre();
-    Enregistrement premier;
-    if (n == 1 && etat.fichier.lire(1, premier) && texteChamp(premier, champs::NomEquip).empty())
-        return 0;
-    return n / etat.EffectEquip;
-}
-
 std::string libelleNombreEquipes(std::int64_t n) {
     return std::to_string(n) + (n > 1 ? " équipes" : " équipe");
 }
@@ -92,7 +83,7 @@ int lignesAffichees(const EtatCompet& etat) {
 EquipeSaisie lireEquipe(EtatCompet& etat, std::int64_t numero) {
     EquipeSaisie equipe;
     equipe.lignes.resize(static_cast<std::size_t>(lignesAffichees(etat)));
-    if (numero < 1 || numero > nombreEquipes(etat)) return equipe;
+    if (numero < 1 || numero > etat.nbEquipes()) return equipe;
     const std::int64_t premier = etat.premierEnregEquipe(numero);
     LireEnreg(etat, premier);
     equipe.NomEquip = texteChamp(etat.Enreg, champs::NomEquip);

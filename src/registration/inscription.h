@@ -35,9 +35,6 @@ struct EquipeSaisie {
 // The text without its leading and trailing spaces.
 std::string rogner(std::string_view texte);
 
-// Teams of the open file. The placeholder record of a new file is no team, whatever the
-// team size.
-std::int64_t nombreEquipes(const EtatCompet& etat);
 // "0 équipe", "1 équipe", "2 équipes".
 std::string libelleNombreEquipes(std::int64_t n);
 // The rows the window shows: the team size, at most six.

@@ -38,6 +38,11 @@ TEST_F(Boutons_, EachStateShowsItsButtons) {
     ouvrir(fichier({gymnaste("A", "01 X", "DEUX"), marque}));
     EXPECT_EQ(visibiliteBoutons(etat, true), visibles(true, false, false, true, true, false));
 
+    // A team of one gymnast is as long as the placeholder, yet it is a team.
+    ouvrir(fichier({gymnaste("A", "01 X", "UN", "0110004444")}));
+    EXPECT_EQ(visibiliteBoutons(etat, true), visibles(true, true, true, true, true, true));
+    EXPECT_EQ(etat.nbEquipes(), 1);
+
     Enregistrement provisoireMarque = enregistrementProvisoire("S654402340");
     provisoireMarque[300] = kCode160;
     ouvrir(fichier({provisoireMarque}));

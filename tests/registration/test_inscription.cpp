@@ -66,8 +66,8 @@ struct Inscription : ::testing::Test {
 
 TEST_F(Inscription, ANewCompetitionHasNoTeamAndShowsEmptyRows) {
     ouvrirNouveau();
-    EXPECT_EQ(nombreEquipes(etat), 0);
-    EXPECT_EQ(libelleNombreEquipes(nombreEquipes(etat)), "0 équipe");
+    EXPECT_EQ(etat.nbEquipes(), 0);
+    EXPECT_EQ(libelleNombreEquipes(etat.nbEquipes()), "0 équipe");
     EXPECT_EQ(lireEquipe(etat, 1), equipe("", "", {}));
     EXPECT_EQ(libelleNombreEquipes(1), "1 équipe");
     EXPECT_EQ(libelleNombreEquipes(2), "2 équipes");
@@ -82,7 +82,7 @@ TEST_F(Inscription, TheFirstTeamReplacesThePlaceholderWithOneRecordPerSlot) {
               enreg("ALPHA", "DUPONT", "Jean-Pierre", "95", 'N', "0000000123", "01 BOURG") +
                   enreg("ALPHA", "MARTIN", "Anne", "95", 'N', "0000000000", "01 BOURG") +
                   vide("ALPHA", "01 BOURG") + vide("ALPHA", "01 BOURG"));
-    EXPECT_EQ(nombreEquipes(etat), 1);
+    EXPECT_EQ(etat.nbEquipes(), 1);
     EXPECT_EQ(etat.NbEnreg, 4);
     // The boxes show what was written.
     EXPECT_EQ(e.lignes[0], ligne("DUPONT", "Jean-Pierre", "95", "N", "123"));
@@ -135,7 +135,7 @@ TEST_F(Inscription, ASecondTeamOfTheSameNameAndTownIsRefused) {
     EXPECT_EQ(SauverEquipe(etat, 1, alpha, dialogues), Sauvegarde::Ecrite);
     EquipeSaisie autreVille = equipe("ALPHA", "38 VIENNE", {ligne("MARTIN")});
     EXPECT_EQ(SauverEquipe(etat, 2, autreVille, dialogues), Sauvegarde::Ecrite);
-    EXPECT_EQ(nombreEquipes(etat), 2);
+    EXPECT_EQ(etat.nbEquipes(), 2);
 }
 
 TEST_F(Inscription, ValidationChecksBirthYearsWithTheMovedUpFlagItFills) {
@@ -156,7 +156,7 @@ TEST_F(Inscription, ValidationChecksBirthYearsWithTheMovedUpFlagItFills) {
 
     e.lignes[1].SurCl = "O";
     EXPECT_EQ(ValiderEquipe(etat, bornes, 1, e, dialogues), Sauvegarde::Ecrite);
-    EXPECT_EQ(nombreEquipes(etat), 1);
+    EXPECT_EQ(etat.nbEquipes(), 1);
 }
 
 TEST_F(Inscription, DeletingTheOnlyTeamDeletesTheFileAndClosesTheCompetition) {
@@ -197,5 +197,5 @@ TEST_F(Inscription, DeletingOneTeamKeepsTheOthersAndNoKeepsEverything) {
 
 TEST_F(Inscription, ThePlaceholderOfATeamOfOneIsNoTeam) {
     ouvrir(fichier({enregistrementProvisoire("0110004444")}));
-    EXPECT_EQ(nombreEquipes(etat), 0);
+    EXPECT_EQ(etat.nbEquipes(), 0);
 }
