@@ -8,10 +8,14 @@
 #include "data/Nouvo.h"
 #include "data/echange_licences.h"
 #include "data/registre_licences.h"
+#include "platform/SurfaceQt.h"
 #include "platform/dialogues.h"
 #include "platform/documents.h"
 #include "platform/horloge.h"
 #include "registration/Noms.h"
+#include "reports/F_Match.h"
+#include "reports/feuilles_match.h"
+#include "reports/imprim_classements.h"
 #include "reports/voir_pages.h"
 #include "scoring/ModiJuge.h"
 #include "scoring/Saisie.h"
@@ -156,11 +160,22 @@ void Commandes::lancer(const Demande& demande) {
     case Commande::VoirNotes:
         VoirNotes(etat, dialogues_, ouvreur_);
         break;
-    case Commande::ImprimIndiv:
-    case Commande::ImprimEquip:
-    case Commande::ImprimMatch:
-        // Printing is not built yet.
-        return;
+    case Commande::ImprimIndiv: {
+        SurfaceQt surface(dialogues_, ouvreur_);
+        (compet.CodeAgres == 'M' ? ImprimClIndivM : ImprimClIndivF)(etat, dialogues_, surface);
+        break;
+    }
+    case Commande::ImprimEquip: {
+        SurfaceQt surface(dialogues_, ouvreur_);
+        ImprimClEquip(etat, dialogues_, surface);
+        break;
+    }
+    case Commande::ImprimMatch: {
+        SurfaceQt surface(dialogues_, ouvreur_);
+        ChoixFeuilles choix;
+        F_Match(etat, choix, surface, &fenetre_).exec();
+        break;
+    }
     case Commande::APropos:
         fenetre_.aPropos();
         return;

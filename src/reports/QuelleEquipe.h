@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QScrollBar;
+
+namespace palmora {
+
+struct ChoixFeuilles;
+struct EtatCompet;
+
+// "Quelle équipe ?": the one team of the sheets, chosen with the scroll bar by its name.
+class QuelleEquipe : public QDialog {
+    Q_OBJECT
+public:
+    QuelleEquipe(EtatCompet& etat, ChoixFeuilles& choix, QWidget* parent = nullptr);
+
+public slots:
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+private:
+    void montrer(int equipe);
+
+    EtatCompet& etat_;
+    ChoixFeuilles& choix_;
+    QScrollBar* DV_;
+    QLabel* Et_éq_;
+};
+
+} // namespace palmora

@@ -1,0 +1,186 @@
+#include "app/etat_appli.h"
+#include "app/titre_fichier.h"
+#include "platform/SurfaceQt.h"
+#include "reports/F_Match.h"
+#include "reports/Quelepreuv.h"
+#include "reports/QuelleEquipe.h"
+#include "reports/feuilles_match.h"
+#include "reports/impression_outils.h"
+#include "reports/imprim_classements.h"
+#include "reports/outils.h"
+#include "support/ouvreur_enregistre.h"
+#include "support/pilote_modal.h"
+
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using namespace palmora;
+using namespace palmora::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// What a poppler tool prints about the PDF (pdftotext writes to "-", the standard output).
+QString sortie(const QString& programme, const fs::path& pdf) {
+    QStringList arguments{QString::fromStdString(pdf.string())};
+    if (programme == "pdftotext") arguments << "-";
+    QProcess p;
+    p.start(programme, arguments);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+struct SurfacePdf : ::testing::Test {
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    OuvreurEnregistre ouvreur;
+    void SetUp() override {
+        if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a real printer is set";
+    }
+};
+
+} // namespace
+
+TEST_F(SurfacePdf, WithoutAPrinterTheRankingBecomesAPdfThatIsShown) {
+    ClassementIndiv cl;
+    for (int i = 0; i < 61; ++i) {
+        Enregistrement e = G("ÉCOLE", "Besançon", "GYM" + std::to_string(i), "Amélie")
+                               .note(5, std::to_string(900 - i));
+        cl.TabEnreg.push_back(e);
+        cl.TotIndiv.push_back(totalIndiv(e));
+    }
+    cl.NbEnreg = cl.NbGymnastes = 61;
+    const fs::path pdf = dossier / "Féminines (indiv).pdf";
+    SurfaceQt s(dialogues, ouvreur);
+    s.commencer(pdf);
+    imprimerClIndiv(cl, false, textesDeTest(), s);
+    s.terminer();
+    ASSERT_TRUE(fs::exists(pdf));
+    ASSERT_EQ(dialogues.messages.size(), 1U);
+    EXPECT_NE(dialogues.messages[0].texte.find(pdf.string()), std::string::npos);
+    EXPECT_EQ(ouvreur.ouverts, std::vector{pdf});
+    EXPECT_TRUE(sortie("pdfinfo", pdf).contains(QRegularExpression("Pages:\\s+2\\n")));
+    const QString texte = sortie("pdftotext", pdf);
+    EXPECT_TRUE(texte.contains("Fédération sportive Orvane - Gymnastique"));
+    EXPECT_TRUE(texte.contains("Besançon"));
+    EXPECT_TRUE(texte.contains("Amélie"));
+    EXPECT_TRUE(texte.contains(QRegularExpression("Page\\s+2\\s+/\\s+2")));
+}
+
+TEST_F(SurfacePdf, TextIsMeasuredInMillimetresOfArial) {
+    SurfaceQt s(dialogues, ouvreur);
+    s.commencer(dossier / "mesure.pdf");
+    s.taille(10);
+    const double w = s.largeur("Gymnastique");
+    // Liberation Sans answers for Arial: "Gymnastique" is a little over 20 mm at 10 pt.
+    EXPECT_GT(w, 18);
+    EXPECT_LT(w, 23);
+    EXPECT_NEAR(s.largeur("----"), 4 * s.largeur("-"), 0.01);
+    EXPECT_GT(s.hauteur("A"), 3.5);
+    s.terminer();
+}
+
+TEST_F(SurfacePdf, NothingDrawnWritesNoFile) {
+    SurfaceQt s(dialogues, ouvreur);
+    s.commencer(dossier / "vide.pdf");
+    s.nouvellePage();
+    s.terminer();
+    EXPECT_FALSE(fs::exists(dossier / "vide.pdf"));
+    EXPECT_TRUE(dialogues.messages.empty());
+}
+
+namespace {
+
+struct Dialogue : CompetOuverte {
+    EtatAppli appli;
+    SurfaceEnregistree s;
+    ChoixFeuilles choix;
+
+    void SetUp() override {
+        std::string contenu;
+        for (char lettre : {'A', 'B', 'C'})
+            for (int k = 1; k <= 4; ++k)
+                contenu += gymnaste(std::string("EQUIPE ") + lettre, "01 BOURG",
+                                    std::string(1, lettre) + std::to_string(k))
+                               .octets();
+        ecrireFichier(dossier / nom, contenu);
+        appli.compet.DossierTravail = dossier.chemin();
+        appli.compet.FichierCompet = nom;
+        appli.titre = {"Coupe", "Vienne"};
+        ASSERT_TRUE(OuvrirCompet(appli.compet, dialogues));
+    }
+    static QRadioButton* option(QWidget& w, const char* nom) {
+        return w.findChild<QRadioButton*>(QString::fromUtf8(nom));
+    }
+};
+
+bool enRouge(QRadioButton* b) {
+    return b->palette().color(QPalette::WindowText) == Qt::red;
+}
+
+} // namespace
+
+TEST_F(Dialogue, OneTeamChosenWithTheScrollBarGetsItsFourSheets) {
+    piloterModal<F_Match>([&](F_Match& f) {
+        EXPECT_TRUE(enRouge(option(f, "O_équipe1")));
+        option(f, "O_équipe0")->click();
+        EXPECT_TRUE(enRouge(option(f, "O_équipe0")));
+        EXPECT_FALSE(enRouge(option(f, "O_équipe1")));
+        piloterModal<QuelleEquipe>([](QuelleEquipe& q) {
+            auto* Et_éq = q.findChild<QLabel*>("Et_éq");
+            EXPECT_EQ(Et_éq->text(), "EQUIPE A       ");
+            q.findChild<QScrollBar*>("DV")->setValue(2);
+            EXPECT_EQ(Et_éq->text(), "EQUIPE B       ");
+            QTest::keyClick(&q, Qt::Key_Return);
+        });
+        cliquer(f, "Oui");
+    });
+    F_Match(appli, choix, s).exec();
+    EXPECT_EQ(choix.EquipeChoisie, 2);
+    ASSERT_EQ(s.pages.size(), 2U);
+    EXPECT_TRUE(chercher(s, 0, "B1"));
+    EXPECT_FALSE(chercher(s, 0, "A1"));
+}
+
+TEST_F(Dialogue, CancellingTheApparatusChoicePrintsNothing) {
+    piloterModal<F_Match>([&](F_Match& f) {
+        option(f, "O_épreuve0")->click();
+        EXPECT_EQ(choix.EpreuveChoisie, 0);
+        piloterModal<Quelepreuv>([](Quelepreuv& q) {
+            EXPECT_FALSE(option(q, "Option0")->isVisible());
+            EXPECT_TRUE(option(q, "Option6")->isVisible());
+            EXPECT_TRUE(option(q, "Option3")->isChecked());
+            EXPECT_TRUE(enRouge(option(q, "Option3")));
+            cliquer(q, "Annuler");
+        });
+        cliquer(f, "Oui");
+    });
+    F_Match(appli, choix, s).exec();
+    EXPECT_EQ(choix.EpreuveChoisie, 0);
+    EXPECT_TRUE(s.documents.empty());
+}
+
+TEST_F(Dialogue, GridOnlyPrintsOnePage) {
+    piloterModal<F_Match>([&](F_Match& f) {
+        option(f, "O_Grille1")->click();
+        EXPECT_TRUE(choix.AvecGrille && choix.GrilleSeule);
+        cliquer(f, "Oui");
+    });
+    F_Match(appli, choix, s).exec();
+    EXPECT_EQ(s.pages.size(), 1U);
+}
+
+TEST(Quelepreuv, TheMensSetHidesTheBeamAndStartsOnTheRings) {
+    ChoixFeuilles choix;
+    Quelepreuv q('M', choix);
+    q.show();
+    EXPECT_EQ(choix.EpreuveChoisie, 1);
+    EXPECT_FALSE(q.findChild<QRadioButton*>("Option6")->isVisible());
+    q.findChild<QRadioButton*>("Option4")->click();
+    EXPECT_EQ(choix.EpreuveChoisie, 5);
+    EXPECT_EQ(q.findChild<QRadioButton*>("Option4")->palette().color(QPalette::WindowText),
+              Qt::red);
+}
