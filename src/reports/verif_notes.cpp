@@ -43,7 +43,9 @@ bool VerifNotes(EtatCompet& etat, Dialogues& dialogues, std::string_view ModeVer
     const std::size_t n = contenu.size() / kTailleEnreg;
     for (std::size_t k = 0; k < n; ++k) {
         const Enregistrement e(std::string_view(contenu).substr(k * kTailleEnreg, kTailleEnreg));
-        if (rogner(e.lire(champs::Nom)) == std::string_view(&kCode160, 1)) continue;
+        // Empty slots and the placeholder of a competition without teams hold no gymnast.
+        if (rogner(e.lire(champs::Nom)) == std::string_view(&kCode160, 1) || estProvisoire(e))
+            continue;
         for (const AgresVerifie& a : agres) {
             // A record holds the marks of six judges at most.
             for (int j = 1; j <= std::min(a.juges, kJugesMax); ++j) {

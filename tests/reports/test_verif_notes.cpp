@@ -33,6 +33,11 @@ TEST_F(VerificationDesNotes, AllMarksEnteredShowsNothing) {
     ouvrir(fichier({marque("ALPHA", "DURAND", "Paul"), blanc, libre}));
     EXPECT_FALSE(VerifNotes(etat, dialogues));
     EXPECT_TRUE(dialogues.messages.empty());
+
+    // The placeholder of a competition without teams names nobody.
+    ouvrir(fichier({enregistrementProvisoire(kBlocHommes)}));
+    EXPECT_FALSE(VerifNotes(etat, dialogues));
+    EXPECT_TRUE(dialogues.messages.empty());
 }
 
 TEST_F(VerificationDesNotes, TheFirstMissingMarkIsNamedAndTheCheckStops) {
