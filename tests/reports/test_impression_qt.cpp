@@ -92,6 +92,20 @@ TEST_F(SurfacePdf, NothingDrawnWritesNoFile) {
     EXPECT_TRUE(dialogues.messages.empty());
 }
 
+TEST_F(SurfacePdf, APdfThatCannotBeWrittenIsNamedOnceAndNothingOpens) {
+    const fs::path pdf = dossier / "absent" / "essai.pdf";
+    SurfaceQt s(dialogues, ouvreur);
+    s.commencer(pdf);
+    s.texte(10, 10, "Saut");
+    s.ligne(0, 0, 10, 10);
+    s.terminer();
+    ASSERT_EQ(dialogues.messages.size(), 1U);
+    EXPECT_EQ(dialogues.messages[0].texte,
+              "Le fichier\n" + pdf.string() + "\nne peut pas être écrit.");
+    EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
+    EXPECT_TRUE(ouvreur.ouverts.empty());
+}
+
 namespace {
 
 struct Dialogue : CompetOuverte {
