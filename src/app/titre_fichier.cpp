@@ -3,6 +3,7 @@
 #include "data/cp1252.h"
 #include "data/ecriture_signalee.h"
 #include "data/nombres.h"
+#include "data/textes.h"
 #include "platform/dialogues.h"
 
 #include <fstream>
@@ -17,12 +18,6 @@ namespace {
 constexpr std::string_view kTemporaireTitre = "TITRE.tmp";
 constexpr std::string_view kBlancs = " \t";
 constexpr std::string_view kFinsDeChamp = ",\r\n";
-
-std::string_view sansBlancs(std::string_view texte) {
-    const auto debut = texte.find_first_not_of(kBlancs);
-    if (debut == std::string_view::npos) return {};
-    return texte.substr(debut, texte.find_last_not_of(kBlancs) - debut + 1);
-}
 
 // Reads the fields of a text one by one, as they were written.
 class LecteurChamps {
@@ -40,7 +35,7 @@ public:
         } else {
             const std::size_t fin =
                 std::min(texte_.find_first_of(kFinsDeChamp, pos_), texte_.size());
-            valeur = sansBlancs(texte_.substr(pos_, fin - pos_));
+            valeur = rogner(texte_.substr(pos_, fin - pos_), kBlancs);
             pos_ = fin;
         }
         passerSeparateur();
@@ -71,7 +66,7 @@ std::size_t nombreCaracteres(std::string_view utf8) {
 } // namespace
 
 bool TitreCompet::vide() const {
-    return sansBlancs(ligne1 + ligne2).empty();
+    return rogner(ligne1 + ligne2, kBlancs).empty();
 }
 
 std::optional<TitreCompet> lireChampsTitre(std::string_view texte) {
@@ -103,7 +98,7 @@ void SauverAncienTitre(const fs::path& dossier) {
 
 bool TerminerTitre(const fs::path& dossier, std::string_view Titre1, std::string_view LieuDate,
                    TitreCompet& titre, Dialogues& dialogues) {
-    titre = {std::string(sansBlancs(Titre1)), std::string(sansBlancs(LieuDate))};
+    titre = {std::string(rogner(Titre1, kBlancs)), std::string(rogner(LieuDate, kBlancs))};
     if (titre.vide()) return false;
     SauverAncienTitre(dossier);
     remplacerOuSignaler(dossier / kFichierTitre, kTemporaireTitre,

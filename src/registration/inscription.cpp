@@ -66,12 +66,6 @@ Enregistrement composer(const Enregistrement& lu, LigneGymnaste& l, std::string_
 
 } // namespace
 
-std::string rogner(std::string_view texte) {
-    const auto debut = texte.find_first_not_of(' ');
-    if (debut == std::string_view::npos) return {};
-    return std::string(texte.substr(debut, texte.find_last_not_of(' ') - debut + 1));
-}
-
 std::string libelleNombreEquipes(std::int64_t n) {
     return std::to_string(n) + (n > 1 ? " équipes" : " équipe");
 }
@@ -109,8 +103,8 @@ Sauvegarde SauverEquipe(EtatCompet& etat, std::int64_t numero, EquipeSaisie& equ
     const std::string nomEquip = champ(equipe.NomEquip, 15);
     const std::string ville = champ(majuscules(equipe.Ville), 20);
     if (equipeEnDouble(etat, numero, nomEquip, ville)) {
-        dialogues.message({"L'équipe " + rogner(equipe.NomEquip) + " de " +
-                               rogner(majuscules(equipe.Ville)) +
+        dialogues.message({"L'équipe " + std::string(rogner(equipe.NomEquip)) + " de " +
+                               std::string(rogner(majuscules(equipe.Ville))) +
                                "\nexiste déjà dans ce fichier.\n\nChangez son nom ou sa ville.",
                            "Equipe en double", Icone::Critique});
         return Sauvegarde::Refusee;
@@ -148,8 +142,8 @@ Sauvegarde ValiderEquipe(EtatCompet& etat, const BornesCategories& BornesAges, s
 bool EffacerEquipe(EtatCompet& etat, std::string_view nomEquip, std::string_view ville,
                    Dialogues& dialogues) {
     const Reponse reponse =
-        dialogues.message({"Etes-vous sûr de vouloir effacer l'équipe\n\n" + rogner(nomEquip) +
-                               " de " + rogner(ville),
+        dialogues.message({"Etes-vous sûr de vouloir effacer l'équipe\n\n" +
+                               std::string(rogner(nomEquip)) + " de " + std::string(rogner(ville)),
                            "Effacer l'équipe", Icone::Question, Boutons::OuiNon, Reponse::Non});
     if (reponse != Reponse::Oui) return false;
     const std::string fichier = etat.FichierCompet;

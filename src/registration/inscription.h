@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/textes.h"
+
 #include "data/controle_naissances.h"
 
 #include <cstdint>
@@ -31,9 +33,6 @@ struct EquipeSaisie {
     std::vector<LigneGymnaste> lignes;
     bool operator==(const EquipeSaisie&) const = default;
 };
-
-// The text without its leading and trailing spaces.
-std::string rogner(std::string_view texte);
 
 // "0 équipe", "1 équipe", "2 équipes".
 std::string libelleNombreEquipes(std::int64_t n);

@@ -11,12 +11,6 @@ std::string nb(std::size_t n) {
     return std::string(n, NB);
 }
 
-std::string_view rogner(std::string_view texte) {
-    const auto debut = texte.find_first_not_of(' ');
-    if (debut == std::string_view::npos) return {};
-    return texte.substr(debut, texte.find_last_not_of(' ') - debut + 1);
-}
-
 void ajouterCadre(std::string& sortie, std::string_view texte, std::size_t largeur,
                   char remplissage) {
     const std::string_view rogne = rogner(texte);

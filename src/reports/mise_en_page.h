@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/textes.h"
+
 #include "app/dates.h"
 #include "app/titre_fichier.h"
 
@@ -29,9 +31,6 @@ struct TextesPage {
 };
 
 std::string nb(std::size_t n);
-
-// Without its leading and trailing spaces.
-std::string_view rogner(std::string_view texte);
 
 // Appends the text trimmed, then padded on the right to `largeur` (never cut).
 void ajouterCadre(std::string& sortie, std::string_view texte, std::size_t largeur,

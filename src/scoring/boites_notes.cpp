@@ -26,12 +26,6 @@ double valeurDecimale(std::string_view texte) {
 
 } // namespace
 
-std::string sansBlancs(std::string_view texte) {
-    const auto debut = texte.find_first_not_of(' ');
-    if (debut == std::string_view::npos) return {};
-    return std::string(texte.substr(debut, texte.find_last_not_of(' ') - debut + 1));
-}
-
 std::optional<std::string> toucheNote(std::string_view caractere) {
     if (caractere == "." || caractere == ",") return ",";
     return toucheChiffre(caractere);
@@ -43,11 +37,11 @@ std::optional<std::string> toucheDeduction(std::string_view caractere) {
 }
 
 std::string normaliserNote(std::string_view texte) {
-    std::string note = sansBlancs(texte);
+    std::string note(rogner(texte));
     if (note.empty()) return {};
     if (note.front() == ',') note.insert(0, "0");
     if (note.find(',') == std::string::npos) note = ajuster(note, "000", 3).insert(1, ",");
-    return ajuster(sansBlancs(note), "0000", 4);
+    return ajuster(std::string(rogner(note)), "0000", 4);
 }
 
 std::optional<std::string> normaliserDeduction(std::string_view texte) {

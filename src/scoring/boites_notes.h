@@ -1,13 +1,12 @@
 #pragma once
 
+#include "data/textes.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace palmora {
-
-// A text without its leading and trailing spaces, as boxes and names are read.
-std::string sansBlancs(std::string_view texte);
 
 // What the mark boxes `N_J1` to `N_J6` make of a typed character: "." gives ",", the French
 // keyboard's top row gives its digits; digits and "," are taken, anything else refused.

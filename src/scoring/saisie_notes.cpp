@@ -26,7 +26,7 @@ std::string avecVirgule(std::string_view champ, std::size_t avant) {
 }
 
 std::string texteNote(std::string_view champ) {
-    return toutNul(champ) ? std::string() : sansBlancs(avecVirgule(champ, 1));
+    return toutNul(champ) ? std::string() : std::string(rogner(avecVirgule(champ, 1)));
 }
 
 std::string texteScore(std::string_view champ) {
@@ -88,8 +88,8 @@ EquipeSaisie SaisieNotes::ChargerEquipe(std::int64_t t) {
     LireEnreg(etat_, premier);
     const std::string_view nomEquipe = etat_.Enreg.lire(champs::NomEquip);
     EquipeSaisie equipe;
-    equipe.Ekip = "Equipe : " + sansBlancs(depuisCp1252(nomEquipe)) + " (" + std::to_string(t) +
-                  "/" + std::to_string(nbEquipes()) + ")";
+    equipe.Ekip = "Equipe : " + std::string(rogner(depuisCp1252(nomEquipe))) + " (" +
+                  std::to_string(t) + "/" + std::to_string(nbEquipes()) + ")";
     equipe.totalVisible = nomEquipe.find('*') == std::string_view::npos;
     equipe.Avant = t >= 2;
     equipe.Après = t < nbEquipes();
@@ -97,8 +97,8 @@ EquipeSaisie SaisieNotes::ChargerEquipe(std::int64_t t) {
         LireEnreg(etat_, premier + i);
         const Enregistrement& e = etat_.Enreg;
         LigneSaisie ligne;
-        ligne.Nom = sansBlancs(depuisCp1252(e.lire(champs::Nom)));
-        ligne.Prénom = sansBlancs(depuisCp1252(e.lire(champs::Prénom)));
+        ligne.Nom = rogner(depuisCp1252(e.lire(champs::Nom)));
+        ligne.Prénom = rogner(depuisCp1252(e.lire(champs::Prénom)));
         ligne.visible = !placeVide(e);
         ligne.horsConcours = e[champs::SurCl.position] == 'H';
         for (int j = 1; j <= NbJuges_; ++j)
@@ -123,7 +123,7 @@ void SaisieNotes::EnregistrerEquipe(const std::vector<TextesLigne>& lignes) {
         const bool sansTextes = placeVide(e) || i >= std::ssize(lignes);
         const TextesLigne textes = sansTextes ? TextesLigne{} : lignes[static_cast<size_t>(i)];
         for (int j = 1; j <= kJugesSaisie; ++j) {
-            const std::string note = sansBlancs(textes.notes[j - 1]);
+            const std::string note(rogner(textes.notes[j - 1]));
             if (note.empty())
                 e.poser(champs::Notes(s, j), "", kNul);
             else
