@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/compet_ouverte.h"
+
 #include "data/competition.h"
 #include "data/cp1252.h"
 #include "data/enregistrement.h"
@@ -80,22 +82,6 @@ inline ClassementIndiv classement(std::initializer_list<Enregistrement> ordre) {
     cl.NbEnreg = std::ssize(cl.TabEnreg);
     return cl;
 }
-
-// A competition file of the test, open as the program opens it.
-struct CompetOuverte : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    EtatCompet etat;
-    std::string nom = "F_2_PS00.PLM";
-
-    void ouvrir(const std::string& contenu) {
-        ecrireFichier(dossier / nom, contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = nom;
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
-    }
-    std::string surDisque() const { return lireFichier(dossier / nom); }
-};
 
 // The head lines of a ranking page made with textesDeTest(), in UTF-8.
 inline std::vector<std::string> teteAttendue(std::string_view titrePage) {
