@@ -31,6 +31,7 @@ Ages::Ages(EtatCompet& compet, std::filesystem::path dossierProgramme, BornesCat
     FermerCompet(compet);
 
     auto* grille = new QGridLayout;
+    grille->setColumnStretch(4, 1); // the room left goes after the boxes, which stay together
     const TextesAges textes = lireTextesAges(dossierProgramme_);
     for (int r = 0; r < 8; ++r) {
         const int ligne = r + 1 + (r >= 4 ? 1 : 0); // a heading above each sex
