@@ -71,6 +71,17 @@ struct G {
     operator Enregistrement() const { return e; }
 };
 
+// A men's gymnast with a score on every apparatus: 1,00 on slot 1 up to 6,00 on slot 6.
+inline Enregistrement dupontSixAgres() {
+    return G("ALPHA", "01 BOURG", "DUPONT", "Paul")
+        .note(1, "100")
+        .note(2, "200")
+        .note(3, "300")
+        .note(4, "400")
+        .note(5, "500")
+        .note(6, "600");
+}
+
 // A ranking in the given order, as ClasserIndiv leaves it.
 inline ClassementIndiv classement(std::initializer_list<Enregistrement> ordre) {
     ClassementIndiv cl;

@@ -84,13 +84,7 @@ TEST(PageIndividuelle, WomensPageAndTableByteForByte) {
 }
 
 TEST(PageIndividuelle, MenHaveNoIndentTheirSixColumnsAndTheirOwnHorsConcoursText) {
-    const Enregistrement dupont = G("ALPHA", "01 BOURG", "DUPONT", "Paul")
-                                      .note(1, "100")
-                                      .note(2, "200")
-                                      .note(3, "300")
-                                      .note(4, "400")
-                                      .note(5, "500")
-                                      .note(6, "600");
+    const Enregistrement dupont = dupontSixAgres();
     Enregistrement horsConcours = G("INDIV*", "01 BOURG", "HORS", "Paul").horsConcours();
     const PageEtTable sortie =
         composerClIndiv(classement({dupont, horsConcours}), 'M', 'M', textesDeTest());

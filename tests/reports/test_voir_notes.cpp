@@ -37,13 +37,7 @@ ClassementEquipes fichierOrdonne(std::initializer_list<Enregistrement> enregistr
 } // namespace
 
 TEST(VoirNotes, MensListingByteForByte) {
-    const Enregistrement dupont = G("ALPHA", "01 BOURG", "DUPONT", "Paul")
-                                      .note(1, "100")
-                                      .note(2, "200")
-                                      .note(3, "300")
-                                      .note(4, "400")
-                                      .note(5, "500")
-                                      .note(6, "600");
+    const Enregistrement dupont = dupontSixAgres();
     const Enregistrement martin = G("ALPHA", "01 BOURG", "MARTIN", "Luc").note(6, "999");
     const Enregistrement leroy = G("BETA", "38 VIENNE", "LEROY", "Jean").note(5, "950");
     const ClassementEquipes cl =
