@@ -225,7 +225,7 @@ void Commandes::quitter() {
         Sablier sablier;
         fenetre_.RafraichirListe();
         ReconstruireRegistre(fenetre_.etat().compet, fenetre_.etat().dossierProgramme,
-                             fenetre_.fichiers());
+                             fenetre_.fichiers(), dialogues_);
     }
     fenetre_.close();
 }

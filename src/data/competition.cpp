@@ -87,6 +87,10 @@ bool RemplacerCompet(EtatCompet& etat, std::string_view temporaire, std::string_
     etat.fichier.ouvrir(etat.chemin());
     etat.NbEnreg = etat.fichier.nombre();
     if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
+    // A full disk or an I/O error: the competition stays as it was, and the organiser knows.
+    if (resultat == Ecriture::Echec)
+        dialogues.message({"Le fichier\n" + etat.chemin().string() + "\nne peut pas être écrit.",
+                           etat.FichierCompet, Icone::Critique});
     return resultat == Ecriture::Reussie;
 }
 

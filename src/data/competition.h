@@ -70,8 +70,9 @@ Ecriture EcrireEnreg(EtatCompet& etat, std::int64_t n, Dialogues& dialogues);
 
 // Whole-file rewrites of the open competition: `contenu` takes the place of the file in one
 // step (written to `temporaire` first) and the file is opened again. A file that cannot be
-// written shows "Modification interdite." and ends the program; any other failure leaves the
-// file as it was. Returns whether the file was replaced.
+// written shows "Modification interdite." and ends the program; any other failure (a full
+// disk) leaves the file as it was and is named in a message. Returns whether the file was
+// replaced.
 bool RemplacerCompet(EtatCompet& etat, std::string_view temporaire, std::string_view contenu,
                      Dialogues& dialogues);
 

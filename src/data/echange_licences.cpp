@@ -79,7 +79,7 @@ void ImporterRegistre(EtatCompet& etat, const fs::path& dossierProgramme, const 
         return;
     }
     copie.resize(copie.size() / kTailleEntree * kTailleEntree);
-    fusionnerRegistre(dossierProgramme, copie);
+    if (!fusionnerRegistre(dossierProgramme, copie, std::string(kTitreEchange), dialogues)) return;
     annoncer(dialogues, "Fichier des n° de licence\n    mis à jour.");
 }
 

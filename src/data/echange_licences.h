@@ -21,7 +21,8 @@ void ExporterRegistre(EtatCompet& etat, const std::filesystem::path& dossierProg
 // `ImporterRegistre` (Shift+Ctrl+Alt+I): closes the open competition, reads the exchange
 // copy from the drive (a missing medium is reported with "Réessayer", a missing copy once),
 // merges its entries into the registry and rebuilds it, keeping the smallest entry of each
-// licence number. The registry is replaced in one step.
+// licence number. The registry is replaced in one step; when it cannot be, a message names it
+// and the update is not announced.
 void ImporterRegistre(EtatCompet& etat, const std::filesystem::path& dossierProgramme,
                       const LecteurA& lecteur, Dialogues& dialogues);
 

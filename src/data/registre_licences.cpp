@@ -3,7 +3,7 @@
 #include "data/competition.h"
 #include "data/cp1252.h"
 #include "data/nombres.h"
-#include "data/remplacement.h"
+#include "data/ecriture_signalee.h"
 #include "data/tri_intervalles.h"
 
 #include <cstring>
@@ -89,17 +89,18 @@ std::optional<std::string> lireFichierRegistre(const fs::path& dossierProgramme)
     return lireTout(dossierProgramme / kFichierRegistre);
 }
 
-bool fusionnerRegistre(const fs::path& dossierProgramme, std::string_view ajouts) {
+bool fusionnerRegistre(const fs::path& dossierProgramme, std::string_view ajouts,
+                       const std::string& titre, Dialogues& dialogues) {
     const fs::path registre = dossierProgramme / kFichierRegistre;
     creerSiAbsent(registre);
     const std::string entrees = entreesRegistre(dossierProgramme) + std::string(ajouts);
     if (entrees.empty()) return true;
-    return remplacerFichier(registre, dossierProgramme / kFichierTriRegistre,
-                            trierSansDoublons(entrees)) == Ecriture::Reussie;
+    return remplacerOuSignaler(registre, kFichierTriRegistre, trierSansDoublons(entrees), titre,
+                               dialogues);
 }
 
 bool ReconstruireRegistre(EtatCompet& etat, const fs::path& dossierProgramme,
-                          const std::vector<std::string>& fichiersCompet) {
+                          const std::vector<std::string>& fichiersCompet, Dialogues& dialogues) {
     FermerCompet(etat);
     std::string ajouts;
     for (const std::string& nom : fichiersCompet) {
@@ -110,7 +111,7 @@ bool ReconstruireRegistre(EtatCompet& etat, const fs::path& dossierProgramme,
                     Enregistrement(std::string_view(*contenu).substr(k, kTailleEnreg))))
                 ajouts += *entree;
     }
-    return fusionnerRegistre(dossierProgramme, ajouts);
+    return fusionnerRegistre(dossierProgramme, ajouts, "Sortie du logiciel", dialogues);
 }
 
 std::optional<EntreeLicence> ChercherLicence(const fs::path& dossierProgramme, long long numero) {

@@ -10,6 +10,7 @@
 
 namespace palmora {
 
+class Dialogues;
 struct EtatCompet;
 
 // The licence registry, in the program folder: entries of 100 characters (Windows-1252), no
@@ -38,16 +39,18 @@ std::optional<std::string> entreeDepuisEnreg(const Enregistrement& e);
 // `ReconstruireRegistre`, at quit: closes the open competition, appends the licensed gymnasts
 // of the working folder's competition files (`fichiersCompet`, names in that folder) to the
 // registry, sorts it and keeps, for each licence number, the smallest whole entry. The
-// registry is replaced in one step; a competition file that cannot be read is skipped.
-// Shows nothing; returns false when the new registry could not be written (the old one
-// stays).
+// registry is replaced in one step; a competition file that cannot be read is skipped. A
+// registry that cannot be written is named in a message; the old one stays and false is
+// returned.
 bool ReconstruireRegistre(EtatCompet& etat, const std::filesystem::path& dossierProgramme,
-                          const std::vector<std::string>& fichiersCompet);
+                          const std::vector<std::string>& fichiersCompet, Dialogues& dialogues);
 
 // The common part of every rebuild: `ajouts` (whole entries) are appended to the registry's
 // entries, then the whole is sorted, cleared of duplicates and put in place of the registry.
-// With no entry at all the registry stays as it is (created empty when missing).
-bool fusionnerRegistre(const std::filesystem::path& dossierProgramme, std::string_view ajouts);
+// With no entry at all the registry stays as it is (created empty when missing). A failure
+// is named in a message of title `titre`.
+bool fusionnerRegistre(const std::filesystem::path& dossierProgramme, std::string_view ajouts,
+                       const std::string& titre, Dialogues& dialogues);
 
 // The first entry whose licence number reads as `numero`, in record order; a missing
 // registry is created empty and gives nothing.

@@ -18,7 +18,8 @@ bool ControlerRetraitJuges(const EtatCompet& etat, const NbJuges& AncienNbJuges,
 
 // "&Oui" of `ModiJuge`, then: the counts become the open competition's and are written at
 // positions 52 to 58 of every record, the file being replaced whole. A file that cannot be
-// written ends the program; any other failure leaves file and counts as they were. Returns
+// written ends the program; any other failure leaves file and counts as they were (and is
+// named in a message). Returns
 // whether the counts were changed.
 bool EcrireJuges(EtatCompet& etat, const NbJuges& nouveaux, Dialogues& dialogues);
 

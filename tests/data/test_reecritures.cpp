@@ -1,10 +1,8 @@
 #include "data/competition.h"
-#include "data/remplacement.h"
 
 #include "support/compet_ouverte.h"
 #include "support/fabrique.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace palmora;
@@ -12,9 +10,7 @@ using namespace palmora::test;
 
 namespace {
 
-struct Reecritures : CompetOuverte {
-    void TearDown() override { simulerPanne(std::nullopt); }
-};
+using Reecritures = CompetOuverte;
 
 const Enregistrement kAlphaDurand = gymnaste("ALPHA", "01 BOURG", "DURAND");
 const Enregistrement kAlphaMartin = gymnaste("ALPHA", "01 BOURG", "MARTIN");
@@ -40,46 +36,6 @@ TEST_F(Reecritures, SortedRewriteOrdersByTeamTownThenGymnastInBinaryOrder) {
     EXPECT_FALSE(std::filesystem::exists(dossier / "TEMPO"));
     ASSERT_TRUE(LireEnreg(etat, 1));
     EXPECT_EQ(etat.Enreg, kAlphaDurand);
-}
-
-TEST_F(Reecritures, ACrashBeforeTheReplacementLeavesTheOriginalWhole) {
-    const std::string original = fichier({kBeta1, kAlphaDurand});
-    for (EtapeRemplacement etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
-                                    EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
-        ouvrir(original);
-        simulerPanne(PanneSimulee{etape, 0});
-        TrierFichier(etat, dialogues);
-        EXPECT_EQ(surDisque(), original);
-        simulerPanne(std::nullopt);
-        // The next start finds the same competition and a stale TEMPO does not matter.
-        ouvrir(surDisque());
-        TrierFichier(etat, dialogues);
-        EXPECT_EQ(surDisque(), fichier({kAlphaDurand, kBeta1}));
-    }
-    EXPECT_TRUE(dialogues.messages.empty());
-}
-
-TEST_F(Reecritures, AFailedStepAbandonsTheRewriteQuietlyUnlessWritingIsForbidden) {
-    const std::string original = fichier({kBeta1, kAlphaDurand});
-    for (EtapeRemplacement etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
-                                    EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
-        ouvrir(original);
-        simulerPanne(PanneSimulee{etape, ENOSPC});
-        TrierFichier(etat, dialogues);
-        EXPECT_EQ(surDisque(), original);
-        EXPECT_FALSE(std::filesystem::exists(dossier / "TEMPO"));
-        EXPECT_TRUE(etat.fichier.ouvert());
-        EXPECT_TRUE(dialogues.messages.empty());
-
-        simulerPanne(PanneSimulee{etape, EACCES});
-        EXPECT_THROW(TrierFichier(etat, dialogues), ProgrammeArrete);
-        EXPECT_EQ(surDisque(), original);
-        ASSERT_EQ(dialogues.messages.size(), 1u);
-        EXPECT_EQ(dialogues.messages[0].texte, "Modification interdite.");
-        EXPECT_EQ(dialogues.messages[0].titre, "Compétition terminée");
-        EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
-        dialogues.messages.clear();
-    }
 }
 
 TEST_F(Reecritures, RemovingATeamKeepsTheOthersInOrder) {

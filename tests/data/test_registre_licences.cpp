@@ -1,11 +1,10 @@
 #include "data/competition.h"
 #include "data/registre_licences.h"
-#include "data/remplacement.h"
 
+#include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"
 #include "support/fabrique.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace palmora;
@@ -38,13 +37,13 @@ struct Registre : ::testing::Test {
     DossierTemporaire travail;
     DossierTemporaire programme;
     EtatCompet etat;
+    DialoguesScriptes dialogues;
 
     Registre() { etat.DossierTravail = travail.chemin(); }
     fs::path registre() const { return programme / "Orvane.lic"; }
     bool reconstruire(const std::vector<std::string>& fichiers) {
-        return ReconstruireRegistre(etat, programme.chemin(), fichiers);
+        return ReconstruireRegistre(etat, programme.chemin(), fichiers, dialogues);
     }
-    void TearDown() override { simulerPanne(std::nullopt); }
 };
 
 } // namespace
@@ -114,16 +113,6 @@ TEST_F(Registre, TheRebuildClosesTheOpenCompetition) {
     reconstruire({"F_1_NS00.PLM"});
     EXPECT_FALSE(etat.ouvert());
     EXPECT_FALSE(etat.fichier.ouvert());
-}
-
-TEST_F(Registre, AFailedRebuildKeepsTheOldRegistry) {
-    const std::string ancien = entree("0000000500", "MARTIN");
-    ecrireFichier(registre(), ancien);
-    ecrireFichier(travail / "F_1_NS00.PLM", fichier({licencie("DUPONT", "0000000001")}));
-    simulerPanne(PanneSimulee{EtapeRemplacement::Ecriture, ENOSPC});
-    EXPECT_FALSE(reconstruire({"F_1_NS00.PLM"}));
-    EXPECT_EQ(lireFichier(registre()), ancien);
-    EXPECT_FALSE(fs::exists(programme / "Orvane01.prv"));
 }
 
 TEST_F(Registre, LookupFindsTheFirstEntryOfTheNumberInRecordOrder) {

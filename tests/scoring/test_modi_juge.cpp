@@ -1,5 +1,4 @@
 #include "data/competition.h"
-#include "data/remplacement.h"
 #include "scoring/modi_juge.h"
 
 #include "support/compet_ouverte.h"
@@ -7,7 +6,6 @@
 #include "support/dossier_temporaire.h"
 #include "support/fabrique.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace palmora;
@@ -36,7 +34,6 @@ struct ModiJuge : CompetOuverte {
         return ControlerRetraitJuges(etat, avant, apres, dialogues) &&
                EcrireJuges(etat, apres, dialogues);
     }
-    void TearDown() override { simulerPanne(std::nullopt); }
 
     void attendreRefus(const std::string& texte) {
         ASSERT_EQ(dialogues.messages.size(), 1u);
@@ -101,24 +98,6 @@ TEST_F(ModiJuge, RaisingNeedsNoCheckAndThePlaceholderRecordIsRewrittenToo) {
     ASSERT_TRUE(valider({0, 0, 0, 1, 1, 1, 1}, {0, 0, 0, 6, 1, 3, 2}));
     EXPECT_EQ(surDisque(), std::string(48, ' ') + "S650006132" + std::string(242, '\0'));
     EXPECT_EQ(etat.JugesPoutre, 2);
-}
-
-TEST_F(ModiJuge, AFileThatCannotBeWrittenEndsTheProgramAnyOtherFailureKeepsTheOldCounts) {
-    const std::string original = fichier({noté("ABEL", kSol, {"950"})});
-    ouvrir(original);
-    simulerPanne(PanneSimulee{EtapeRemplacement::Ecriture, ENOSPC});
-    EXPECT_FALSE(valider(kQuatre, {0, 0, 0, 5, 4, 4, 4}));
-    EXPECT_EQ(surDisque(), original);
-    EXPECT_EQ(etat.JugesBarres, 4);
-    EXPECT_TRUE(dialogues.messages.empty());
-    EXPECT_TRUE(etat.fichier.ouvert());
-
-    simulerPanne(PanneSimulee{EtapeRemplacement::Renommage, EACCES});
-    EXPECT_THROW(valider(kQuatre, {0, 0, 0, 5, 4, 4, 4}), ProgrammeArrete);
-    EXPECT_EQ(surDisque(), original);
-    ASSERT_EQ(dialogues.messages.size(), 1u);
-    EXPECT_EQ(dialogues.messages[0].texte, "Modification interdite.");
-    EXPECT_EQ(dialogues.messages[0].titre, "Compétition terminée");
 }
 
 TEST_F(ModiJuge, AProtectedCompetitionRefusesThePanel) {

@@ -1,0 +1,179 @@
+// Every whole-file rewrite, made to fail at each step of its replacement (creating the
+// temporary file, writing it, flushing it, renaming it), by a full disk, a refused write or
+// the program dying there: the file it replaces stays whole, nothing is left behind, and the
+// organiser is told.
+#include "app/reglages_compet.h"
+#include "data/competition.h"
+#include "data/echange_licences.h"
+#include "data/registre_licences.h"
+#include "data/remplacement.h"
+#include "platform/lecteur_a.h"
+#include "scoring/modi_juge.h"
+#include "scoring/panneau_juges.h"
+
+#include "support/compet_ouverte.h"
+#include "support/fabrique.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <functional>
+#include <set>
+
+using namespace palmora;
+using namespace palmora::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+Enregistrement licencie(std::string_view equipe, std::string_view ville, std::string_view nom,
+                        std::string_view licence) {
+    Enregistrement e = gymnaste(equipe, ville, nom);
+    e.poser(champs::NoLic, licence);
+    return e;
+}
+
+// An entry of the registry: licence, surname, then blanks to 100 characters.
+std::string entree(std::string_view licence, std::string_view nom) {
+    std::string e = std::string(licence) + std::string(nom);
+    e.resize(100, ' ');
+    return e;
+}
+
+const std::string kCompetition =
+    fichier({licencie("BETA", "38 VIENNE", "ZOLA", "0000000007"),
+             licencie("ALPHA", "01 BOURG", "DURAND", "0000000003")});
+const std::string kRegistre = entree("0000000005", "MARTIN");
+
+std::set<std::string> noms(const fs::path& dossier) {
+    std::set<std::string> n;
+    for (const auto& f : fs::directory_iterator(dossier)) n.insert(f.path().filename().string());
+    return n;
+}
+
+struct Reecriture {
+    const char* nom;
+    bool registre; // the licence registry rather than the competition file
+    std::function<void(struct PannesReecritures&)> faire;
+};
+
+struct PannesReecritures : CompetOuverte {
+    DossierTemporaire programme;
+    DossierTemporaire lecteur;
+
+    PannesReecritures() { ::setenv("PALMORA_LECTEUR_A", lecteur.chemin().c_str(), 1); }
+    void TearDown() override {
+        simulerPanne(std::nullopt);
+        ::unsetenv("PALMORA_LECTEUR_A");
+    }
+
+    // Puts back the original files; a stale temporary file of an earlier crash stays.
+    void preparer() {
+        ecrireFichier(programme / kFichierRegistre, kRegistre);
+        ecrireFichier(lecteur / kFichierEchange, entree("0000000001", "ABEL"));
+        ouvrir(kCompetition);
+        dialogues.messages.clear();
+    }
+    fs::path cible(const Reecriture& r) const {
+        return r.registre ? programme / kFichierRegistre : dossier / nom;
+    }
+    // Runs the rewrite; true when the program ended.
+    bool executer(const Reecriture& r) {
+        try {
+            r.faire(*this);
+        } catch (const ProgrammeArrete&) {
+            return true;
+        }
+        return false;
+    }
+};
+
+const Reecriture kReecritures[] = {
+    {"tri", false, [](PannesReecritures& t) { TrierFichier(t.etat, t.dialogues); }},
+    {"retrait d'équipe", false,
+     [](PannesReecritures& t) { RetirerEquipe(t.etat, "BETA", "38 VIENNE", t.dialogues); }},
+    {"protection", false,
+     [](PannesReecritures& t) {
+         MarquerProtection(t.etat, kCode160, t.dialogues);
+         EXPECT_EQ(t.etat.Protege, fs::exists(t.dossier / t.nom) && t.surDisque() != kCompetition);
+     }},
+    {"juges", false,
+     [](PannesReecritures& t) {
+         const NbJuges avant = jugesDe(t.etat);
+         const bool change = EcrireJuges(t.etat, NbJuges{0, 0, 0, 2, 3, 2, 1}, t.dialogues);
+         EXPECT_TRUE(change || jugesDe(t.etat) == avant);
+     }},
+    {"notes retenues", false,
+     [](PannesReecritures& t) {
+         t.dialogues.saisies = {"2"};
+         DemanderNotesRetenues(t.etat, t.dialogues);
+     }},
+    {"reconstruction du registre", true,
+     [](PannesReecritures& t) {
+         ReconstruireRegistre(t.etat, t.programme.chemin(), {t.nom}, t.dialogues);
+     }},
+    {"import du registre", true,
+     [](PannesReecritures& t) {
+         LecteurASysteme a;
+         ImporterRegistre(t.etat, t.programme.chemin(), a, t.dialogues);
+     }},
+};
+
+} // namespace
+
+TEST_F(PannesReecritures, EachStepThatFailsLeavesTheOriginalWholeAndIsReported) {
+    for (const Reecriture& r : kReecritures) {
+        const fs::path fichierCible = cible(r);
+        for (EtapeRemplacement etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
+                                        EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
+            for (int erreur : {ENOSPC, EACCES}) {
+                SCOPED_TRACE(std::string(r.nom) + ", étape " +
+                             std::to_string(static_cast<int>(etape)) + ", errno " +
+                             std::to_string(erreur));
+                preparer();
+                const std::string original = lireFichier(fichierCible);
+                const auto avant = noms(fichierCible.parent_path());
+                simulerPanne(PanneSimulee{etape, erreur});
+                const bool arrete = executer(r);
+                simulerPanne(std::nullopt);
+
+                EXPECT_EQ(lireFichier(fichierCible), original);
+                EXPECT_EQ(noms(fichierCible.parent_path()), avant) << "a temporary file is left";
+                ASSERT_FALSE(dialogues.messages.empty());
+                const Message& dernier = dialogues.messages.back();
+                EXPECT_EQ(dernier.icone, Icone::Critique);
+                // A competition that refuses writing is a finished one: the program ends. Any
+                // other failure names the file and the program goes on.
+                const bool interdite = erreur == EACCES && !r.registre;
+                EXPECT_EQ(arrete, interdite);
+                EXPECT_EQ(dernier.texte, interdite ? "Modification interdite."
+                                                   : "Le fichier\n" + fichierCible.string() +
+                                                         "\nne peut pas être écrit.");
+                for (const Message& m : dialogues.messages)
+                    EXPECT_EQ(m.texte.find("mis à jour"), std::string::npos) << "success told";
+            }
+        }
+    }
+}
+
+TEST_F(PannesReecritures, AfterACrashAtAnyStepTheNextRunFindsTheOriginalAndRewritesIt) {
+    for (const Reecriture& r : kReecritures) {
+        const fs::path fichierCible = cible(r);
+        for (EtapeRemplacement etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
+                                        EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
+            SCOPED_TRACE(std::string(r.nom) + ", étape " + std::to_string(static_cast<int>(etape)));
+            preparer();
+            const std::string original = lireFichier(fichierCible);
+            simulerPanne(PanneSimulee{etape, 0});
+            executer(r);
+            simulerPanne(std::nullopt);
+            EXPECT_EQ(lireFichier(fichierCible), original);
+
+            // The next start: the temporary file the crash left does not stand in the way.
+            preparer();
+            EXPECT_FALSE(executer(r));
+            EXPECT_TRUE(dialogues.messages.empty() ||
+                        dialogues.messages.back().icone != Icone::Critique);
+            EXPECT_NE(fs::exists(fichierCible) ? lireFichier(fichierCible) : "", original);
+        }
+    }
+}
