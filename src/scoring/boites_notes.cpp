@@ -54,8 +54,9 @@ std::optional<std::string> normaliserDeduction(std::string_view texte) {
     if (valeur == 0) return " 0,00";
     if (std::fabs(valeur) > 3) return std::nullopt;
 
-    // The decimals as the shortest writing of the value gives them (0,5 for 0.50).
-    char ecrit[32];
+    // The decimals as the shortest writing of the value gives them (0,5 for 0.50). A value up
+    // to 3 takes at most some 330 characters (a long run of zeros typed before a digit).
+    char ecrit[400];
     const auto fin =
         std::to_chars(ecrit, ecrit + sizeof ecrit, std::fabs(valeur), std::chars_format::fixed).ptr;
     const std::string_view absolu(ecrit, static_cast<std::size_t>(fin - ecrit));

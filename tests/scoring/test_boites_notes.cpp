@@ -53,6 +53,10 @@ TEST(BoitesNotes, ADeductionShowsItsSignPositionAndStaysWithinThreePoints) {
     EXPECT_EQ(normaliserDeduction(""), " 0,00");
     EXPECT_EQ(normaliserDeduction("000"), " 0,00");
     EXPECT_EQ(normaliserDeduction("-"), " 0,00");
+    // A long run of zeros before a digit keeps the value's first decimals (found by fuzzing:
+    // the value's writing once overflowed its buffer).
+    EXPECT_EQ(normaliserDeduction("0," + std::string(60, '0') + "6"), " 0,00");
+    EXPECT_EQ(normaliserDeduction("2,5" + std::string(60, '0') + "1"), " 2,50");
     // A box already shown is left as it is.
     EXPECT_EQ(normaliserDeduction(" 0,50"), " 0,50");
     EXPECT_EQ(normaliserDeduction("-1,25"), "-1,25");
