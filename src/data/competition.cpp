@@ -153,8 +153,10 @@ void TrierFichier(EtatCompet& etat, Dialogues& dialogues) {
     const auto cle = [&](std::ptrdiff_t i) { return cles.data() + ordre[i] * kTailleEnreg; };
     trierParIntervalles(
         static_cast<std::ptrdiff_t>(n),
+        // Identical records stop the walk: the same file results, without a walk over every
+        // one of a run of them.
         [&](std::ptrdiff_t a, std::ptrdiff_t b) {
-            return std::memcmp(cle(a), cle(b), kTailleEnreg) < 0;
+            return std::memcmp(cle(a), cle(b), kTailleEnreg) <= 0;
         },
         [&](std::ptrdiff_t a, std::ptrdiff_t b) { std::swap(ordre[a], ordre[b]); });
 

@@ -60,8 +60,10 @@ void OrdonnerIndiv(ClassementIndiv& cl) {
     const std::vector<std::size_t> ordre =
         ordreParIntervalles(tab.size(), [&](std::size_t i, std::size_t j) {
             if (totaux[i] != totaux[j]) return totaux[i] > totaux[j];
+            // Equal entries stop the walk: their order is free, and a file of thousands of
+            // identical records would otherwise take minutes to rank.
             return std::memcmp(tab[i].data() + kDebut, tab[j].data() + kDebut,
-                               kTailleEnreg - kDebut) < 0;
+                               kTailleEnreg - kDebut) <= 0;
         });
     ClassementIndiv trie{cl.NbEnreg, cl.NbGymnastes, {}, {}};
     trie.TabEnreg.reserve(ordre.size());

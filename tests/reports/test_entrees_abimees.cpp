@@ -1,0 +1,191 @@
+// Damaged competition files, as an organiser may find them in a working folder (cut short, of
+// odd lengths, garbage, unreadable fields, odd names, protected), then files and folders that
+// refuse writing and a full disk: each one is opened, shown, ranked and printed as the
+// commands do it, without a crash and with the expected messages.
+#include "app/etat_appli.h"
+#include "reports/feuilles_match.h"
+#include "reports/imprim_classements.h"
+#include "reports/voir_pages.h"
+#include "scoring/saisie_notes.h"
+
+#include "support/dialogues_scriptes.h"
+#include "support/dossier_temporaire.h"
+#include "support/ouvreur_enregistre.h"
+#include "support/surface_enregistree.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+using namespace palmora;
+using namespace palmora::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kEntrees = PALMORA_FICHIERS_ABIMES;
+
+// One damaged input, in a working folder of its own.
+struct Essai {
+    DossierTemporaire travail;
+    DossierTemporaire programme;
+    DialoguesScriptes dialogues;
+    OuvreurEnregistre ouvreur;
+    SurfaceEnregistree surface;
+    EtatAppli appli;
+
+    explicit Essai(const std::string& cas) {
+        appli.dossierProgramme = programme.chemin();
+        appli.compet.DossierTravail = travail.chemin();
+        appli.titre = {"Gala", "Lyon"};
+        appli.dates = {"06", " décembre ", "2026"};
+        // A copy of the input, never the input itself.
+        const fs::path f = fs::directory_iterator(kEntrees / cas)->path();
+        fs::copy_file(f, travail / f.filename().string());
+        appli.compet.FichierCompet = f.filename().string();
+    }
+
+    // Every command that reads the whole file, in the order an organiser would use them; every
+    // question is answered Yes.
+    void parcourir() {
+        if (!OuvrirCompet(appli.compet, dialogues)) return;
+        dialogues.reponses.assign(20, Reponse::Oui);
+        VoirClIndiv(appli, dialogues, ouvreur);
+        VoirClEquip(appli, dialogues, ouvreur);
+        VoirNotes(appli, dialogues, ouvreur);
+        (appli.compet.CodeAgres == 'M' ? ImprimClIndivM : ImprimClIndivF)(appli, dialogues,
+                                                                          surface);
+        ImprimClEquip(appli, dialogues, surface);
+        ImprimerFeuilles(appli.compet, appli.titre, ChoixFeuilles{}, surface);
+        dialogues.reponses.clear();
+    }
+};
+
+// The titles of the messages of a run with nothing to report: each page announced, each
+// printout asked for.
+const std::vector<std::string> kParcoursNormal = {
+    "Affichage du classement individuel", "Affichage du classement par équipes",
+    "Affichage des notes", "Impression", "Impression"};
+
+std::vector<std::string> titres(const DialoguesScriptes& d) {
+    std::vector<std::string> t;
+    for (const Message& m : d.messages) t.push_back(m.titre);
+    return t;
+}
+
+// Tests run as root in CI, and root writes anywhere: while it lives, files are opened with the
+// rights of an ordinary user (the process keeps its other rights).
+class CommeUtilisateur {
+public:
+    CommeUtilisateur() { changer(65534, 65534); }
+    ~CommeUtilisateur() { changer(0, 0); }
+    CommeUtilisateur(const CommeUtilisateur&) = delete;
+    CommeUtilisateur& operator=(const CommeUtilisateur&) = delete;
+
+private:
+    static void changer(uid_t uid, gid_t gid) {
+        if (::geteuid() != 0) return;
+        ::setfsgid(gid);
+        ::setfsuid(uid);
+    }
+};
+
+} // namespace
+
+TEST(EntreesAbimees, DamagedFilesAreShownRankedAndPrintedWithTheirMessages) {
+    for (const auto& cas : fs::directory_iterator(kEntrees)) {
+        const std::string nom = cas.path().filename().string();
+        SCOPED_TRACE(nom);
+        Essai essai(nom);
+        essai.parcourir();
+        std::vector<std::string> attendus = kParcoursNormal;
+        if (nom == "protege") attendus.insert(attendus.begin(), essai.appli.compet.FichierCompet);
+        EXPECT_EQ(titres(essai.dialogues), attendus);
+        EXPECT_EQ(essai.ouvreur.ouverts.size(), 3u);
+        // Both rankings and the match sheets, each with at least its headings.
+        EXPECT_EQ(essai.surface.documentsTermines, 3);
+        EXPECT_GE(essai.surface.pages.size(), 2u);
+    }
+}
+
+TEST(EntreesAbimees, AReadOnlyFileIsShownAndPrintedButRefusesAMark) {
+    Essai essai("tronque");
+    const fs::path fichier = essai.appli.compet.chemin();
+    const std::string original = lireFichier(fichier);
+    fs::permissions(essai.travail.chemin(), fs::perms::all);
+    fs::permissions(fichier, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    CommeUtilisateur utilisateur;
+
+    essai.parcourir();
+    EXPECT_EQ(titres(essai.dialogues), kParcoursNormal);
+    EXPECT_EQ(essai.surface.documentsTermines, 3);
+
+    essai.dialogues.messages.clear();
+    SaisieNotes saisie(essai.appli.compet, essai.dialogues, agresDe('F')[0]);
+    saisie.ChargerEquipe(1);
+    EXPECT_THROW(saisie.Valider({TextesLigne{{"95"}, ""}}), ProgrammeArrete);
+    EXPECT_THROW(TrierFichier(essai.appli.compet, essai.dialogues), ProgrammeArrete);
+    ASSERT_EQ(essai.dialogues.messages.size(), 2u);
+    for (const Message& m : essai.dialogues.messages) {
+        EXPECT_EQ(m.texte, "Modification interdite.");
+        EXPECT_EQ(m.titre, "Compétition terminée");
+    }
+    EXPECT_EQ(lireFichier(fichier), original);
+}
+
+TEST(EntreesAbimees, AReadOnlyFolderNamesEachPageItCannotTakeAndKeepsTheFile) {
+    Essai essai("nom_bizarre");
+    const fs::path fichier = essai.appli.compet.chemin();
+    const std::string original = lireFichier(fichier);
+    fs::permissions(fichier, fs::perms::all);
+    fs::permissions(essai.travail.chemin(), fs::perms::owner_read | fs::perms::owner_exec |
+                                          fs::perms::others_read | fs::perms::others_exec);
+    CommeUtilisateur utilisateur;
+
+    essai.parcourir();
+    // The page and table of each ranking, shown then printed, and the notes page: each named
+    // every time; nothing opens.
+    int refuses = 0;
+    for (const Message& m : essai.dialogues.messages)
+        if (m.texte.ends_with("\nne peut pas être écrit.")) {
+            EXPECT_EQ(m.texte.rfind("Le fichier\n" + essai.travail.chemin().string() + "/", 0), 0u);
+            ++refuses;
+        }
+    EXPECT_EQ(refuses, 9);
+    EXPECT_TRUE(essai.ouvreur.ouverts.empty());
+    EXPECT_EQ(essai.surface.documentsTermines, 3) << "printing goes on";
+
+    essai.dialogues.messages.clear();
+    EXPECT_THROW(TrierFichier(essai.appli.compet, essai.dialogues), ProgrammeArrete);
+    EXPECT_EQ(essai.dialogues.messages.back().texte, "Modification interdite.");
+    EXPECT_EQ(lireFichier(fichier), original);
+}
+
+TEST(EntreesAbimees, AFullDiskNamesThePageThatCouldNotBeWritten) {
+    Essai essai("longueur");
+    ASSERT_TRUE(OuvrirCompet(essai.appli.compet, essai.dialogues));
+    // The page lands on a device that is always full.
+    fs::create_symlink("/dev/full", cheminClIndiv(essai.appli.compet, ".htm"));
+    VoirClIndiv(essai.appli, essai.dialogues, essai.ouvreur);
+    ASSERT_EQ(essai.dialogues.messages.size(), 1u);
+    EXPECT_EQ(essai.dialogues.messages[0].texte,
+              "Le fichier\n" + cheminClIndiv(essai.appli.compet, ".htm").string() +
+                  "\nne peut pas être écrit.");
+    EXPECT_TRUE(essai.ouvreur.ouverts.empty());
+    EXPECT_TRUE(fs::exists(cheminClIndiv(essai.appli.compet, ".txt"))) << "the table is written";
+}
+
+TEST(EntreesAbimees, AnEnormousFileIsRankedAndPrinted) {
+    // 33 000 identical records, 10 MB: more than record numbers of 16 bits reach, far more
+    // than any competition. Once, ranking them took minutes.
+    constexpr int kNombre = 33000;
+    Essai essai("vide");
+    std::string gros;
+    const std::string modele = lireFichier(kEntrees / "longueur" / "M_H_PS02.PLM").substr(0, 300);
+    for (int k = 0; k < kNombre; ++k) gros += modele;
+    ecrireFichier(essai.appli.compet.chemin(), gros);
+    essai.parcourir();
+    EXPECT_EQ(titres(essai.dialogues), kParcoursNormal);
+    EXPECT_EQ(essai.appli.compet.NbEnreg, kNombre);
+}
