@@ -7,6 +7,8 @@ paquets=(
   fonts-liberation2 xdg-utils
   # for the tests that look at real output
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick poppler-utils faketime
+  # for the fuzz targets (libFuzzer comes with clang's runtime)
+  clang libclang-rt-14-dev
 )
 
 manquants=()
