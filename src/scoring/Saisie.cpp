@@ -174,7 +174,7 @@ QLayout* Saisie::construireGrille() {
     return grille;
 }
 
-void Saisie::afficher(const EquipeSaisie& equipe) {
+void Saisie::afficher(const EquipeNotee& equipe) {
     Ekip->setText(qs(equipe.Ekip));
     Et_Tot->setVisible(equipe.totalVisible);
     Totéq->setVisible(equipe.totalVisible);

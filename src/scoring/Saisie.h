@@ -39,7 +39,7 @@ private:
     };
 
     QLayout* construireGrille();
-    void afficher(const EquipeSaisie& equipe);
+    void afficher(const EquipeNotee& equipe);
     void afficher(const EquipeRafraichie& equipe);
     std::vector<TextesLigne> textes() const;
     // The rule of a box being left; false for a deduction out of range (beep).

@@ -81,13 +81,13 @@ std::int64_t SaisieNotes::nbEquipes() const {
     return etat_.EffectEquip > 0 ? etat_.fichier.nombre() / etat_.EffectEquip : 0;
 }
 
-EquipeSaisie SaisieNotes::ChargerEquipe(std::int64_t t) {
+EquipeNotee SaisieNotes::ChargerEquipe(std::int64_t t) {
     EquipeCourante_ = t;
     const int s = agres_.slot;
     const std::int64_t premier = etat_.premierEnregEquipe(t);
     LireEnreg(etat_, premier);
     const std::string_view nomEquipe = etat_.Enreg.lire(champs::NomEquip);
-    EquipeSaisie equipe;
+    EquipeNotee equipe;
     equipe.Ekip = "Equipe : " + std::string(rogner(depuisCp1252(nomEquipe))) + " (" +
                   std::to_string(t) + "/" + std::to_string(nbEquipes()) + ")";
     equipe.totalVisible = nomEquipe.find('*') == std::string_view::npos;

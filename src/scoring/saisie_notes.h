@@ -36,7 +36,7 @@ struct LigneSaisie {
     std::string Défin; // the apparatus score
 };
 
-struct EquipeSaisie {
+struct EquipeNotee {
     std::string Ekip;
     bool totalVisible = true; // no total for a group of individual competitors
     // The team total as last stored; nothing when none is, and the label keeps its text.
@@ -68,7 +68,7 @@ public:
     std::int64_t EquipeCourante() const { return EquipeCourante_; }
 
     // Shows team t, which becomes the current team.
-    EquipeSaisie ChargerEquipe(std::int64_t t);
+    EquipeNotee ChargerEquipe(std::int64_t t);
     // Writes the current team's (it must exist) marks and deductions on the apparatus from its
     // rows' boxes, every row and every judge: an empty box clears its mark, and an empty place of
     // the team keeps no mark whatever its row holds. A file that cannot be written shows

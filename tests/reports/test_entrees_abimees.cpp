@@ -95,6 +95,7 @@ private:
 
 TEST(EntreesAbimees, DamagedFilesAreShownRankedAndPrintedWithTheirMessages) {
     for (const auto& cas : fs::directory_iterator(kEntrees)) {
+        if (!cas.is_directory()) continue;
         const std::string nom = cas.path().filename().string();
         SCOPED_TRACE(nom);
         Essai essai(nom);

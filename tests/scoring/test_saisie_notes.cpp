@@ -72,7 +72,7 @@ TEST_F(EquipeAlpha, ATeamIsShownWithItsMarksScoresAndStoredTotal) {
     EXPECT_EQ(saisie.titre(), "Saisie des notes - " + etat.DescriptionCompet);
     EXPECT_EQ(saisie.nbEquipes(), 2);
 
-    const EquipeSaisie equipe = saisie.ChargerEquipe(1);
+    const EquipeNotee equipe = saisie.ChargerEquipe(1);
     EXPECT_EQ(equipe.Ekip, "Equipe : ALPHA (1/2)");
     EXPECT_TRUE(equipe.totalVisible);
     EXPECT_EQ(equipe.Totéq, "07,05");
@@ -98,7 +98,7 @@ TEST_F(EquipeAlpha, ATeamIsShownWithItsMarksScoresAndStoredTotal) {
     EXPECT_EQ(equipe.lignes[2].Défin, "");
     EXPECT_FALSE(equipe.lignes[3].visible);
 
-    const EquipeSaisie suivante = saisie.ChargerEquipe(2);
+    const EquipeNotee suivante = saisie.ChargerEquipe(2);
     EXPECT_EQ(saisie.EquipeCourante(), 2);
     EXPECT_EQ(suivante.Ekip, "Equipe : BETA (2/2)");
     EXPECT_EQ(suivante.Totéq, std::nullopt); // nothing stored: the label keeps its text
@@ -151,7 +151,7 @@ TEST_F(Saisie, ALoweredJudgeCountClearsTheRemovedJudgesMarksAtTheNextSave) {
     ouvrir(fichier({e, e, e, e}));
     etat.JugesSol = 2;
     SaisieNotes saisie(etat, dialogues, agres('M', "Sol"));
-    EquipeSaisie equipe = saisie.ChargerEquipe(1);
+    EquipeNotee equipe = saisie.ChargerEquipe(1);
     EXPECT_EQ(equipe.lignes[0].textes.notes[2], "");
     std::vector<TextesLigne> lignes;
     for (const LigneSaisie& ligne : equipe.lignes)
