@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -51,12 +52,22 @@ std::vector<BoutonQt> boutonsQt(Boutons boutons) {
     return {{Reponse::Ok, QMessageBox::Ok, "OK"}};
 }
 
+// The window the boxes go over. Between two boxes no window is active, and a box without a
+// parent would land in the middle of the screen, away from the program.
+QWidget* fenetreDevant() {
+    if (QWidget* modale = QApplication::activeModalWidget()) return modale;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* fenetre : QApplication::topLevelWidgets())
+        if (fenetre->isVisible() && qobject_cast<QMainWindow*>(fenetre)) return fenetre;
+    return nullptr;
+}
+
 } // namespace
 
 Reponse DialoguesQt::message(const Message& m) {
     QMessageBox boite(iconeQt(m.icone), QString::fromStdString(m.titre),
                       QString::fromStdString(m.texte), QMessageBox::NoButton,
-                      QApplication::activeWindow());
+                      fenetreDevant());
     boite.setTextFormat(Qt::PlainText);
     const std::vector<BoutonQt> boutons = boutonsQt(m.boutons);
     for (const BoutonQt& b : boutons) {
@@ -74,7 +85,7 @@ Reponse DialoguesQt::message(const Message& m) {
 
 std::string DialoguesQt::saisie(const std::string& invite, const std::string& titre,
                                 const std::string& defaut) {
-    QInputDialog boite(QApplication::activeWindow());
+    QInputDialog boite(fenetreDevant());
     boite.setWindowTitle(QString::fromStdString(titre));
     boite.setLabelText(QString::fromStdString(invite));
     boite.setTextValue(QString::fromStdString(defaut));

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 
 namespace palmora {
 
@@ -15,21 +16,31 @@ struct Colonne {
     const char* nom;
     const char* legende;
     int longueur;
+    char large; // the widest character the box takes
     RegleTouche regle;
     const char* bulle;
 };
 
 const std::array<Colonne, 5>& colonnes() {
     static const std::array<Colonne, 5> kColonnes = {{
-        {"Nom", "Nom", 15, toucheNom, nullptr},
-        {"Prénom", "Prénom", 15, touchePrénom, nullptr},
-        {"Naissance", "Né(e) en", 2, toucheChiffre, "Les 2 derniers chiffres de l'année"},
-        {"SurCl", "Surcl.", 1, toucheSurCl,
+        {"Nom", "Nom", 15, 'W', toucheNom, nullptr},
+        {"Prénom", "Prénom", 15, 'W', touchePrénom, nullptr},
+        {"Naissance", "Né(e) en", 2, '0', toucheChiffre, "Les 2 derniers chiffres de l'année"},
+        {"SurCl", "Surcl.", 1, 'O', toucheSurCl,
          "N = non surclassé (par défaut) ou O = surclassé (pas de contrôle d'âge) ou H = hors "
          "concours"},
-        {"NoLic", "N° licence", 10, toucheChiffre, nullptr},
+        {"NoLic", "N° licence", 10, '0', toucheChiffre, nullptr},
     }};
     return kColonnes;
+}
+
+// A short box shows all it may hold: digits are wider than the average character, and a
+// licence number of ten lost its first digit in a box sized on the average.
+int largeurPour(const QLineEdit& boite, const Colonne& colonne) {
+    const QString plein(colonne.longueur, QChar(colonne.large));
+    const int cadre = boite.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &boite);
+    // The frame on both sides, the box's own margins and room for the cursor.
+    return boite.fontMetrics().horizontalAdvance(plein) + 2 * cadre + 2 * 2 + 6;
 }
 
 int colonneDe(Boite boite) {
@@ -54,11 +65,10 @@ LignesNoms::LignesNoms(Dialogues& dialogues, QWidget* parent) : QWidget(parent) 
             auto* boite = new QLineEdit(this);
             boite->setObjectName(QString("%1%2").arg(colonne.nom).arg(i));
             boite->setMaxLength(colonne.longueur);
-            const int largeur = mesure.averageCharWidth() * (colonne.longueur + 3);
             if (colonne.longueur < 15)
-                boite->setFixedWidth(largeur); // the names take the room left
+                boite->setFixedWidth(largeurPour(*boite, colonne)); // the names take the rest
             else
-                boite->setMinimumWidth(largeur);
+                boite->setMinimumWidth(mesure.averageCharWidth() * (colonne.longueur + 3));
             if (colonne.bulle) boite->setToolTip(colonne.bulle);
             filtrerTouches(*boite, colonne.regle, dialogues);
             boites_[static_cast<std::size_t>(i)][static_cast<std::size_t>(c)] = boite;

@@ -7,8 +7,10 @@
 #include "reports/verif_notes.h"
 #include "reports/voir_pages.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace palmora {
 
@@ -73,14 +75,27 @@ void pied(SurfaceImpression& s, double y, std::int64_t page, std::int64_t pages,
     texteADroite(s, x, y + 2 * h, "Page " + avecSigne(page) + " / " + avecSigne(pages));
 }
 
+// A printed score in hundredths ("999" is 10,00); nothing when the score is missing.
+std::optional<long> centiemesNote(const Enregistrement& e, int slot) {
+    if (sansNote(e.lire(champs::NoteAgres(slot)))) return std::nullopt;
+    const long v = static_cast<long>(e.nombre(champs::NoteAgres(slot)));
+    return v == 999 ? 1000 : v;
+}
+
 void notes(SurfaceImpression& s, const Jeu& j, bool hommes, double y, const Enregistrement& e) {
     const auto slots = slotsAffiches(hommes);
-    for (std::size_t c = 0; c < slots.size(); ++c) {
-        const std::string_view note = e.lire(champs::NoteAgres(slots[c]));
-        if (sansNote(note)) continue;
-        const long v = static_cast<long>(e.nombre(champs::NoteAgres(slots[c])));
-        nombreVirgule(s, j.virgules[c], y, v == 999 ? 1000 : v, "  -");
-    }
+    for (std::size_t c = 0; c < slots.size(); ++c)
+        if (const auto v = centiemesNote(e, slots[c]))
+            nombreVirgule(s, j.virgules[c], y, *v, "  -");
+}
+
+// Where the dash leader after the town ends: at the end the layout gives it, or a space before
+// the first score when that begins earlier (a score of 10,00 would be written over it).
+double finTirets(SurfaceImpression& s, const Jeu& j, bool hommes, const Enregistrement& e) {
+    const auto v = centiemesNote(e, slotsAffiches(hommes)[0]);
+    if (!v) return j.finTirets;
+    const double debutNote = j.virgules[0] - s.largeur(std::to_string(*v / 100));
+    return std::min(j.finTirets, debutNote - s.largeur(" "));
 }
 
 void ImprimClIndiv(EtatAppli& appli, Dialogues& dialogues, SurfaceImpression& surface,
@@ -136,7 +151,7 @@ void imprimerClIndiv(const ClassementIndiv& cl, bool hommes, const TextesPage& t
         if (p.horsConcours) {
             s.texte(j.xHorsConcours, y, j.horsConcours);
         } else {
-            tirets(s, j.ville, y, ville, j.finTirets);
+            tirets(s, j.ville, y, ville, finTirets(s, j, hommes, e));
             notes(s, j, hommes, y, e);
             s.gras(true);
             nombreVirgule(s, 192, y, cl.TotIndiv[i], porteEtoile(e) ? j.marque : " ");

@@ -145,7 +145,7 @@ TEST_F(ImpressionIndiv, ScoresLineUpOnTheirCommasAndTheTotalIsBold) {
 }
 
 TEST_F(ImpressionIndiv, NamesTownAndDashLeaderTakeTheirPlaces) {
-    imprimerClIndiv(classement({G("ALPHA", "01 BOURG", "MARTIN", "Élodie").note(5, "950")}), false,
+    imprimerClIndiv(classement({G("ALPHA", "01 BOURG", "MARTIN", "Élodie").note(6, "950")}), false,
                     textes, s);
     const double y = ligneY(1);
     attendreTexte(s, 0, "MARTIN         ", 13, y, 9);
@@ -153,9 +153,20 @@ TEST_F(ImpressionIndiv, NamesTownAndDashLeaderTakeTheirPlaces) {
     attendreTexte(s, 0, "95", 58, y, 9);
     attendreTexte(s, 0, "ALPHA          ", 65, y, 9);
     attendreTexte(s, 0, "01 BOURG ", 93, y, 9);
-    // 140 − 93 − 16.2 = 30.8 rounds to 31 mm: 17 dashes of 1.8 mm.
+    // No vault score: 140 − 93 − 16.2 = 30.8 rounds to 31 mm, 17 dashes of 1.8 mm.
     attendreTexte(s, 0, std::string(17, '-'), 93 + largeur("01 BOURG ", 9), y, 9);
     attendreTexte(s, 0, ",50 ", 192, y, 9);
+}
+
+TEST_F(ImpressionIndiv, TheDashLeaderStopsASpaceBeforeTheFirstScore) {
+    imprimerClIndiv(classement({G("ALPHA", "01 BOURG", "DURAND").note(5, "999"),
+                                G("ALPHA", "01 BOURG", "MARTIN").note(5, "950")}),
+                    false, textes, s);
+    const double debut = 93 + largeur("01 BOURG ", 9);
+    // 10,00 begins at 142 − 3.6 = 138.4; a space before: 136.6 − 109.2 = 27.4, 15 dashes.
+    attendreTexte(s, 0, std::string(15, '-'), debut, ligneY(1), 9);
+    // 9,50 begins at 140.2; a space before: 138.4 − 109.2 = 29.2, 16 dashes.
+    attendreTexte(s, 0, std::string(16, '-'), debut, ligneY(2), 9);
 }
 
 TEST_F(ImpressionIndiv, HorsConcoursPrintsItsTextInsteadOfPlaceScoresAndTotal) {
