@@ -4,6 +4,7 @@
 
 #include "app/titre_fichier.h"
 #include "data/competition.h"
+#include "registration/inscription.h"
 #include "reports/classement_equipes.h"
 #include "reports/classement_indiv.h"
 #include "reports/feuilles_match.h"
@@ -34,6 +35,11 @@ void parcourir(EtatCompet& etat, DialoguesMuets& dialogues) {
     const TextesPage textes{etat.DescriptionCompet, {"Titre", "Lieu"}, {"06", " décembre ", "2026"},
                             "Palmora 1.00"};
     SurfaceMuette surface;
+    // The registration window: the first teams read, then saved as read.
+    for (std::int64_t t = 1; t <= etat.nbEquipes() + 1 && t <= 3; ++t) {
+        EquipeSaisie equipe = lireEquipe(etat, t);
+        SauverEquipe(etat, t, equipe, dialogues);
+    }
     for (const Agres& agres : agresDe(etat.CodeAgres)) {
         SaisieNotes saisie(etat, dialogues, agres);
         for (std::int64_t t = 1; t <= saisie.nbEquipes() && t <= 3; ++t) saisie.ChargerEquipe(t);
