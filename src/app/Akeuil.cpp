@@ -239,8 +239,11 @@ void Akeuil::majBoutons() {
     const std::pair<const char*, bool> boutons[] = {
         {"Ouvrir", v.Ouvrir}, {"inscrire", v.inscrire}, {"Note", v.Note},
         {"Voir", v.Voir},     {"Imprimer", v.Imprimer}, {"protege", v.protege}};
-    for (const auto& [cle, visible] : boutons)
+    for (const auto& [cle, visible] : boutons) {
         action(QString::fromUtf8(cle))->setVisible(visible);
+        if (QAction* separateur = action(QString::fromUtf8(cle) + "-separateur"))
+            separateur->setVisible(visible);
+    }
 }
 
 void Akeuil::changerDossier() {

@@ -58,7 +58,8 @@ QToolBar* creerToolbar1(QWidget* parent) {
     barre->setIconSize(QSize(24, 24));
     for (const Bouton& b : kBoutons) {
         const QString cle = QString::fromUtf8(b.cle);
-        if (b.separateurAvant) barre->addSeparator();
+        // Named after its button, which hides it with itself: no empty gaps in the bar.
+        if (b.separateurAvant) barre->addSeparator()->setObjectName(cle + "-separateur");
         QAction* action = barre->addAction(iconeCommande(cle), QString::fromUtf8(b.legende));
         action->setObjectName(cle);
         action->setToolTip(QString::fromUtf8(b.bulle));
