@@ -227,6 +227,8 @@ void Commandes::quitter() {
         ReconstruireRegistre(fenetre_.etat().compet, fenetre_.etat().dossierProgramme,
                              fenetre_.fichiers(), dialogues_);
     }
+    // The rebuild closed the competition: the About window shows over a window that says so.
+    fenetre_.afficherCompetition();
     fenetre_.close();
 }
 

@@ -11,6 +11,7 @@
 #include "support/ouvreur_enregistre.h"
 #include "support/pilote_modal.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include <memory>
@@ -154,6 +155,8 @@ TEST_F(CommandesFenetre, QuittingWithYesRebuildsTheRegistryAndShowsTheAboutWindo
     bool aProposVu = false;
     piloterModal<A_Prop>([&](A_Prop& a) {
         aProposVu = fs::exists(programme / "Orvane.lic");
+        // The rebuild closed the competition, and the window behind says so.
+        EXPECT_EQ(fenetre->findChild<QLabel*>("utilisé")->text(), " Aucun fichier en mémoire ");
         cliquer(a, "Vu");
     });
     dialogues.reponses = {Reponse::Oui};
