@@ -76,6 +76,12 @@ std::string cleEquipe(std::string_view texte, std::size_t largeur) {
     return cle;
 }
 
+// A full disk or an I/O error: the organiser must not believe the change made.
+void signalerEchecEcriture(const EtatCompet& etat, Dialogues& dialogues) {
+    dialogues.message({"Le fichier\n" + etat.chemin().string() + "\nne peut pas être écrit.",
+                       etat.FichierCompet, Icone::Critique});
+}
+
 } // namespace
 
 bool RemplacerCompet(EtatCompet& etat, std::string_view temporaire, std::string_view contenu,
@@ -87,10 +93,7 @@ bool RemplacerCompet(EtatCompet& etat, std::string_view temporaire, std::string_
     etat.fichier.ouvrir(etat.chemin());
     etat.NbEnreg = etat.fichier.nombre();
     if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
-    // A full disk or an I/O error: the competition stays as it was, and the organiser knows.
-    if (resultat == Ecriture::Echec)
-        dialogues.message({"Le fichier\n" + etat.chemin().string() + "\nne peut pas être écrit.",
-                           etat.FichierCompet, Icone::Critique});
+    if (resultat == Ecriture::Echec) signalerEchecEcriture(etat, dialogues);
     return resultat == Ecriture::Reussie;
 }
 
@@ -128,6 +131,7 @@ bool LireEnreg(EtatCompet& etat, std::int64_t n) {
 Ecriture EcrireEnreg(EtatCompet& etat, std::int64_t n, Dialogues& dialogues) {
     const Ecriture resultat = etat.fichier.ecrire(n, etat.Enreg);
     if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
+    if (resultat == Ecriture::Echec) signalerEchecEcriture(etat, dialogues);
     return resultat;
 }
 

@@ -65,7 +65,8 @@ void FermerCompet(EtatCompet& etat);
 bool LireEnreg(EtatCompet& etat, std::int64_t n);
 
 // Enreg to record n, whole (n = NbEnreg + 1 appends). A file that cannot be written shows
-// "Modification interdite." and ends the program; any other failure is returned.
+// "Modification interdite." and ends the program; any other failure (a full disk) is named in
+// a message and returned.
 Ecriture EcrireEnreg(EtatCompet& etat, std::int64_t n, Dialogues& dialogues);
 
 // Whole-file rewrites of the open competition: `contenu` takes the place of the file in one

@@ -110,19 +110,20 @@ Sauvegarde SauverEquipe(EtatCompet& etat, std::int64_t numero, EquipeSaisie& equ
         return Sauvegarde::Refusee;
     }
     const std::int64_t premier = etat.premierEnregEquipe(numero);
-    for (int i = 0; i < etat.EffectEquip; ++i) {
+    bool ecrite = true;
+    for (int i = 0; ecrite && i < etat.EffectEquip; ++i) {
         LigneGymnaste sansLigne; // slots beyond the shown rows stay empty
         LigneGymnaste& l = static_cast<std::size_t>(i) < equipe.lignes.size()
                                ? equipe.lignes[static_cast<std::size_t>(i)]
                                : sansLigne;
         LireEnreg(etat, premier + i); // a record that cannot be read is all NULs
         etat.Enreg = composer(etat.Enreg, l, nomEquip, ville, etat.BlocConfig);
-        EcrireEnreg(etat, premier + i, dialogues);
+        ecrite = EcrireEnreg(etat, premier + i, dialogues) == Ecriture::Reussie;
     }
     etat.fichier.fermer();
     etat.fichier.ouvrir(etat.chemin());
     etat.NbEnreg = etat.fichier.nombre();
-    return Sauvegarde::Ecrite;
+    return ecrite ? Sauvegarde::Ecrite : Sauvegarde::Refusee;
 }
 
 Sauvegarde ValiderEquipe(EtatCompet& etat, const BornesCategories& BornesAges, std::int64_t numero,

@@ -45,7 +45,8 @@ EquipeSaisie lireEquipe(EtatCompet& etat, std::int64_t numero);
 enum class Sauvegarde {
     Ecrite,     // the team's records are written
     Incomplete, // no team name or no town: nothing written, silently
-    Refusee     // a birth year or a team of the same name and town stopped it, with a message
+    Refusee     // a birth year, a team of the same name and town or a file that cannot be
+                // written stopped it, with a message
 };
 
 // `SauverEquipe`: writes the team shown as team `numero`, one record per slot of the team

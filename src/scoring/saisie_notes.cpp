@@ -130,7 +130,8 @@ void SaisieNotes::EnregistrerEquipe(const std::vector<TextesLigne>& lignes) {
                 e.poser(champs::Notes(s, j), sansVirgule(note, 1));
         }
         e.poser(champs::Deduc(s), sansVirgule(textes.Déd, 2));
-        EcrireEnreg(etat_, premier + i, dialogues_);
+        // Once the file refuses a record, the organiser has been told: one message is enough.
+        if (EcrireEnreg(etat_, premier + i, dialogues_) != Ecriture::Reussie) return;
     }
 }
 

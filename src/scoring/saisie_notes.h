@@ -71,8 +71,8 @@ public:
     EquipeNotee ChargerEquipe(std::int64_t t);
     // Writes the current team's (it must exist) marks and deductions on the apparatus from its
     // rows' boxes, every row and every judge: an empty box clears its mark, and an empty place of
-    // the team keeps no mark whatever its row holds. A file that cannot be written shows
-    // "Modification interdite." and ends the program.
+    // the team keeps no mark whatever its row holds. A file that refuses writing shows
+    // "Modification interdite." and ends the program; a full disk is named in one message.
     void EnregistrerEquipe(const std::vector<TextesLigne>& lignes);
     // Reads back the current team's scores and deductions and stores its total.
     EquipeRafraichie RafraichirEquipe();

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace palmora;
 using namespace palmora::test;
 namespace fs = std::filesystem;
@@ -136,6 +139,31 @@ TEST_F(Inscription, ASecondTeamOfTheSameNameAndTownIsRefused) {
     EquipeSaisie autreVille = equipe("ALPHA", "38 VIENNE", {ligne("MARTIN")});
     EXPECT_EQ(SauverEquipe(etat, 2, autreVille, dialogues), Sauvegarde::Ecrite);
     EXPECT_EQ(etat.nbEquipes(), 2);
+}
+
+TEST_F(Inscription, ATeamTheFullDiskCannotTakeIsNamedAndRefused) {
+    ouvrirNouveau();
+    EquipeSaisie alpha = equipe("ALPHA", "01 BOURG", {ligne("DURAND")});
+    SauverEquipe(etat, 1, alpha, dialogues);
+    const std::string avant = surDisque();
+    // The disk is full: the file may not grow by a byte.
+    const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{};
+    ::getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit plein{static_cast<rlim_t>(avant.size()), limite.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &plein);
+    EquipeSaisie beta = equipe("BETA", "38 VIENNE", {ligne("MARTIN")});
+    const Sauvegarde resultat = SauverEquipe(etat, 2, beta, dialogues);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    std::signal(SIGXFSZ, signalAvant);
+
+    EXPECT_EQ(resultat, Sauvegarde::Refusee);
+    EXPECT_EQ(surDisque(), avant);
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].texte,
+              "Le fichier\n" + (dossier / kNom).string() + "\nne peut pas être écrit.");
+    EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
+    EXPECT_EQ(etat.nbEquipes(), 1);
 }
 
 TEST_F(Inscription, ValidationChecksBirthYearsWithTheMovedUpFlagItFills) {
