@@ -32,8 +32,8 @@ std::string nomFichier(std::string_view& octets) {
 }
 
 void parcourir(EtatCompet& etat, DialoguesMuets& dialogues) {
-    const TextesPage textes{etat.DescriptionCompet, {"Titre", "Lieu"}, {"06", " décembre ", "2026"},
-                            "Palmora 1.00"};
+    const TextesPage textes{
+        etat.DescriptionCompet, {"Titre", "Lieu"}, {"06", " décembre ", "2026"}, "Palmora 1.00"};
     SurfaceMuette surface;
     // The registration window: the first teams read, then saved as read.
     for (std::int64_t t = 1; t <= etat.nbEquipes() + 1 && t <= 3; ++t) {
@@ -42,7 +42,8 @@ void parcourir(EtatCompet& etat, DialoguesMuets& dialogues) {
     }
     for (const Agres& agres : agresDe(etat.CodeAgres)) {
         SaisieNotes saisie(etat, dialogues, agres);
-        for (std::int64_t t = 1; t <= saisie.nbEquipes() && t <= 3; ++t) saisie.ChargerEquipe(t);
+        for (std::int64_t t = 1; t <= saisie.nbEquipes() && t <= 3; ++t)
+            saisie.ChargerEquipe(t);
     }
     VerifNotes(etat, dialogues);
     imprimerClIndiv(ClasserIndiv(etat), etat.CodeSexe == 'M', textes, surface);

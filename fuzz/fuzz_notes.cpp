@@ -13,7 +13,8 @@ namespace {
 
 // A key of the input: plain ASCII, or one of the French keyboard's top row.
 std::string touche(std::uint8_t octet) {
-    static constexpr std::string_view kRangee[] = {"&", "é", "\"", "'", "(", "-", "è", "_", "ç", "à"};
+    static constexpr std::string_view kRangee[] = {"&", "é", "\"", "'", "(",
+                                                   "-", "è", "_",  "ç", "à"};
     if (octet < 0x80) return std::string(1, static_cast<char>(octet));
     return std::string(kRangee[octet % std::size(kRangee)]);
 }

@@ -1,9 +1,9 @@
 // The folder title (TITRE.1) and the season's birth-year table (AGE.AGE) as any bytes.
 #include "outils_fuzz.h"
 
-#include "platform/horloge.h"
 #include "app/titre_fichier.h"
 #include "data/table_ages.h"
+#include "platform/horloge.h"
 
 using namespace palmora;
 using namespace palmora::fuzz;

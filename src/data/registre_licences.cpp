@@ -2,8 +2,8 @@
 
 #include "data/competition.h"
 #include "data/cp1252.h"
-#include "data/nombres.h"
 #include "data/ecriture_signalee.h"
+#include "data/nombres.h"
 #include "data/tri_intervalles.h"
 
 #include <cstring>

@@ -66,8 +66,7 @@ QWidget* fenetreDevant() {
 
 Reponse DialoguesQt::message(const Message& m) {
     QMessageBox boite(iconeQt(m.icone), QString::fromStdString(m.titre),
-                      QString::fromStdString(m.texte), QMessageBox::NoButton,
-                      fenetreDevant());
+                      QString::fromStdString(m.texte), QMessageBox::NoButton, fenetreDevant());
     boite.setTextFormat(Qt::PlainText);
     const std::vector<BoutonQt> boutons = boutonsQt(m.boutons);
     for (const BoutonQt& b : boutons) {

@@ -152,13 +152,18 @@ TEST_F(Creation, MenMiniEnchainementUsesTheWomensApparatus) {
 }
 
 TEST_F(Creation, AFolderThatRefusesWritingEndsTheProgramAndAFullDiskIsReported) {
-    simulerPanne(PanneSimulee{EtapeRemplacement::Ecriture, ENOSPC});
-    EXPECT_FALSE(creer());
-    EXPECT_TRUE(fichiers().empty());
-    EXPECT_FALSE(etat.ouvert());
-    ASSERT_EQ(dialogues.messages.size(), 1u);
-    EXPECT_EQ(dialogues.messages[0].texte,
-              "Le fichier\n" + (dossier / "F_1_N000.PLM").string() + "\nne peut pas être créé.");
+    for (EtapeRemplacement etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
+                                    EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
+        simulerPanne(PanneSimulee{etape, ENOSPC});
+        EXPECT_FALSE(creer());
+        EXPECT_TRUE(fichiers().empty()) << "nothing half made is left";
+        EXPECT_FALSE(etat.ouvert());
+        ASSERT_EQ(dialogues.messages.size(), 1u);
+        EXPECT_EQ(dialogues.messages[0].texte, "Le fichier\n" +
+                                                   (dossier / "F_1_N000.PLM").string() +
+                                                   "\nne peut pas être créé.");
+        dialogues.messages.clear();
+    }
 
     simulerPanne(PanneSimulee{EtapeRemplacement::Creation, EACCES});
     EXPECT_THROW(creer(), ProgrammeArrete);

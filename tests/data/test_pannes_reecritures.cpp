@@ -39,14 +39,14 @@ std::string entree(std::string_view licence, std::string_view nom) {
     return e;
 }
 
-const std::string kCompetition =
-    fichier({licencie("BETA", "38 VIENNE", "ZOLA", "0000000007"),
-             licencie("ALPHA", "01 BOURG", "DURAND", "0000000003")});
+const std::string kCompetition = fichier({licencie("BETA", "38 VIENNE", "ZOLA", "0000000007"),
+                                          licencie("ALPHA", "01 BOURG", "DURAND", "0000000003")});
 const std::string kRegistre = entree("0000000005", "MARTIN");
 
 std::set<std::string> noms(const fs::path& dossier) {
     std::set<std::string> n;
-    for (const auto& f : fs::directory_iterator(dossier)) n.insert(f.path().filename().string());
+    for (const auto& f : fs::directory_iterator(dossier))
+        n.insert(f.path().filename().string());
     return n;
 }
 

@@ -70,7 +70,8 @@ const std::vector<std::string> kParcoursNormal = {
 
 std::vector<std::string> titres(const DialoguesScriptes& d) {
     std::vector<std::string> t;
-    for (const Message& m : d.messages) t.push_back(m.titre);
+    for (const Message& m : d.messages)
+        t.push_back(m.titre);
     return t;
 }
 
@@ -115,7 +116,8 @@ TEST(EntreesAbimees, AReadOnlyFileIsShownAndPrintedButRefusesAMark) {
     const fs::path fichier = essai.appli.compet.chemin();
     const std::string original = lireFichier(fichier);
     fs::permissions(essai.travail.chemin(), fs::perms::all);
-    fs::permissions(fichier, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(fichier,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     CommeUtilisateur utilisateur;
 
     essai.parcourir();
@@ -141,7 +143,7 @@ TEST(EntreesAbimees, AReadOnlyFolderNamesEachPageItCannotTakeAndKeepsTheFile) {
     const std::string original = lireFichier(fichier);
     fs::permissions(fichier, fs::perms::all);
     fs::permissions(essai.travail.chemin(), fs::perms::owner_read | fs::perms::owner_exec |
-                                          fs::perms::others_read | fs::perms::others_exec);
+                                                fs::perms::others_read | fs::perms::others_exec);
     CommeUtilisateur utilisateur;
 
     essai.parcourir();
@@ -184,7 +186,8 @@ TEST(EntreesAbimees, AnEnormousFileIsRankedAndPrinted) {
     Essai essai("vide");
     std::string gros;
     const std::string modele = lireFichier(kEntrees / "longueur" / "M_H_PS02.PLM").substr(0, 300);
-    for (int k = 0; k < kNombre; ++k) gros += modele;
+    for (int k = 0; k < kNombre; ++k)
+        gros += modele;
     ecrireFichier(essai.appli.compet.chemin(), gros);
     essai.parcourir();
     EXPECT_EQ(titres(essai.dialogues), kParcoursNormal);
