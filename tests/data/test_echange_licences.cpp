@@ -4,6 +4,7 @@
 
 #include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"
+#include "support/fabrique.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -44,12 +45,6 @@ private:
     }
 };
 
-std::string entree(std::string_view licence, std::string_view nom) {
-    std::string e = std::string(licence) + std::string(nom);
-    e.resize(100, ' ');
-    return e;
-}
-
 struct Echange : ::testing::Test {
     DossierTemporaire programme;
     DialoguesScriptes dialogues;
@@ -70,7 +65,8 @@ struct Echange : ::testing::Test {
 } // namespace
 
 TEST_F(Echange, ExportCopiesTheRegistryUnchangedAndSaysSo) {
-    const std::string brut = entree("0000000009", "ZED") + entree("0000000001", "ABC") + "abc";
+    const std::string brut =
+        entreeNue("0000000009", "ZED") + entreeNue("0000000001", "ABC") + "abc";
     ecrireFichier(registre(), brut);
     exporter();
     EXPECT_EQ(lecteur.fichiers["Orvane.cop"], brut);
@@ -80,7 +76,7 @@ TEST_F(Echange, ExportCopiesTheRegistryUnchangedAndSaysSo) {
 }
 
 TEST_F(Echange, ExportWithoutMediumAsksForOneAndCopiesOnRetry) {
-    ecrireFichier(registre(), entree("0000000001", "ABC"));
+    ecrireFichier(registre(), entreeNue("0000000001", "ABC"));
     lecteur.pannes = {ENOMEDIUM};
     dialogues.reponses = {Reponse::Reessayer};
     exporter();
@@ -91,11 +87,11 @@ TEST_F(Echange, ExportWithoutMediumAsksForOneAndCopiesOnRetry) {
     EXPECT_EQ(m.icone, Icone::Critique);
     EXPECT_EQ(m.boutons, Boutons::ReessayerAnnuler);
     EXPECT_EQ(m.defaut, Reponse::Annuler);
-    EXPECT_EQ(lecteur.fichiers["Orvane.cop"], entree("0000000001", "ABC"));
+    EXPECT_EQ(lecteur.fichiers["Orvane.cop"], entreeNue("0000000001", "ABC"));
 }
 
 TEST_F(Echange, ExportFailuresAreNamedByKindAndCancelEndsTheExport) {
-    ecrireFichier(registre(), entree("0000000001", "ABC"));
+    ecrireFichier(registre(), entreeNue("0000000001", "ABC"));
     lecteur.pannes = {EROFS, ENOSPC, EACCES};
     dialogues.reponses = {Reponse::Reessayer, Reponse::Reessayer, Reponse::Annuler};
     exporter();
@@ -117,7 +113,7 @@ TEST_F(Echange, ExportOfAMissingRegistryIsReportedOnce) {
 }
 
 TEST_F(Echange, AnyOtherExportFailureEndsSilently) {
-    ecrireFichier(registre(), entree("0000000001", "ABC"));
+    ecrireFichier(registre(), entreeNue("0000000001", "ABC"));
     lecteur.pannes = {EIO};
     exporter();
     EXPECT_TRUE(dialogues.messages.empty());
@@ -137,12 +133,13 @@ TEST_F(Echange, ExportAndImportCloseTheOpenCompetition) {
 }
 
 TEST_F(Echange, ImportMergesKeepingTheSmallestEntryOfEachNumber) {
-    ecrireFichier(registre(), entree("0000000007", "ZED") + entree("0000000002", "LOCAL"));
-    lecteur.fichiers["Orvane.cop"] = entree("0000000007", "ABC") + entree("0000000005", "DISK");
+    ecrireFichier(registre(), entreeNue("0000000007", "ZED") + entreeNue("0000000002", "LOCAL"));
+    lecteur.fichiers["Orvane.cop"] =
+        entreeNue("0000000007", "ABC") + entreeNue("0000000005", "DISK");
     importer();
-    EXPECT_EQ(lireFichier(registre()), entree("0000000002", "LOCAL") +
-                                           entree("0000000005", "DISK") +
-                                           entree("0000000007", "ABC"));
+    EXPECT_EQ(lireFichier(registre()), entreeNue("0000000002", "LOCAL") +
+                                           entreeNue("0000000005", "DISK") +
+                                           entreeNue("0000000007", "ABC"));
     EXPECT_EQ(textes(),
               (std::vector<std::string>{"Palmora: Fichier des n° de licence\n    mis à jour."}));
     EXPECT_FALSE(fs::exists(programme / "Orvane.cop"));
@@ -150,7 +147,7 @@ TEST_F(Echange, ImportMergesKeepingTheSmallestEntryOfEachNumber) {
 }
 
 TEST_F(Echange, ImportOfTheSameEntriesChangesNothing) {
-    const std::string brut = entree("0000000001", "ABC") + entree("0000000002", "DEF");
+    const std::string brut = entreeNue("0000000001", "ABC") + entreeNue("0000000002", "DEF");
     ecrireFichier(registre(), brut);
     lecteur.fichiers["Orvane.cop"] = brut;
     importer();
@@ -158,7 +155,7 @@ TEST_F(Echange, ImportOfTheSameEntriesChangesNothing) {
 }
 
 TEST_F(Echange, ImportWithoutTheCopyOnTheMediumLeavesTheRegistryAlone) {
-    const std::string brut = entree("0000000002", "DEF") + entree("0000000001", "ABC");
+    const std::string brut = entreeNue("0000000002", "DEF") + entreeNue("0000000001", "ABC");
     ecrireFichier(registre(), brut);
     importer();
     EXPECT_EQ(textes(), (std::vector<std::string>{
@@ -168,7 +165,7 @@ TEST_F(Echange, ImportWithoutTheCopyOnTheMediumLeavesTheRegistryAlone) {
 
 TEST_F(Echange, ImportWithoutMediumAsksAgainUntilCancelled) {
     lecteur.pannes = {ENOMEDIUM, ENOMEDIUM};
-    lecteur.fichiers["Orvane.cop"] = entree("0000000001", "ABC");
+    lecteur.fichiers["Orvane.cop"] = entreeNue("0000000001", "ABC");
     dialogues.reponses = {Reponse::Reessayer, Reponse::Annuler};
     importer();
     ASSERT_EQ(dialogues.messages.size(), 2u);
@@ -180,10 +177,10 @@ TEST_F(Echange, ImportWithoutMediumAsksAgainUntilCancelled) {
 
 TEST_F(Echange, ImportRetriedOnceTheMediumIsInMerges) {
     lecteur.pannes = {ENOMEDIUM};
-    lecteur.fichiers["Orvane.cop"] = entree("0000000001", "ABC");
+    lecteur.fichiers["Orvane.cop"] = entreeNue("0000000001", "ABC");
     dialogues.reponses = {Reponse::Reessayer};
     importer();
-    EXPECT_EQ(lireFichier(registre()), entree("0000000001", "ABC"));
+    EXPECT_EQ(lireFichier(registre()), entreeNue("0000000001", "ABC"));
 }
 
 // The real drive, pointed at a folder through PALMORA_LECTEUR_A.

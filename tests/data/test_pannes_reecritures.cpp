@@ -25,23 +25,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Enregistrement licencie(std::string_view equipe, std::string_view ville, std::string_view nom,
-                        std::string_view licence) {
-    Enregistrement e = gymnaste(equipe, ville, nom);
-    e.poser(champs::NoLic, licence);
-    return e;
-}
-
-// An entry of the registry: licence, surname, then blanks to 100 characters.
-std::string entree(std::string_view licence, std::string_view nom) {
-    std::string e = std::string(licence) + std::string(nom);
-    e.resize(100, ' ');
-    return e;
-}
-
 const std::string kCompetition = fichier({licencie("BETA", "38 VIENNE", "ZOLA", "0000000007"),
                                           licencie("ALPHA", "01 BOURG", "DURAND", "0000000003")});
-const std::string kRegistre = entree("0000000005", "MARTIN");
+const std::string kRegistre = entreeNue("0000000005", "MARTIN");
 
 std::set<std::string> noms(const fs::path& dossier) {
     std::set<std::string> n;
@@ -69,7 +55,7 @@ struct PannesReecritures : CompetOuverte {
     // Puts back the original files; a stale temporary file of an earlier crash stays.
     void preparer() {
         ecrireFichier(programme / kFichierRegistre, kRegistre);
-        ecrireFichier(lecteur / kFichierEchange, entree("0000000001", "ABEL"));
+        ecrireFichier(lecteur / kFichierEchange, entreeNue("0000000001", "ABEL"));
         ouvrir(kCompetition);
         dialogues.messages.clear();
     }

@@ -16,9 +16,7 @@ namespace {
 // A licensed gymnast of team ALPHA, 01 BOURG (first name Anne, born 95, not moved up).
 Enregistrement licencie(std::string_view nom, std::string_view licence,
                         std::string_view ville = "01 BOURG") {
-    Enregistrement e = gymnaste("ALPHA", ville, nom);
-    e.poser(champs::NoLic, licence);
-    return e;
+    return palmora::test::licencie("ALPHA", ville, nom, licence);
 }
 
 // The registry entry of such a gymnast, written out field by field.

@@ -34,6 +34,19 @@ Enregistrement slotLibre(std::string_view equipe, std::string_view ville, std::s
     return e;
 }
 
+Enregistrement licencie(std::string_view equipe, std::string_view ville, std::string_view nom,
+                        std::string_view licence) {
+    Enregistrement e = gymnaste(equipe, ville, nom);
+    e.poser(champs::NoLic, licence);
+    return e;
+}
+
+std::string entreeNue(std::string_view licence, std::string_view nom) {
+    std::string e = std::string(licence) + std::string(nom);
+    e.resize(100, ' ');
+    return e;
+}
+
 std::string fichier(std::initializer_list<Enregistrement> enregistrements) {
     std::string contenu;
     for (const Enregistrement& e : enregistrements)

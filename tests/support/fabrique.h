@@ -17,6 +17,11 @@ Enregistrement gymnaste(std::string_view equipe, std::string_view ville, std::st
 // An empty slot of a team.
 Enregistrement slotLibre(std::string_view equipe, std::string_view ville,
                          std::string_view bloc = kBlocFeminin);
+// A gymnast record carrying a licence number.
+Enregistrement licencie(std::string_view equipe, std::string_view ville, std::string_view nom,
+                        std::string_view licence);
+// A licence registry entry holding only its number and a surname, then blanks to 100 characters.
+std::string entreeNue(std::string_view licence, std::string_view nom);
 // The bytes of a file holding these records in order.
 std::string fichier(std::initializer_list<Enregistrement> enregistrements);
 
