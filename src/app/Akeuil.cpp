@@ -1,4 +1,5 @@
 #include "app/Akeuil.h"
+#include "platform/ApplicationPalmora.h"
 
 #include "app/A_Prop.h"
 #include "app/BarreAkeuil.h"
@@ -214,7 +215,7 @@ void Akeuil::afficherCompetition() {
 }
 
 void Akeuil::aPropos() {
-    A_Prop(E1_, this).exec();
+    executerModal(A_Prop(E1_, this));
 }
 
 void Akeuil::closeEvent(QCloseEvent* evenement) {
@@ -244,16 +245,20 @@ void Akeuil::majBoutons() {
         if (QAction* separateur = action(QString::fromUtf8(cle) + "-separateur"))
             separateur->setVisible(visible);
     }
+    // Every button stays in sight whatever the width of the machine's fonts: the window grows
+    // to the bar rather than hiding buttons behind its overflow arrow.
+    const int largeurBarre = Toolbar1->sizeHint().width();
+    if (largeurBarre > width()) resize(largeurBarre, height());
 }
 
 void Akeuil::changerDossier() {
     cacherListe();
-    if (!choisirDossier(etat_.compet.DossierTravail)) dialogues_.arreterProgramme();
+    if (!choisirDossier(etat_.compet.DossierTravail)) dialogues_.arreterProgramme({});
 }
 
 bool Akeuil::choisirDossier(const fs::path& depart) {
     Dossier dialogue(dialogues_, etat_.dossierProgramme, depart, this);
-    if (dialogue.exec() != QDialog::Accepted) return false;
+    if (executerModal(dialogue) != QDialog::Accepted) return false;
     FermerCompet(etat_.compet);
     afficherCompetition();
     installerDossier(dialogue.chemin());

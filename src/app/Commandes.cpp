@@ -1,4 +1,5 @@
 #include "app/Commandes.h"
+#include "platform/ApplicationPalmora.h"
 
 #include "app/Akeuil.h"
 #include "app/Titre.h"
@@ -143,7 +144,7 @@ void Commandes::lancer(const Demande& demande) {
         quitter();
         return;
     case Commande::Titre:
-        Titre(etat, dialogues_, fenetre_.titreCompet(), &fenetre_).exec();
+        executerModal(Titre(etat, dialogues_, fenetre_.titreCompet(), &fenetre_));
         return;
     case Commande::Inscrire:
         inscrire();
@@ -173,7 +174,7 @@ void Commandes::lancer(const Demande& demande) {
     case Commande::ImprimMatch: {
         SurfaceQt surface(dialogues_, ouvreur_);
         ChoixFeuilles choix;
-        F_Match(etat, choix, surface, &fenetre_).exec();
+        executerModal(F_Match(etat, choix, surface, &fenetre_));
         break;
     }
     case Commande::APropos:
@@ -189,7 +190,7 @@ void Commandes::lancer(const Demande& demande) {
         DemanderNotesRetenues(compet, dialogues_);
         break;
     case Commande::Ages:
-        Ages(compet, etat.dossierProgramme, etat.BornesAges, dialogues_, &fenetre_).exec();
+        executerModal(Ages(compet, etat.dossierProgramme, etat.BornesAges, dialogues_, &fenetre_));
         break;
     case Commande::Deproteger:
         MarquerProtection(compet, kNul, dialogues_);
@@ -212,7 +213,7 @@ void Commandes::inscrire() {
     Noms noms(fenetre_.etat().compet, fenetre_.etat().BornesAges, fenetre_.etat().dossierProgramme,
               dialogues_, &fenetre_);
     connect(&noms, &Noms::equipeEnregistree, &fenetre_, &Akeuil::majBoutons);
-    noms.exec();
+    executerModal(noms);
     // Deleting the last team deletes the file.
     if (!fenetre_.etat().compet.ouvert()) fenetre_.RafraichirListe();
 }

@@ -1,4 +1,5 @@
 #include "app/Titre.h"
+#include "platform/ApplicationPalmora.h"
 
 #include "app/etat_appli.h"
 #include "platform/Controles.h"
@@ -92,7 +93,7 @@ void lireOuDemanderTitre(EtatAppli& etat, Dialogues& dialogues, QLabel& TitreCom
                          QWidget* parent) {
     etat.titre = LireTitre(etat.compet.DossierTravail).value_or(TitreCompet{});
     afficherTitre(TitreCompét, etat.titre);
-    if (etat.titre.vide()) Titre(etat, dialogues, TitreCompét, parent).exec();
+    if (etat.titre.vide()) executerModal(Titre(etat, dialogues, TitreCompét, parent));
 }
 
 } // namespace palmora

@@ -108,7 +108,7 @@ bool TerminerTitre(const fs::path& dossier, std::string_view Titre1, std::string
 }
 
 void AnnulerTitre(const TitreCompet& titre, Dialogues& dialogues) {
-    if (titre.vide()) dialogues.arreterProgramme();
+    if (titre.vide()) dialogues.arreterProgramme({});
 }
 
 LibelleTitre libelleTitre(const TitreCompet& titre) {

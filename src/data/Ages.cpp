@@ -1,4 +1,5 @@
 #include "data/Ages.h"
+#include "platform/ApplicationPalmora.h"
 
 #include "data/competition.h"
 #include "platform/Controles.h"
@@ -94,7 +95,7 @@ void chargerTableAges(EtatCompet& compet, const std::filesystem::path& dossierPr
                       const DateHeure& date, BornesCategories& BornesAges, Dialogues& dialogues,
                       QWidget* parent) {
     if (ChargerAges(dossierProgramme, date, BornesAges, dialogues)) return;
-    Ages(compet, dossierProgramme, BornesAges, dialogues, parent).exec();
+    executerModal(Ages(compet, dossierProgramme, BornesAges, dialogues, parent));
 }
 
 } // namespace palmora

@@ -1,4 +1,5 @@
 #include "data/Nouvo.h"
+#include "platform/ApplicationPalmora.h"
 
 #include "data/competition.h"
 #include "platform/Controles.h"
@@ -168,7 +169,7 @@ bool lancerNouvo(EtatCompet& etat, Dialogues& dialogues, QWidget* parent) {
     Nouvo dialogue(
         etat, dialogues,
         [parent](const PanneauJuges& depart) { return Juges::demander(depart, parent); }, parent);
-    dialogue.exec();
+    executerModal(dialogue);
     return dialogue.cree();
 }
 

@@ -29,9 +29,8 @@ std::int64_t EtatCompet::nbEquipes() const {
 }
 
 void signalerModificationInterdite(Dialogues& dialogues) {
-    dialogues.message({"Modification interdite.", "Compétition terminée", Icone::Critique});
-    dialogues.arreterProgramme();
-    std::abort(); // arreterProgramme never returns; the compiler cannot see it through the call
+    dialogues.arreterProgramme(
+        {"Modification interdite.", "Compétition terminée", Icone::Critique});
 }
 
 void FermerCompet(EtatCompet& etat) {

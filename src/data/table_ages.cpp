@@ -136,8 +136,7 @@ BornesCategories EnregistrerAges(const fs::path& dossierProgramme, const TextesA
 
 void AbandonnerAges(const fs::path& dossierProgramme, Dialogues& dialogues) {
     if (lireTable(dossierProgramme).size() >= 12) return;
-    dialogues.message({"Années non saisies", "Sortie du programme", Icone::Critique});
-    dialogues.arreterProgramme();
+    dialogues.arreterProgramme({"Années non saisies", "Sortie du programme", Icone::Critique});
 }
 
 } // namespace palmora

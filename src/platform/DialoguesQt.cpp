@@ -1,4 +1,5 @@
 #include "platform/DialoguesQt.h"
+#include "platform/ApplicationPalmora.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -6,7 +7,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <cstdlib>
 #include <vector>
 
 namespace palmora {
@@ -74,7 +74,7 @@ Reponse DialoguesQt::message(const Message& m) {
         bouton->setText(QString::fromUtf8(b.texte));
         if (b.reponse == m.defaut) boite.setDefaultButton(bouton);
     }
-    boite.exec();
+    executerModal(boite);
     const QMessageBox::StandardButton choisi = boite.standardButton(boite.clickedButton());
     for (const BoutonQt& b : boutons)
         if (b.standard == choisi) return b.reponse;
@@ -90,7 +90,7 @@ std::string DialoguesQt::saisie(const std::string& invite, const std::string& ti
     boite.setTextValue(QString::fromStdString(defaut));
     boite.setOkButtonText(QStringLiteral("OK"));
     boite.setCancelButtonText(QStringLiteral("Annuler"));
-    if (boite.exec() != QDialog::Accepted) return {};
+    if (executerModal(boite) != QDialog::Accepted) return {};
     return boite.textValue().toStdString();
 }
 
@@ -98,14 +98,12 @@ void DialoguesQt::bip() {
     QApplication::beep();
 }
 
-void DialoguesQt::arreterProgramme() {
-    // The program ends from deep inside a command, often under a modal dialog's own event
-    // loop, with no way back to main(). The windows are hidden rather than closed: closing the
-    // main window shows the About window, which must not appear after a fatal message. Every
-    // file has been written whole by then, so ending the process loses nothing.
+void DialoguesQt::avantFin(const Message& dernier) {
+    // The windows are hidden rather than closed: closing the main window shows the About
+    // window, which must not appear after a fatal message.
     for (QWidget* fenetre : QApplication::topLevelWidgets())
         fenetre->hide();
-    std::exit(0);
+    if (!dernier.texte.empty()) message(dernier);
 }
 
 } // namespace palmora

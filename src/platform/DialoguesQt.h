@@ -11,7 +11,7 @@ public:
     std::string saisie(const std::string& invite, const std::string& titre,
                        const std::string& defaut) override;
     void bip() override;
-    [[noreturn]] void arreterProgramme() override;
+    void avantFin(const Message& dernier) override;
 };
 
 } // namespace palmora

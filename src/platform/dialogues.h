@@ -28,8 +28,24 @@ public:
     virtual std::string saisie(const std::string& invite, const std::string& titre,
                                const std::string& defaut) = 0;
     virtual void bip() = 0;
-    // Ends the program at once (after a fatal message); never returns.
-    [[noreturn]] virtual void arreterProgramme() = 0;
+    // Ends the program: its windows close, then `dernier` is shown (when it has a text), then
+    // `FinProgramme` unwinds the command.
+    [[noreturn]] void arreterProgramme(const Message& dernier);
+
+protected:
+    // The windows close, then `dernier` is shown when it has a text.
+    virtual void avantFin(const Message& dernier) = 0;
 };
+
+// How the program ends from deep inside a command: it unwinds the command to the event loop,
+// which then ends, and `main` returns `statut`.
+struct FinProgramme {
+    int statut = 1;
+};
+
+inline void Dialogues::arreterProgramme(const Message& dernier) {
+    avantFin(dernier);
+    throw FinProgramme{};
+}
 
 } // namespace palmora

@@ -1,4 +1,5 @@
 #include "reports/F_Match.h"
+#include "platform/ApplicationPalmora.h"
 
 #include "app/etat_appli.h"
 #include "platform/Controles.h"
@@ -114,11 +115,11 @@ void F_Match::majApercu() {
 
 void F_Match::oui() {
     if (choix_.EquipeChoisie == 0) {
-        QuelleEquipe(appli_.compet, choix_, this).exec();
+        executerModal(QuelleEquipe(appli_.compet, choix_, this));
         if (choix_.EquipeChoisie == 0) return reject();
     }
     if (choix_.EpreuveChoisie == 0) {
-        Quelepreuv(appli_.compet.CodeAgres, choix_, this).exec();
+        executerModal(Quelepreuv(appli_.compet.CodeAgres, choix_, this));
         if (choix_.EpreuveChoisie == 0) return reject();
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -1,4 +1,5 @@
 #include "scoring/Juges.h"
+#include "platform/ApplicationPalmora.h"
 
 #include "platform/Controles.h"
 #include <QGridLayout>
@@ -75,7 +76,7 @@ void Juges::reject() {
 
 PanneauJuges Juges::demander(const PanneauJuges& depart, QWidget* parent) {
     Juges dialogue(depart, parent);
-    dialogue.exec();
+    executerModal(dialogue);
     return dialogue.panneau();
 }
 

@@ -1,4 +1,5 @@
 #include "scoring/ModiJuge.h"
+#include "platform/ApplicationPalmora.h"
 
 #include "data/competition.h"
 #include "scoring/modi_juge.h"
@@ -26,7 +27,7 @@ void ModiJuge::oui() {
 bool lancerModiJuge(EtatCompet& etat, Dialogues& dialogues, QWidget* parent) {
     if (!ModiJugePermis(etat, dialogues)) return false;
     ModiJuge dialogue(etat, dialogues, parent);
-    dialogue.exec();
+    executerModal(dialogue);
     return dialogue.modifie();
 }
 

@@ -1,4 +1,5 @@
 #include "scoring/Saisie.h"
+#include "platform/ApplicationPalmora.h"
 
 #include "platform/Controles.h"
 #include "platform/FiltreTouches.h"
@@ -274,10 +275,10 @@ bool Saisie::eventFilter(QObject* objet, QEvent* evenement) {
         entree(*boite);
         return true;
     case Qt::Key_PageUp:
-        page(-1);
-        return true;
     case Qt::Key_PageDown:
-        page(+1);
+        page(static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_PageUp ? -1 : +1);
+        // From a mark box the focus goes back to the top, even when no team changed.
+        if (place(boite).second < kJugesSaisie) focusPremiereBoite();
         return true;
     default:
         return false;
@@ -340,7 +341,7 @@ void lancerSaisie(EtatCompet& etat, Dialogues& dialogues, std::string_view libel
                   QWidget* parent) {
     const Agres* agres = agresSaisissable(etat, libelle);
     if (agres == nullptr) return;
-    Saisie(etat, dialogues, *agres, parent).exec();
+    executerModal(Saisie(etat, dialogues, *agres, parent));
 }
 
 } // namespace palmora

@@ -39,6 +39,10 @@ unset LANGUAGE QT_IM_MODULE XMODIFIERS SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS 
     XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION XDG_CONFIG_HOME XDG_DATA_HOME \
     XDG_CACHE_HOME QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
 export QT_QPA_PLATFORM=xcb
+# Never the machine's printers: CUPS is asked at a socket that does not exist, so the program
+# sees no printer and writes its printouts as PDFs, which the run reads.
+export CUPS_SERVER=/nonexistent/palmora-acceptance-cups.sock
+unset PRINTER LPDEST
 
 rm -rf "$SORTIE"
 mkdir -p "$CAPTURES"

@@ -1,12 +1,15 @@
 #include "data/Ages.h"
 #include "data/competition.h"
+#include "platform/DialoguesQt.h"
 
 #include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"
+#include "support/pilote_modal.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -101,4 +104,19 @@ TEST_F(AgesFenetre, AnnulerWithAStoredTableWritesNothing) {
     EXPECT_EQ(lireFichier(programme / "AGE.AGE"), kTable2005);
     EXPECT_EQ(bornes, BornesCategories{});
     EXPECT_TRUE(dialogues.messages.empty());
+}
+
+TEST_F(AgesFenetre, AnnulerWithoutATableClosesTheDialogBeforeTheMessageThenEnds) {
+    DialoguesQt qt;
+    Ages a(compet, programme.chemin(), bornes, qt);
+    a.show();
+    bool agesVisible = true;
+    QString texte;
+    piloterModal<QMessageBox>([&](QMessageBox& m) {
+        agesVisible = a.isVisible();
+        texte = m.text() + " / " + m.windowTitle();
+    });
+    EXPECT_THROW(cliquer(a, "Annuler"), FinProgramme);
+    EXPECT_FALSE(agesVisible);
+    EXPECT_EQ(texte, "Années non saisies / Sortie du programme");
 }

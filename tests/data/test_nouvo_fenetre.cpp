@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 using namespace palmora;
 using namespace palmora::test;
@@ -33,6 +35,13 @@ struct NouvoFenetre : ::testing::Test {
     }
     static QRadioButton* option(Nouvo& n, const char* nom) {
         return n.findChild<QRadioButton*>(QString::fromUtf8(nom));
+    }
+    // Clicks the option's round mark: the text's extent depends on the fonts of the machine.
+    static void cliquerOption(QRadioButton* b) {
+        QStyleOptionButton o;
+        o.initFrom(b);
+        const QRect rond = b->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, b);
+        QTest::mouseClick(b, Qt::LeftButton, {}, rond.center());
     }
     static bool rouge(QRadioButton* b) {
         return b->palette().color(QPalette::WindowText) == Qt::red;
@@ -70,18 +79,18 @@ TEST_F(NouvoFenetre, OpensOnItsFirstChoicesWithNoCompetitionOpen) {
 TEST_F(NouvoFenetre, ClickingAnOptionAppliesItsRulesToTheWholeDialog) {
     Nouvo n(etat, dialogues, jugesScriptes);
     n.show();
-    QTest::mouseClick(option(n, "Sexe1"), Qt::LeftButton);
+    cliquerOption(option(n, "Sexe1"));
     EXPECT_EQ(texte(n, "NomFichier"), "M_1_NS.PLM");
     EXPECT_EQ(texte(n, "LegendeEffectif"), "Concurrents par équipe");
     EXPECT_EQ(texte(n, "Retenues"), "4");
     EXPECT_TRUE(rouge(option(n, "Sexe1")));
 
-    QTest::mouseClick(option(n, "Niveau5"), Qt::LeftButton);
+    cliquerOption(option(n, "Niveau5"));
     EXPECT_EQ(texte(n, "NomFichier"), "M_H_MS.PLM");
     EXPECT_TRUE(option(n, "Catégorie2")->isChecked());
     EXPECT_TRUE(rouge(option(n, "Catégorie2")));
     EXPECT_FALSE(n.findChild<QGroupBox*>("CadreAppartenance")->isHidden());
-    QTest::mouseClick(option(n, "Appartenance1"), Qt::LeftButton);
+    cliquerOption(option(n, "Appartenance1"));
     EXPECT_EQ(texte(n, "NomFichier"), "M_H_MD.PLM");
 }
 
@@ -114,7 +123,7 @@ TEST_F(NouvoFenetre, TheKeypadAndTheButtonsChangeTeamSizeAndRetainedCount) {
 TEST_F(NouvoFenetre, OkCreatesAndOpensTheCompetitionThroughTheJudgePanel) {
     Nouvo n(etat, dialogues, jugesScriptes);
     n.show();
-    QTest::mouseClick(option(n, "Niveau1"), Qt::LeftButton);
+    cliquerOption(option(n, "Niveau1"));
     QTest::keyClick(option(n, "Niveau1"), Qt::Key_Return);
     EXPECT_TRUE(n.cree());
     EXPECT_FALSE(n.isVisible());

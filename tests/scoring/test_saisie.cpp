@@ -206,12 +206,19 @@ TEST_F(TroisEquipes, DeductionBoxesTakeABonusAndRefuseMoreThanThreePoints) {
     EXPECT_EQ(surDisque(), avant);
 }
 
-TEST_F(TroisEquipes, PageUpOnTheFirstTeamSavesNothing) {
+TEST_F(TroisEquipes, PageUpOnTheFirstTeamSavesNothingAndTakesAMarkBoxBackToTheTop) {
     const std::string avant = surDisque();
+    boite("N_J4", 2)->setFocus();
     QTest::keyClicks(focus(), "95");
     QTest::keyClick(focus(), Qt::Key_PageUp);
     EXPECT_EQ(surDisque(), avant);
     EXPECT_EQ(texte("Ekip"), "Equipe : ALPHA (1/3)");
+    EXPECT_EQ(focus(), boite("N_J1", 0));
+
+    // A deduction box keeps the focus when no team changes.
+    boite("Déd", 1)->setFocus();
+    QTest::keyClick(focus(), Qt::Key_PageUp);
+    EXPECT_EQ(focus(), boite("Déd", 1));
 }
 
 TEST_F(TroisEquipes, TerminéStoresTheTeamTotalAndAnnulerLosesTheUnsavedTeam) {

@@ -9,10 +9,8 @@
 
 namespace palmora::test {
 
-// Thrown where the program would end, so that a test can see it happen.
-struct ProgrammeArrete : std::runtime_error {
-    ProgrammeArrete() : std::runtime_error("programme arrêté") {}
-};
+// Thrown where the program ends, so that a test can see it happen.
+using ProgrammeArrete = FinProgramme;
 
 // Records every message and answers from a script; a message without a scripted answer
 // gets its default button, an input box without one is cancelled ("").
@@ -28,7 +26,11 @@ public:
     std::string saisie(const std::string& invite, const std::string& titre,
                        const std::string& defaut) override;
     void bip() override { ++bips; }
-    [[noreturn]] void arreterProgramme() override { throw ProgrammeArrete(); }
+
+protected:
+    void avantFin(const Message& dernier) override {
+        if (!dernier.texte.empty()) messages.push_back(dernier);
+    }
 };
 
 } // namespace palmora::test

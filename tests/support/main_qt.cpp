@@ -10,6 +10,10 @@
 int main(int argc, char** argv) {
     // Set before QApplication exists: the test listing run gets no environment from CTest.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No test ever reaches the machine's printers: CUPS is asked at a socket that does not exist.
+    qputenv("CUPS_SERVER", "/nonexistent/palmora-tests-cups.sock");
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
         qputenv("QTEST_FUNCTION_TIMEOUT", "20000");
     // A private runtime folder (0700, as Qt requires), removed at the end.
