@@ -2,8 +2,8 @@
 // tables, printed and sorted as the organiser's commands would.
 #include "outils_fuzz.h"
 
-#include "app/titre_fichier.h"
 #include "data/competition.h"
+#include "data/titre_fichier.h"
 #include "registration/inscription.h"
 #include "reports/classement_equipes.h"
 #include "reports/classement_indiv.h"

@@ -1,8 +1,8 @@
 // The folder title (TITRE.1) and the season's birth-year table (AGE.AGE) as any bytes.
 #include "outils_fuzz.h"
 
-#include "app/titre_fichier.h"
 #include "data/table_ages.h"
+#include "data/titre_fichier.h"
 #include "platform/horloge.h"
 
 using namespace palmora;

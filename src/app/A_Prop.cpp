@@ -2,7 +2,7 @@
 
 #include "app/DessinsAkeuil.h"
 #include "app/a_propos.h"
-#include "app/version.h"
+#include "platform/version.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

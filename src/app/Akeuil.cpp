@@ -10,11 +10,11 @@
 #include "app/boutons.h"
 #include "app/demarrage.h"
 #include "app/liste_compet.h"
-#include "app/version.h"
 #include "data/Ages.h"
 #include "data/nom_compet.h"
 #include "platform/dialogues.h"
 #include "platform/horloge.h"
+#include "platform/version.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>

@@ -18,6 +18,7 @@
 #include "reports/feuilles_match.h"
 #include "reports/imprim_classements.h"
 #include "reports/voir_pages.h"
+#include "scoring/Juges.h"
 #include "scoring/ModiJuge.h"
 #include "scoring/Saisie.h"
 
@@ -134,7 +135,10 @@ void Commandes::lancer(const Demande& demande) {
     EtatCompet& compet = etat.compet;
     switch (demande.commande) {
     case Commande::Nouveau:
-        lancerNouvo(compet, dialogues_, &fenetre_);
+        lancerNouvo(
+            compet, dialogues_,
+            [this](const PanneauJuges& depart) { return Juges::demander(depart, &fenetre_); },
+            &fenetre_);
         fenetre_.RafraichirListe();
         break;
     case Commande::Proteger:
@@ -153,28 +157,29 @@ void Commandes::lancer(const Demande& demande) {
         lancerSaisie(compet, dialogues_, demande.agres, &fenetre_);
         break;
     case Commande::VoirIndiv:
-        VoirClIndiv(etat, dialogues_, ouvreur_);
+        VoirClIndiv(compet, textesPage(etat), dialogues_, ouvreur_);
         break;
     case Commande::VoirEquip:
-        VoirClEquip(etat, dialogues_, ouvreur_);
+        VoirClEquip(compet, textesPage(etat), dialogues_, ouvreur_);
         break;
     case Commande::VoirNotes:
-        VoirNotes(etat, dialogues_, ouvreur_);
+        VoirNotes(compet, textesPage(etat), dialogues_, ouvreur_);
         break;
     case Commande::ImprimIndiv: {
         SurfaceQt surface(dialogues_, ouvreur_);
-        (compet.CodeAgres == 'M' ? ImprimClIndivM : ImprimClIndivF)(etat, dialogues_, surface);
+        (compet.CodeAgres == 'M' ? ImprimClIndivM : ImprimClIndivF)(compet, textesPage(etat),
+                                                                    dialogues_, surface);
         break;
     }
     case Commande::ImprimEquip: {
         SurfaceQt surface(dialogues_, ouvreur_);
-        ImprimClEquip(etat, dialogues_, surface);
+        ImprimClEquip(compet, textesPage(etat), dialogues_, surface);
         break;
     }
     case Commande::ImprimMatch: {
         SurfaceQt surface(dialogues_, ouvreur_);
         ChoixFeuilles choix;
-        executerModal(F_Match(etat, choix, surface, &fenetre_));
+        executerModal(F_Match(compet, etat.titre, choix, surface, &fenetre_));
         break;
     }
     case Commande::APropos:

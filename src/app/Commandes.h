@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/commandes.h"
+#include "app/demandes.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 #include "app/Dossier.h"
 
 #include "app/demarrage.h"
-#include "app/lieux.h"
+#include "platform/lieux.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "app/demarrage.h"
 
-#include "app/dates.h"
+#include "data/dates.h"
 #include "platform/dialogues.h"
 
 namespace palmora {

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "app/dates.h"
-#include "app/titre_fichier.h"
 #include "data/competition.h"
+#include "data/dates.h"
 #include "data/table_ages.h"
+#include "data/titre_fichier.h"
+#include "platform/version.h"
+#include "reports/mise_en_page.h"
 
 #include <filesystem>
 
@@ -18,5 +20,11 @@ struct EtatAppli {
     TitreCompet titre;
     BornesCategories BornesAges;
 };
+
+// The page texts of the open competition: its description, the folder's title, the
+// start-up date and this build's version.
+inline TextesPage textesPage(const EtatAppli& appli) {
+    return {appli.compet.DescriptionCompet, appli.titre, appli.dates, legendeVersion()};
+}
 
 } // namespace palmora

@@ -2,6 +2,7 @@
 #include "platform/ApplicationPalmora.h"
 
 #include "data/competition.h"
+#include "data/touches.h"
 #include "platform/Controles.h"
 #include "platform/FiltreTouches.h"
 

@@ -3,7 +3,6 @@
 
 #include "data/competition.h"
 #include "platform/Controles.h"
-#include "scoring/Juges.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -165,10 +164,9 @@ void Nouvo::ok() {
     done(cree_ ? Accepted : Rejected);
 }
 
-bool lancerNouvo(EtatCompet& etat, Dialogues& dialogues, QWidget* parent) {
-    Nouvo dialogue(
-        etat, dialogues,
-        [parent](const PanneauJuges& depart) { return Juges::demander(depart, parent); }, parent);
+bool lancerNouvo(EtatCompet& etat, Dialogues& dialogues, DemandeJuges demanderJuges,
+                 QWidget* parent) {
+    Nouvo dialogue(etat, dialogues, std::move(demanderJuges), parent);
     executerModal(dialogue);
     return dialogue.cree();
 }

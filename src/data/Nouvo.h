@@ -58,9 +58,10 @@ private:
     QLabel* NomFichier_ = nullptr;
 };
 
-// Alt+N of the main window: the "Nouveau fichier" dialog, then the judge panel `Juges`.
-// Returns whether a competition was created and is open; either way the competition open
-// before is closed.
-bool lancerNouvo(EtatCompet& etat, Dialogues& dialogues, QWidget* parent);
+// Alt+N of the main window: the "Nouveau fichier" dialog, then the judge panel that
+// `demanderJuges` opens. Returns whether a competition was created and is open; either way the
+// competition open before is closed.
+bool lancerNouvo(EtatCompet& etat, Dialogues& dialogues, DemandeJuges demanderJuges,
+                 QWidget* parent);
 
 } // namespace palmora

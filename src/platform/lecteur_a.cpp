@@ -1,6 +1,6 @@
 #include "platform/lecteur_a.h"
 
-#include "app/lieux.h"
+#include "platform/lieux.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,5 +1,6 @@
 #include "registration/LignesNoms.h"
 
+#include "data/touches.h"
 #include "platform/FiltreTouches.h"
 #include "registration/saisie_noms.h"
 

@@ -1,7 +1,8 @@
 #include "reports/F_Match.h"
 #include "platform/ApplicationPalmora.h"
 
-#include "app/etat_appli.h"
+#include "data/competition.h"
+#include "data/titre_fichier.h"
 #include "platform/Controles.h"
 #include "reports/GroupeOptions.h"
 #include "reports/Quelepreuv.h"
@@ -28,9 +29,9 @@ constexpr const char* kGymnastes[] = {"GYMNASTE Un",     "GYMNASTE Deux", "GYMNA
 
 } // namespace
 
-F_Match::F_Match(EtatAppli& appli, ChoixFeuilles& choix, SurfaceImpression& surface,
-                 QWidget* parent)
-    : QDialog(parent), appli_(appli), choix_(choix), surface_(surface) {
+F_Match::F_Match(EtatCompet& compet, const TitreCompet& titre, ChoixFeuilles& choix,
+                 SurfaceImpression& surface, QWidget* parent)
+    : QDialog(parent), compet_(compet), titre_(titre), choix_(choix), surface_(surface) {
     setObjectName("F_Match");
     setWindowTitle("Impression de feuille(s) de match");
     choix_ = ChoixFeuilles{};
@@ -68,11 +69,11 @@ F_Match::F_Match(EtatAppli& appli, ChoixFeuilles& choix, SurfaceImpression& surf
     boutons->addWidget(Annuler);
 
     auto* disposition = new QVBoxLayout(this);
-    QLabel* titre = etiquette(qt(appli.titre.ligne1 + " - " + appli.titre.ligne2), "Titre", this);
-    titre->setStyleSheet("color: red; font-weight: bold");
-    QLabel* description = etiquette(qt(appli.compet.DescriptionCompet), "Description", this);
+    QLabel* legende = etiquette(qt(titre.ligne1 + " - " + titre.ligne2), "Titre", this);
+    legende->setStyleSheet("color: red; font-weight: bold");
+    QLabel* description = etiquette(qt(compet.DescriptionCompet), "Description", this);
     description->setStyleSheet("color: blue; font-weight: bold");
-    disposition->addWidget(titre, 0, Qt::AlignHCenter);
+    disposition->addWidget(legende, 0, Qt::AlignHCenter);
     disposition->addWidget(description, 0, Qt::AlignHCenter);
     disposition->addLayout(milieu);
     disposition->addLayout(boutons);
@@ -99,7 +100,7 @@ QWidget* F_Match::apercu() {
                               "Juge 4",        "Juge 5",    "Déduc",  "Note finale"};
     for (int c = 0; c < 9; ++c)
         place(grille_, colonnes[c], 2, c + 1);
-    const int n = std::clamp(appli_.compet.EffectEquip, 0, 6);
+    const int n = std::clamp(compet_.EffectEquip, 0, 6);
     for (int k = 0; k < n; ++k)
         place(noms_, kGymnastes[k], 3 + k, 0);
     place(grille_, "Total équipe :", 3 + n, 8);
@@ -115,16 +116,16 @@ void F_Match::majApercu() {
 
 void F_Match::oui() {
     if (choix_.EquipeChoisie == 0) {
-        executerModal(QuelleEquipe(appli_.compet, choix_, this));
+        executerModal(QuelleEquipe(compet_, choix_, this));
         if (choix_.EquipeChoisie == 0) return reject();
     }
     if (choix_.EpreuveChoisie == 0) {
-        executerModal(Quelepreuv(appli_.compet.CodeAgres, choix_, this));
+        executerModal(Quelepreuv(compet_.CodeAgres, choix_, this));
         if (choix_.EpreuveChoisie == 0) return reject();
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     hide();
-    ImprimerFeuilles(appli_.compet, appli_.titre, choix_, surface_);
+    ImprimerFeuilles(compet_, titre_, choix_, surface_);
     QApplication::restoreOverrideCursor();
     accept();
 }

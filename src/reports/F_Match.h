@@ -9,7 +9,8 @@ namespace palmora {
 
 class SurfaceImpression;
 struct ChoixFeuilles;
-struct EtatAppli;
+struct EtatCompet;
+struct TitreCompet;
 
 // "Impression de feuille(s) de match": which teams, which apparatus and which kind of sheet,
 // with a small preview of what the chosen kind prints; "&Oui" asks for the one team or
@@ -17,15 +18,16 @@ struct EtatAppli;
 class F_Match : public QDialog {
     Q_OBJECT
 public:
-    F_Match(EtatAppli& appli, ChoixFeuilles& choix, SurfaceImpression& surface,
-            QWidget* parent = nullptr);
+    F_Match(EtatCompet& compet, const TitreCompet& titre, ChoixFeuilles& choix,
+            SurfaceImpression& surface, QWidget* parent = nullptr);
 
 private:
     void oui();
     QWidget* apercu();
     void majApercu();
 
-    EtatAppli& appli_;
+    EtatCompet& compet_;
+    const TitreCompet& titre_;
     ChoixFeuilles& choix_;
     SurfaceImpression& surface_;
     QList<QLabel*> grille_; // what only the grid shows

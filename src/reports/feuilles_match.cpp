@@ -1,7 +1,7 @@
 #include "reports/feuilles_match.h"
 
-#include "app/titre_fichier.h"
 #include "data/competition.h"
+#include "data/titre_fichier.h"
 #include "platform/surface_impression.h"
 #include "reports/impression.h"
 #include "reports/mise_en_page.h"

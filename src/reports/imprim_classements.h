@@ -6,15 +6,18 @@ class Dialogues;
 class SurfaceImpression;
 struct ClassementEquipes;
 struct ClassementIndiv;
-struct EtatAppli;
+struct EtatCompet;
 struct TextesPage;
 
 // The commands Ctrl+Alt+V ("Imprim_Cl_Indiv") and Ctrl+Alt+E ("Imprim_Cl_Equip"): rank, check
 // that no mark is missing, ask, write the page and table, then print. The women's set serves
 // the women's competitions and level "E", the men's set the others.
-void ImprimClIndivF(EtatAppli& appli, Dialogues& dialogues, SurfaceImpression& surface);
-void ImprimClIndivM(EtatAppli& appli, Dialogues& dialogues, SurfaceImpression& surface);
-void ImprimClEquip(EtatAppli& appli, Dialogues& dialogues, SurfaceImpression& surface);
+void ImprimClIndivF(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                    SurfaceImpression& surface);
+void ImprimClIndivM(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                    SurfaceImpression& surface);
+void ImprimClEquip(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                   SurfaceImpression& surface);
 
 // The pages alone, drawn on a document already begun.
 void imprimerClIndiv(const ClassementIndiv& cl, bool hommes, const TextesPage& textes,

@@ -1,4 +1,4 @@
-#include "app/etat_appli.h"
+#include "data/competition.h"
 #include "platform/dialogues.h"
 #include "platform/surface_impression.h"
 #include "reports/classement_equipes.h"
@@ -76,14 +76,13 @@ void imprimerClEquip(const ClassementEquipes& cl, bool hommes, const TextesPage&
     }
 }
 
-void ImprimClEquip(EtatAppli& appli, Dialogues& dialogues, SurfaceImpression& surface) {
-    EtatCompet& etat = appli.compet;
+void ImprimClEquip(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                   SurfaceImpression& surface) {
     const ClassementEquipes cl = ClasserEquipes(etat);
     if (VerifNotes(etat, dialogues)) return;
     if (dialogues.message({"Imprimer le classement par équipes", "Impression", Icone::Question,
                            Boutons::OuiNon, Reponse::Non}) != Reponse::Oui)
         return;
-    const TextesPage textes = textesPage(appli);
     EcrireClEquip(etat, textes, dialogues);
     surface.commencer(cheminClEquip(etat, ".pdf"));
     imprimerClEquip(cl, etat.CodeAgres == 'M', textes, surface);

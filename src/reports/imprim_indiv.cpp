@@ -1,4 +1,3 @@
-#include "app/etat_appli.h"
 #include "platform/dialogues.h"
 #include "platform/surface_impression.h"
 #include "reports/classement_indiv.h"
@@ -98,15 +97,13 @@ double finTirets(SurfaceImpression& s, const Jeu& j, bool hommes, const Enregist
     return std::min(j.finTirets, debutNote - s.largeur(" "));
 }
 
-void ImprimClIndiv(EtatAppli& appli, Dialogues& dialogues, SurfaceImpression& surface,
-                   bool hommes) {
-    EtatCompet& etat = appli.compet;
+void ImprimClIndiv(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                   SurfaceImpression& surface, bool hommes) {
     const ClassementIndiv cl = ClasserIndiv(etat);
     if (VerifNotes(etat, dialogues)) return;
     if (dialogues.message({"Imprimer le classement individuel", "Impression", Icone::Question,
                            Boutons::OuiNon, Reponse::Non}) != Reponse::Oui)
         return;
-    const TextesPage textes = textesPage(appli);
     EcrireClIndiv(etat, textes, dialogues);
     surface.commencer(cheminClIndiv(etat, ".pdf"));
     imprimerClIndiv(cl, hommes, textes, surface);
@@ -162,12 +159,14 @@ void imprimerClIndiv(const ClassementIndiv& cl, bool hommes, const TextesPage& t
     if (cl.NbGymnastes > kLignesParPage) pied(s, y, page, pages, j.pageXDerniere);
 }
 
-void ImprimClIndivF(EtatAppli& appli, Dialogues& dialogues, SurfaceImpression& surface) {
-    ImprimClIndiv(appli, dialogues, surface, false);
+void ImprimClIndivF(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                    SurfaceImpression& surface) {
+    ImprimClIndiv(etat, textes, dialogues, surface, false);
 }
 
-void ImprimClIndivM(EtatAppli& appli, Dialogues& dialogues, SurfaceImpression& surface) {
-    ImprimClIndiv(appli, dialogues, surface, true);
+void ImprimClIndivM(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                    SurfaceImpression& surface) {
+    ImprimClIndiv(etat, textes, dialogues, surface, true);
 }
 
 } // namespace palmora

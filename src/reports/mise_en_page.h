@@ -2,8 +2,8 @@
 
 #include "data/textes.h"
 
-#include "app/dates.h"
-#include "app/titre_fichier.h"
+#include "data/dates.h"
+#include "data/titre_fichier.h"
 
 #include <cstddef>
 #include <span>

@@ -1,7 +1,6 @@
 #include "reports/voir_pages.h"
 
-#include "app/etat_appli.h"
-#include "app/version.h"
+#include "data/competition.h"
 #include "data/nom_compet.h"
 #include "platform/dialogues.h"
 #include "platform/documents.h"
@@ -53,10 +52,6 @@ void montrer(const std::optional<std::filesystem::path>& page, std::string_view 
 
 } // namespace
 
-TextesPage textesPage(const EtatAppli& appli) {
-    return {appli.compet.DescriptionCompet, appli.titre, appli.dates, legendeVersion()};
-}
-
 std::filesystem::path cheminClIndiv(const EtatCompet& etat, std::string_view extension) {
     std::string nom = etat.DescriptionCompet;
     const std::string plateau{caractereNom(etat.FichierCompet, 7),
@@ -94,19 +89,22 @@ std::optional<std::filesystem::path> EcrireVoirNotes(EtatCompet& etat, const Tex
     return chemin;
 }
 
-void VoirClIndiv(EtatAppli& appli, Dialogues& dialogues, OuvreurDocuments& ouvreur) {
-    montrer(EcrireClIndiv(appli.compet, textesPage(appli), dialogues),
-            "   La page de classement va apparaître.", kTitreIndiv, dialogues, ouvreur);
+void VoirClIndiv(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                 OuvreurDocuments& ouvreur) {
+    montrer(EcrireClIndiv(etat, textes, dialogues), "   La page de classement va apparaître.",
+            kTitreIndiv, dialogues, ouvreur);
 }
 
-void VoirClEquip(EtatAppli& appli, Dialogues& dialogues, OuvreurDocuments& ouvreur) {
-    montrer(EcrireClEquip(appli.compet, textesPage(appli), dialogues),
-            "   La page de classement va apparaître.", kTitreEquip, dialogues, ouvreur);
+void VoirClEquip(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                 OuvreurDocuments& ouvreur) {
+    montrer(EcrireClEquip(etat, textes, dialogues), "   La page de classement va apparaître.",
+            kTitreEquip, dialogues, ouvreur);
 }
 
-void VoirNotes(EtatAppli& appli, Dialogues& dialogues, OuvreurDocuments& ouvreur) {
-    montrer(EcrireVoirNotes(appli.compet, textesPage(appli), dialogues),
-            "   La page de notes va apparaître.", kTitreNotes, dialogues, ouvreur);
+void VoirNotes(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+               OuvreurDocuments& ouvreur) {
+    montrer(EcrireVoirNotes(etat, textes, dialogues), "   La page de notes va apparaître.",
+            kTitreNotes, dialogues, ouvreur);
 }
 
 } // namespace palmora

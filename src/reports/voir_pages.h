@@ -10,12 +10,7 @@ namespace palmora {
 
 class Dialogues;
 class OuvreurDocuments;
-struct EtatAppli;
 struct EtatCompet;
-
-// The page texts of the open competition: its description, the folder's title, the
-// start-up date and this build's version.
-TextesPage textesPage(const EtatAppli& appli);
 
 // Where the pages and tables go, in the working folder. The individual files carry the
 // plateau number of the file name unless it is "00"; `extension` is ".htm" or ".txt".
@@ -35,8 +30,11 @@ std::optional<std::filesystem::path> EcrireVoirNotes(EtatCompet& etat, const Tex
 
 // The commands Ctrl+V ("Voir_Cl_Indiv"), Ctrl+E ("Voir_Cl_Equip") and Ctrl+S ("Voir_Notes"):
 // write the page, announce it, then open it with the associated browser (or say where it is).
-void VoirClIndiv(EtatAppli& appli, Dialogues& dialogues, OuvreurDocuments& ouvreur);
-void VoirClEquip(EtatAppli& appli, Dialogues& dialogues, OuvreurDocuments& ouvreur);
-void VoirNotes(EtatAppli& appli, Dialogues& dialogues, OuvreurDocuments& ouvreur);
+void VoirClIndiv(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                 OuvreurDocuments& ouvreur);
+void VoirClEquip(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+                 OuvreurDocuments& ouvreur);
+void VoirNotes(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+               OuvreurDocuments& ouvreur);
 
 } // namespace palmora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scoring/panneau_juges.h"
+#include "data/panneau_juges.h"
 
 #include <QDialog>
 

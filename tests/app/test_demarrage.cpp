@@ -1,7 +1,7 @@
-#include "app/dates.h"
 #include "app/demarrage.h"
 #include "app/liste_compet.h"
-#include "app/version.h"
+#include "data/dates.h"
+#include "platform/version.h"
 
 #include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"

@@ -1,5 +1,5 @@
 #include "app/boutons.h"
-#include "app/commandes.h"
+#include "app/demandes.h"
 #include "app/reglages_compet.h"
 #include "data/competition.h"
 

@@ -5,11 +5,11 @@
 #include "app/reglages_compet.h"
 #include "data/competition.h"
 #include "data/echange_licences.h"
+#include "data/panneau_juges.h"
 #include "data/registre_licences.h"
 #include "data/remplacement.h"
 #include "platform/lecteur_a.h"
 #include "scoring/modi_juge.h"
-#include "scoring/panneau_juges.h"
 
 #include "support/compet_ouverte.h"
 #include "support/fabrique.h"

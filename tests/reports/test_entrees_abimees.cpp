@@ -51,12 +51,12 @@ struct Essai {
     void parcourir() {
         if (!OuvrirCompet(appli.compet, dialogues)) return;
         dialogues.reponses.assign(20, Reponse::Oui);
-        VoirClIndiv(appli, dialogues, ouvreur);
-        VoirClEquip(appli, dialogues, ouvreur);
-        VoirNotes(appli, dialogues, ouvreur);
-        (appli.compet.CodeAgres == 'M' ? ImprimClIndivM : ImprimClIndivF)(appli, dialogues,
-                                                                          surface);
-        ImprimClEquip(appli, dialogues, surface);
+        VoirClIndiv(appli.compet, textesPage(appli), dialogues, ouvreur);
+        VoirClEquip(appli.compet, textesPage(appli), dialogues, ouvreur);
+        VoirNotes(appli.compet, textesPage(appli), dialogues, ouvreur);
+        (appli.compet.CodeAgres == 'M' ? ImprimClIndivM : ImprimClIndivF)(
+            appli.compet, textesPage(appli), dialogues, surface);
+        ImprimClEquip(appli.compet, textesPage(appli), dialogues, surface);
         ImprimerFeuilles(appli.compet, appli.titre, ChoixFeuilles{}, surface);
         dialogues.reponses.clear();
     }
@@ -170,7 +170,7 @@ TEST(EntreesAbimees, AFullDiskNamesThePageThatCouldNotBeWritten) {
     ASSERT_TRUE(OuvrirCompet(essai.appli.compet, essai.dialogues));
     // The page lands on a device that is always full.
     fs::create_symlink("/dev/full", cheminClIndiv(essai.appli.compet, ".htm"));
-    VoirClIndiv(essai.appli, essai.dialogues, essai.ouvreur);
+    VoirClIndiv(essai.appli.compet, textesPage(essai.appli), essai.dialogues, essai.ouvreur);
     ASSERT_EQ(essai.dialogues.messages.size(), 1u);
     EXPECT_EQ(essai.dialogues.messages[0].texte,
               "Le fichier\n" + cheminClIndiv(essai.appli.compet, ".htm").string() +

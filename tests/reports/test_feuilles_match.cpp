@@ -1,6 +1,6 @@
 #include "reports/feuilles_match.h"
 
-#include "app/titre_fichier.h"
+#include "data/titre_fichier.h"
 #include "reports/impression_outils.h"
 #include "reports/outils.h"
 

@@ -1,5 +1,5 @@
 #include "app/etat_appli.h"
-#include "app/titre_fichier.h"
+#include "data/titre_fichier.h"
 #include "platform/SurfaceQt.h"
 #include "reports/F_Match.h"
 #include "reports/Quelepreuv.h"
@@ -152,7 +152,7 @@ TEST_F(Dialogue, OneTeamChosenWithTheScrollBarGetsItsFourSheets) {
         });
         cliquer(f, "Oui");
     });
-    F_Match(appli, choix, s).exec();
+    F_Match(appli.compet, appli.titre, choix, s).exec();
     EXPECT_EQ(choix.EquipeChoisie, 2);
     ASSERT_EQ(s.pages.size(), 2U);
     EXPECT_TRUE(chercher(s, 0, "B1"));
@@ -172,7 +172,7 @@ TEST_F(Dialogue, CancellingTheApparatusChoicePrintsNothing) {
         });
         cliquer(f, "Oui");
     });
-    F_Match(appli, choix, s).exec();
+    F_Match(appli.compet, appli.titre, choix, s).exec();
     EXPECT_EQ(choix.EpreuveChoisie, 0);
     EXPECT_TRUE(s.documents.empty());
 }
@@ -183,7 +183,7 @@ TEST_F(Dialogue, GridOnlyPrintsOnePage) {
         EXPECT_TRUE(choix.AvecGrille && choix.GrilleSeule);
         cliquer(f, "Oui");
     });
-    F_Match(appli, choix, s).exec();
+    F_Match(appli.compet, appli.titre, choix, s).exec();
     EXPECT_EQ(s.pages.size(), 1U);
 }
 

@@ -220,7 +220,7 @@ struct CommandeImpression : CompetOuverte {
 TEST_F(CommandeImpression, NoPrintsNothingAndWritesNoPage) {
     preparer(kSansJuges);
     dialogues.reponses = {Reponse::Non};
-    ImprimClIndivF(appli, dialogues, s);
+    ImprimClIndivF(appli.compet, textesPage(appli), dialogues, s);
     ASSERT_EQ(dialogues.messages.size(), 1U);
     const Message& m = dialogues.messages[0];
     EXPECT_EQ(m.texte, "Imprimer le classement individuel");
@@ -234,7 +234,7 @@ TEST_F(CommandeImpression, NoPrintsNothingAndWritesNoPage) {
 TEST_F(CommandeImpression, YesWritesThePageThenPrintsOneDocument) {
     preparer(kSansJuges);
     dialogues.reponses = {Reponse::Oui};
-    ImprimClIndivF(appli, dialogues, s);
+    ImprimClIndivF(appli.compet, textesPage(appli), dialogues, s);
     EXPECT_TRUE(std::filesystem::exists(page()));
     EXPECT_EQ(s.documents,
               std::vector{dossier / (appli.compet.DescriptionCompet + " (indiv).pdf")});
@@ -244,7 +244,7 @@ TEST_F(CommandeImpression, YesWritesThePageThenPrintsOneDocument) {
 
 TEST_F(CommandeImpression, AMissingMarkStopsBeforeTheQuestion) {
     preparer(kBlocFeminin);
-    ImprimClEquip(appli, dialogues, s);
+    ImprimClEquip(appli.compet, textesPage(appli), dialogues, s);
     ASSERT_EQ(dialogues.messages.size(), 1U);
     EXPECT_EQ(dialogues.messages[0].titre, "Impression impossible");
     EXPECT_TRUE(s.documents.empty());

@@ -72,7 +72,7 @@ TEST_F(VoirPages, IndividualFilesCarryThePlateauNumberAndTeamFilesNever) {
 
 TEST_F(VoirPages, TheIndividualRankingIsWrittenAnnouncedThenOpened) {
     ouvrir("F_H_PS01.PLM");
-    VoirClIndiv(appli, dialogues, ouvreur);
+    VoirClIndiv(appli.compet, textesPage(appli), dialogues, ouvreur);
     const fs::path page = cheminClIndiv(appli.compet, ".htm");
     attendreAnnonce("   La page de classement va apparaître.", "Affichage du classement individuel",
                     page);
@@ -93,7 +93,7 @@ TEST_F(VoirPages, TheIndividualRankingIsWrittenAnnouncedThenOpened) {
 
 TEST_F(VoirPages, TheTeamRankingIsWrittenAnnouncedThenOpened) {
     ouvrir("F_H_PS01.PLM");
-    VoirClEquip(appli, dialogues, ouvreur);
+    VoirClEquip(appli.compet, textesPage(appli), dialogues, ouvreur);
     const fs::path page = cheminClEquip(appli.compet, ".htm");
     attendreAnnonce("   La page de classement va apparaître.",
                     "Affichage du classement par équipes", page);
@@ -104,7 +104,7 @@ TEST_F(VoirPages, TheTeamRankingIsWrittenAnnouncedThenOpened) {
 
 TEST_F(VoirPages, TheScoreListingIsWrittenAnnouncedThenOpened) {
     ouvrir("F_H_PS00.PLM");
-    VoirNotes(appli, dialogues, ouvreur);
+    VoirNotes(appli.compet, textesPage(appli), dialogues, ouvreur);
     attendreAnnonce("   La page de notes va apparaître.", "Affichage des notes",
                     dossier / "VoirNotes.htm");
     const std::string html = lireFichier(dossier / "VoirNotes.htm");
@@ -117,7 +117,7 @@ TEST_F(VoirPages, TheScoreListingIsWrittenAnnouncedThenOpened) {
 TEST_F(VoirPages, WhenNothingOpensThePageAMessageGivesItsPath) {
     ouvrir("F_H_PS00.PLM");
     ouvreur.reussit = false;
-    VoirNotes(appli, dialogues, ouvreur);
+    VoirNotes(appli.compet, textesPage(appli), dialogues, ouvreur);
     ASSERT_EQ(dialogues.messages.size(), 2U);
     EXPECT_NE(dialogues.messages[1].texte.find((dossier / "VoirNotes.htm").string()),
               std::string::npos);
@@ -129,7 +129,7 @@ TEST_F(VoirPages, APageThatCannotBeWrittenIsNamedAndNothingIsShown) {
     // A folder in the way of each file.
     fs::create_directory(cheminClIndiv(appli.compet, ".htm"));
     fs::create_directory(cheminClIndiv(appli.compet, ".txt"));
-    VoirClIndiv(appli, dialogues, ouvreur);
+    VoirClIndiv(appli.compet, textesPage(appli), dialogues, ouvreur);
     ASSERT_EQ(dialogues.messages.size(), 2U);
     EXPECT_NE(dialogues.messages[0].texte.find(cheminClIndiv(appli.compet, ".htm").string()),
               std::string::npos);

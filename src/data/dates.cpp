@@ -1,4 +1,4 @@
-#include "app/dates.h"
+#include "data/dates.h"
 
 #include "data/nombres.h"
 

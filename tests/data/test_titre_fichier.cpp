@@ -1,5 +1,5 @@
-#include "app/titre_fichier.h"
 #include "data/remplacement.h"
+#include "data/titre_fichier.h"
 
 #include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"

@@ -1,4 +1,4 @@
-#include "app/titre_fichier.h"
+#include "data/titre_fichier.h"
 
 #include "data/cp1252.h"
 #include "data/ecriture_signalee.h"

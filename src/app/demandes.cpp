@@ -1,4 +1,4 @@
-#include "app/commandes.h"
+#include "app/demandes.h"
 
 #include "app/boutons.h"
 #include "data/competition.h"

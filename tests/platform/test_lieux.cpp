@@ -1,4 +1,4 @@
-#include "app/lieux.h"
+#include "platform/lieux.h"
 
 #include "support/dossier_temporaire.h"
 

@@ -1,4 +1,4 @@
-#include "scoring/panneau_juges.h"
+#include "data/panneau_juges.h"
 
 #include "data/competition.h"
 

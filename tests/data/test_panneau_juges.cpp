@@ -1,5 +1,5 @@
 #include "data/competition.h"
-#include "scoring/panneau_juges.h"
+#include "data/panneau_juges.h"
 
 #include <gtest/gtest.h>
 
