@@ -40,7 +40,9 @@ public:
         return {};
     }
     void bip() override {}
-    [[noreturn]] void arreterProgramme() override { std::exit(1); }
+
+protected:
+    void avantFin(const Message&) override {}
 };
 
 // Teams of six, six judges on each men's apparatus, every mark and deduction entered.
@@ -110,27 +112,25 @@ int main(int argc, char** argv) {
         std::fclose(f);
     }
     DialoguesMuets dialogues;
-    EtatCompet etat;
-    etat.DossierTravail = dossier;
-    etat.FichierCompet = kNom;
-    if (!OuvrirCompet(etat, dialogues)) return 1;
+    Competition etat;
+    etat.changerDossier(dossier);
+    if (!etat.Ouvrir(kNom, dialogues)) return 1;
 
     const Mesure fichier = mesurer([] {}, [&] { lireEtEcrire(chemin); });
     const Mesure parEnregistrement =
         mesurer([] {},
                 [&] {
                     for (std::int64_t n = 1; n <= kEnregistrements; ++n) {
-                        LireEnreg(etat, n);
-                        EcrireEnreg(etat, n, dialogues);
+                        etat.EcrireEnreg(n, etat.LireEnreg(n), dialogues);
                     }
                 });
 
     // A typical recalculation: one gymnast's mark changed since the last one.
     int tour = 0;
     const auto changerUneNote = [&] {
-        LireEnreg(etat, 1);
-        etat.Enreg.poser(champs::Notes(6, 1), chiffres(800 + tour++ % 100, 3));
-        EcrireEnreg(etat, 1, dialogues);
+        Enregistrement premier = etat.LireEnreg(1);
+        premier.poser(champs::Notes(6, 1), chiffres(800 + tour++ % 100, 3));
+        etat.EcrireEnreg(1, premier, dialogues);
     };
     const auto recalculer = [&] {
         CalculNotes(etat);
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
 
     // The worst case: every score of the file changes (a judge count was just changed).
     const auto effacerLesNotes = [&] {
-        std::string contenu = etat.fichier.contenu();
+        std::string contenu = etat.contenu();
         for (int k = 0; k < kEnregistrements; ++k)
             for (int s = 1; s <= 6; ++s)
                 contenu.replace(static_cast<std::size_t>(k) * kTailleEnreg +
@@ -175,7 +175,7 @@ int main(int argc, char** argv) {
     ligne("CalculNotes + TotalEquipeAgres, one mark new", calcul);
     ligne("Valider (save, CalculNotes, read back, total)", valider);
     ligne("CalculNotes + TotalEquipeAgres, every score new", pire);
-    FermerCompet(etat);
+    etat.Fermer();
     fs::remove_all(dossier);
     return 0;
 }

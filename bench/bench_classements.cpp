@@ -30,7 +30,9 @@ public:
         return "";
     }
     void bip() override {}
-    [[noreturn]] void arreterProgramme() override { throw std::runtime_error("arrêt"); }
+
+protected:
+    void avantFin(const Message&) override {}
 };
 
 constexpr int kEnregistrements = 16383;
@@ -93,10 +95,9 @@ int main() {
     std::ofstream(dossier / "F_H_PS00.PLM", std::ios::binary) << competition();
 
     DialoguesMuets dialogues;
-    EtatCompet etat;
-    etat.DossierTravail = dossier;
-    etat.FichierCompet = "F_H_PS00.PLM";
-    OuvrirCompet(etat, dialogues);
+    Competition etat;
+    etat.changerDossier(dossier);
+    etat.Ouvrir("F_H_PS00.PLM", dialogues);
     const TextesPage textes{"Féminines Honneur . 9-10 ans",
                             {"Coupe", "Vienne"},
                             {"05", " décembre ", "2026"},
@@ -129,7 +130,7 @@ int main() {
                 "team %.2f ms\n",
                 tris, 100 * tris / pages.murale, indivSeul, triEquipes.murale);
 
-    FermerCompet(etat);
+    etat.Fermer();
     fs::remove_all(dossier);
     return 0;
 }

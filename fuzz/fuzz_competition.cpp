@@ -31,23 +31,23 @@ std::string nomFichier(std::string_view& octets) {
     return nom + ".PLM";
 }
 
-void parcourir(EtatCompet& etat, DialoguesMuets& dialogues) {
+void parcourir(Competition& etat, DialoguesMuets& dialogues) {
     const TextesPage textes{
-        etat.DescriptionCompet, {"Titre", "Lieu"}, {"06", " décembre ", "2026"}, "Palmora 1.00"};
+        etat.DescriptionCompet(), {"Titre", "Lieu"}, {"06", " décembre ", "2026"}, "Palmora 1.00"};
     SurfaceMuette surface;
     // The registration window: the first teams read, then saved as read.
     for (std::int64_t t = 1; t <= etat.nbEquipes() + 1 && t <= 3; ++t) {
         EquipeSaisie equipe = lireEquipe(etat, t);
         SauverEquipe(etat, t, equipe, dialogues);
     }
-    for (const Agres& agres : agresDe(etat.CodeAgres)) {
+    for (const Agres& agres : agresDe(etat.CodeAgres())) {
         SaisieNotes saisie(etat, dialogues, agres);
         for (std::int64_t t = 1; t <= saisie.nbEquipes() && t <= 3; ++t)
             saisie.ChargerEquipe(t);
     }
     VerifNotes(etat, dialogues);
-    imprimerClIndiv(ClasserIndiv(etat), etat.CodeSexe == 'M', textes, surface);
-    imprimerClEquip(ClasserEquipes(etat), etat.CodeSexe == 'M', textes, surface);
+    imprimerClIndiv(ClasserIndiv(etat), etat.CodeSexe() == 'M', textes, surface);
+    imprimerClEquip(ClasserEquipes(etat), etat.CodeSexe() == 'M', textes, surface);
     EcrireClIndiv(etat, textes, dialogues);
     EcrireClEquip(etat, textes, dialogues);
     EcrireVoirNotes(etat, textes, dialogues);
@@ -61,15 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view octets = enTexte(data, size);
     const std::string nom = nomFichier(octets);
     ecrireOctets(dossierFuzz() / nom, octets);
-    EtatCompet etat;
-    etat.DossierTravail = dossierFuzz();
-    etat.FichierCompet = nom;
+    Competition etat;
+    etat.changerDossier(dossierFuzz());
     DialoguesMuets dialogues;
     try {
-        if (OuvrirCompet(etat, dialogues)) parcourir(etat, dialogues);
+        if (etat.Ouvrir(nom, dialogues)) parcourir(etat, dialogues);
     } catch (const ProgrammeArrete&) {
     }
-    FermerCompet(etat);
+    etat.Fermer();
     std::filesystem::remove(dossierFuzz() / nom);
     return 0;
 }

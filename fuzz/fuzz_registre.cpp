@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ecrireOctets(dossier / kFichierRegistre, fdp.ConsumeRemainingBytesAsString());
 
     DialoguesMuets dialogues;
-    EtatCompet etat;
-    etat.DossierTravail = dossier;
+    Competition etat;
+    etat.changerDossier(dossier);
     LecteurASysteme a;
     try {
         ChercherLicence(dossier, numero);

@@ -11,9 +11,9 @@
 
 namespace palmora::fuzz {
 
-// Thrown where the program would end; the target catches it, as the user would see the
-// program stop after its message.
-struct ProgrammeArrete {};
+// Thrown where the program ends; the target catches it, as the user would see the program
+// stop after its message.
+using ProgrammeArrete = FinProgramme;
 
 // Every message gets its default button, every input box is cancelled.
 class DialoguesMuets final : public Dialogues {
@@ -23,7 +23,9 @@ public:
         return "";
     }
     void bip() override {}
-    [[noreturn]] void arreterProgramme() override { throw ProgrammeArrete{}; }
+
+protected:
+    void avantFin(const Message&) override {}
 };
 
 // Draws nowhere, with a plausible metric so that the layout code runs its real paths.

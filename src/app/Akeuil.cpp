@@ -178,7 +178,7 @@ QAction* Akeuil::action(const QString& cle) const {
 }
 
 void Akeuil::RafraichirListe() {
-    fichiers_ = listerCompetitions(etat_.compet.DossierTravail);
+    fichiers_ = listerCompetitions(etat_.compet.DossierTravail());
     ListFich->clear();
     for (const std::string& nom : fichiers_)
         ListFich->addItem(depuisUtf8(DecrireCompet(nom)));
@@ -200,17 +200,16 @@ void Akeuil::cacherListe() {
 
 void Akeuil::ouvrirCompetition(const std::string& nom) {
     cacherListe();
-    EtatCompet& compet = etat_.compet;
-    compet.FichierCompet = nom;
-    OuvrirCompet(compet, dialogues_);
+    Competition& compet = etat_.compet;
+    compet.Ouvrir(nom, dialogues_);
     afficherCompetition();
 }
 
 void Akeuil::afficherCompetition() {
-    const EtatCompet& compet = etat_.compet;
+    const Competition& compet = etat_.compet;
     majBoutons();
     remplirMenuNote();
-    panneauUtilisé->setText(compet.ouvert() ? depuisUtf8(compet.DescriptionCompet)
+    panneauUtilisé->setText(compet.ouvert() ? depuisUtf8(compet.DescriptionCompet())
                                             : QStringLiteral(" Aucun fichier en mémoire "));
 }
 
@@ -227,7 +226,7 @@ void Akeuil::remplirMenuNote() {
     QMenu* menu = action(QStringLiteral("Note"))->menu();
     menu->clear();
     if (!etat_.compet.ouvert()) return;
-    for (const Agres& agres : agresDe(etat_.compet.CodeAgres)) {
+    for (const Agres& agres : agresDe(etat_.compet.CodeAgres())) {
         const QString libelle = depuisUtf8(agres.libelle);
         QAction* entree = menu->addAction(libelle);
         entree->setObjectName(libelle);
@@ -253,20 +252,20 @@ void Akeuil::majBoutons() {
 
 void Akeuil::changerDossier() {
     cacherListe();
-    if (!choisirDossier(etat_.compet.DossierTravail)) dialogues_.arreterProgramme({});
+    if (!choisirDossier(etat_.compet.DossierTravail())) dialogues_.arreterProgramme({});
 }
 
 bool Akeuil::choisirDossier(const fs::path& depart) {
     Dossier dialogue(dialogues_, etat_.dossierProgramme, depart, this);
     if (executerModal(dialogue) != QDialog::Accepted) return false;
-    FermerCompet(etat_.compet);
+    etat_.compet.Fermer();
     afficherCompetition();
     installerDossier(dialogue.chemin());
     return true;
 }
 
 void Akeuil::installerDossier(const fs::path& dossier) {
-    etat_.compet.DossierTravail = dossier;
+    etat_.compet.changerDossier(dossier);
     RafraichirListe();
     lireOuDemanderTitre(etat_, dialogues_, *TitreCompét, this);
 }

@@ -132,7 +132,7 @@ void Commandes::executer(const Demande& demande) {
 
 void Commandes::lancer(const Demande& demande) {
     EtatAppli& etat = fenetre_.etat();
-    EtatCompet& compet = etat.compet;
+    Competition& compet = etat.compet;
     switch (demande.commande) {
     case Commande::Nouveau:
         lancerNouvo(
@@ -167,8 +167,8 @@ void Commandes::lancer(const Demande& demande) {
         break;
     case Commande::ImprimIndiv: {
         SurfaceQt surface(dialogues_, ouvreur_);
-        (compet.CodeAgres == 'M' ? ImprimClIndivM : ImprimClIndivF)(compet, textesPage(etat),
-                                                                    dialogues_, surface);
+        (compet.CodeAgres() == 'M' ? ImprimClIndivM : ImprimClIndivF)(compet, textesPage(etat),
+                                                                      dialogues_, surface);
         break;
     }
     case Commande::ImprimEquip: {

@@ -30,7 +30,7 @@ Titre::Titre(EtatAppli& etat, Dialogues& dialogues, QLabel& TitreCompét, QWidge
     : QDialog(parent), etat_(etat), dialogues_(dialogues), TitreCompét_(TitreCompét) {
     setObjectName("Titre");
     setWindowTitle("Donner le titre de la compétition");
-    etat_.titre = LireTitre(etat_.compet.DossierTravail).value_or(TitreCompet{});
+    etat_.titre = LireTitre(etat_.compet.DossierTravail()).value_or(TitreCompet{});
 
     Titre1_ = boiteTitre("Titre1", kLongueurTitre, etat_.titre.ligne1, dialogues_, this);
     LieuDate_ = boiteTitre("LieuDate", kLongueurLieuDate, etat_.titre.ligne2, dialogues_, this);
@@ -64,7 +64,7 @@ Titre::Titre(EtatAppli& etat, Dialogues& dialogues, QLabel& TitreCompét, QWidge
 
 void Titre::termine() {
     const bool enregistre =
-        TerminerTitre(etat_.compet.DossierTravail, Titre1_->text().toStdString(),
+        TerminerTitre(etat_.compet.DossierTravail(), Titre1_->text().toStdString(),
                       LieuDate_->text().toStdString(), etat_.titre, dialogues_);
     afficherTitre(TitreCompét_, etat_.titre);
     if (enregistre)
@@ -91,7 +91,7 @@ void afficherTitre(QLabel& TitreCompét, const TitreCompet& titre) {
 
 void lireOuDemanderTitre(EtatAppli& etat, Dialogues& dialogues, QLabel& TitreCompét,
                          QWidget* parent) {
-    etat.titre = LireTitre(etat.compet.DossierTravail).value_or(TitreCompet{});
+    etat.titre = LireTitre(etat.compet.DossierTravail()).value_or(TitreCompet{});
     afficherTitre(TitreCompét, etat.titre);
     if (etat.titre.vide()) executerModal(Titre(etat, dialogues, TitreCompét, parent));
 }

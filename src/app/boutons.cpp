@@ -4,14 +4,14 @@
 
 namespace palmora {
 
-VisibiliteBoutons visibiliteBoutons(const EtatCompet& etat, bool fichiersPresents) {
+VisibiliteBoutons visibiliteBoutons(const Competition& etat, bool fichiersPresents) {
     VisibiliteBoutons v;
     v.Ouvrir = fichiersPresents;
     if (!etat.ouvert()) return v;
     const bool equipes = etat.aDesEquipes();
-    v.inscrire = !etat.Protege;
-    v.Note = equipes && !etat.Protege;
-    v.protege = equipes && !etat.Protege;
+    v.inscrire = !etat.Protege();
+    v.Note = equipes && !etat.Protege();
+    v.protege = equipes && !etat.Protege();
     v.Voir = equipes;
     v.Imprimer = equipes;
     return v;

@@ -2,7 +2,7 @@
 
 namespace palmora {
 
-struct EtatCompet;
+class Competition;
 
 // Toolbar buttons whose visibility follows the state ("Nouveau", "partir", "titre" and
 // "Aide" are always shown).
@@ -17,6 +17,6 @@ struct VisibiliteBoutons {
 };
 
 // `fichiersPresents`: the working folder holds a competition file.
-VisibiliteBoutons visibiliteBoutons(const EtatCompet& etat, bool fichiersPresents);
+VisibiliteBoutons visibiliteBoutons(const Competition& etat, bool fichiersPresents);
 
 } // namespace palmora

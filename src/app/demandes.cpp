@@ -33,17 +33,17 @@ std::optional<Demande> demandeDeCle(std::string_view cle) {
     return std::nullopt;
 }
 
-bool commandePermise(const Demande& demande, const EtatCompet& etat,
+bool commandePermise(const Demande& demande, const Competition& etat,
                      const VisibiliteBoutons& boutons, const DateHeure& maintenant) {
     const bool ouvert = demande.parMenu || etat.ouvert();
     switch (demande.commande) {
     case Commande::Proteger:
         return boutons.protege;
     case Commande::Inscrire:
-        return etat.ouvert() && !etat.Protege;
+        return etat.ouvert() && !etat.Protege();
     case Commande::Saisie: {
-        if (!ouvert || !etat.ouvert() || etat.Protege) return false;
-        const auto offerts = agresDe(etat.CodeAgres);
+        if (!ouvert || !etat.ouvert() || etat.Protege()) return false;
+        const auto offerts = agresDe(etat.CodeAgres());
         return std::any_of(offerts.begin(), offerts.end(),
                            [&](const Agres& a) { return a.libelle == demande.agres; });
     }

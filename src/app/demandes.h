@@ -8,7 +8,7 @@
 
 namespace palmora {
 
-struct EtatCompet;
+class Competition;
 struct VisibiliteBoutons;
 
 // Every command of the main window, whether it comes from a key, a button or a menu entry.
@@ -47,7 +47,7 @@ std::optional<Demande> demandeDeCle(std::string_view cle);
 // Whether the command may run now: an open competition, not protected, the button shown, the
 // apparatus in the open competition's menu, the date for the age table. Menu clicks skip the
 // "open" test: their menus exist only while a competition is open.
-bool commandePermise(const Demande& demande, const EtatCompet& etat,
+bool commandePermise(const Demande& demande, const Competition& etat,
                      const VisibiliteBoutons& boutons, const DateHeure& maintenant);
 
 } // namespace palmora

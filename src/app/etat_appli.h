@@ -14,7 +14,7 @@ namespace palmora {
 // What the program keeps from start-up to the end: the open competition and the shell's
 // own state. Owned by the main window.
 struct EtatAppli {
-    EtatCompet compet;
+    Competition compet;
     std::filesystem::path dossierProgramme;
     TextesDate dates;
     TitreCompet titre;
@@ -24,7 +24,7 @@ struct EtatAppli {
 // The page texts of the open competition: its description, the folder's title, the
 // start-up date and this build's version.
 inline TextesPage textesPage(const EtatAppli& appli) {
-    return {appli.compet.DescriptionCompet, appli.titre, appli.dates, legendeVersion()};
+    return {appli.compet.DescriptionCompet(), appli.titre, appli.dates, legendeVersion()};
 }
 
 } // namespace palmora

@@ -24,13 +24,13 @@ constexpr std::array<const char*, 4> kBandes = {" 7- 8 ans .....", " 9-10 ans ..
 
 } // namespace
 
-Ages::Ages(EtatCompet& compet, std::filesystem::path dossierProgramme, BornesCategories& BornesAges,
-           Dialogues& dialogues, QWidget* parent)
+Ages::Ages(Competition& compet, std::filesystem::path dossierProgramme,
+           BornesCategories& BornesAges, Dialogues& dialogues, QWidget* parent)
     : QDialog(parent), dossierProgramme_(std::move(dossierProgramme)), BornesAges_(BornesAges),
       dialogues_(dialogues) {
     setObjectName("Ages");
     setWindowTitle("Années de naissance");
-    FermerCompet(compet);
+    compet.Fermer();
 
     auto* grille = new QGridLayout;
     grille->setColumnStretch(4, 1); // the room left goes after the boxes, which stay together
@@ -92,7 +92,7 @@ void Ages::reject() {
     QDialog::reject();
 }
 
-void chargerTableAges(EtatCompet& compet, const std::filesystem::path& dossierProgramme,
+void chargerTableAges(Competition& compet, const std::filesystem::path& dossierProgramme,
                       const DateHeure& date, BornesCategories& BornesAges, Dialogues& dialogues,
                       QWidget* parent) {
     if (ChargerAges(dossierProgramme, date, BornesAges, dialogues)) return;

@@ -12,7 +12,7 @@ class QLineEdit;
 namespace palmora {
 
 class Dialogues;
-struct EtatCompet;
+class Competition;
 
 // "Années de naissance": the eight rows of the age table, `Déb` and `Fin` of each, boxes
 // named "Déb0" to "Déb7" and "Fin0" to "Fin7". Opening it closes the open competition;
@@ -20,7 +20,7 @@ struct EtatCompet;
 class Ages : public QDialog {
     Q_OBJECT
 public:
-    Ages(EtatCompet& compet, std::filesystem::path dossierProgramme, BornesCategories& BornesAges,
+    Ages(Competition& compet, std::filesystem::path dossierProgramme, BornesCategories& BornesAges,
          Dialogues& dialogues, QWidget* parent = nullptr);
 
     // "A&nnuler", Escape or closing the window: nothing is written; without a usable table
@@ -41,7 +41,7 @@ private:
 
 // Start-up: loads the table (`ChargerAges`), or asks for it in the dialog when it must be
 // entered.
-void chargerTableAges(EtatCompet& compet, const std::filesystem::path& dossierProgramme,
+void chargerTableAges(Competition& compet, const std::filesystem::path& dossierProgramme,
                       const DateHeure& date, BornesCategories& BornesAges, Dialogues& dialogues,
                       QWidget* parent);
 

@@ -49,12 +49,12 @@ void montrer(const std::array<QRadioButton*, N>& boutons, int choisi,
 
 } // namespace
 
-Nouvo::Nouvo(EtatCompet& etat, Dialogues& dialogues, DemandeJuges demanderJuges, QWidget* parent)
+Nouvo::Nouvo(Competition& etat, Dialogues& dialogues, DemandeJuges demanderJuges, QWidget* parent)
     : QDialog(parent), etat_(etat), dialogues_(dialogues),
       demanderJuges_(std::move(demanderJuges)) {
     setObjectName("Nouvo");
     setWindowTitle("Nouveau fichier");
-    FermerCompet(etat_);
+    etat_.Fermer();
 
     auto* cadres = new QHBoxLayout;
     cadres->addWidget(
@@ -164,7 +164,7 @@ void Nouvo::ok() {
     done(cree_ ? Accepted : Rejected);
 }
 
-bool lancerNouvo(EtatCompet& etat, Dialogues& dialogues, DemandeJuges demanderJuges,
+bool lancerNouvo(Competition& etat, Dialogues& dialogues, DemandeJuges demanderJuges,
                  QWidget* parent) {
     Nouvo dialogue(etat, dialogues, std::move(demanderJuges), parent);
     executerModal(dialogue);

@@ -14,7 +14,7 @@ class QRadioButton;
 namespace palmora {
 
 class Dialogues;
-struct EtatCompet;
+class Competition;
 
 // "Nouveau fichier": the sex, level, category and membership of a new competition (option
 // buttons `Sexe<i>`, `Niveau<i>`, `Catégorie<i>`, `Appartenance<i>` in their frames), its team
@@ -23,7 +23,7 @@ struct EtatCompet;
 class Nouvo : public QDialog {
     Q_OBJECT
 public:
-    Nouvo(EtatCompet& etat, Dialogues& dialogues, DemandeJuges demanderJuges,
+    Nouvo(Competition& etat, Dialogues& dialogues, DemandeJuges demanderJuges,
           QWidget* parent = nullptr);
 
     // "O&K" created a competition, which is now open.
@@ -42,7 +42,7 @@ private:
     void afficher();
     void ok();
 
-    EtatCompet& etat_;
+    Competition& etat_;
     Dialogues& dialogues_;
     DemandeJuges demanderJuges_;
     ChoixNouveau choix_;
@@ -61,7 +61,7 @@ private:
 // Alt+N of the main window: the "Nouveau fichier" dialog, then the judge panel that
 // `demanderJuges` opens. Returns whether a competition was created and is open; either way the
 // competition open before is closed.
-bool lancerNouvo(EtatCompet& etat, Dialogues& dialogues, DemandeJuges demanderJuges,
+bool lancerNouvo(Competition& etat, Dialogues& dialogues, DemandeJuges demanderJuges,
                  QWidget* parent);
 
 } // namespace palmora

@@ -2,61 +2,20 @@
 
 #include "data/cp1252.h"
 #include "data/nom_compet.h"
+#include "data/nombres.h"
 #include "data/remplacement.h"
 #include "data/tri_intervalles.h"
 #include "platform/dialogues.h"
+#include "platform/systeme_fichiers.h"
 
-#include <cstdlib>
+#include <cerrno>
 #include <cstring>
 #include <numeric>
 #include <vector>
 
 namespace palmora {
 
-char EtatCompet::niveau() const {
-    return caractereNom(FichierCompet, 3);
-}
-
-bool EtatCompet::aDesEquipes() const {
-    if (fichier.longueur() > kTailleEnreg) return true;
-    Enregistrement premier;
-    return fichier.lire(1, premier) && !estProvisoire(premier);
-}
-
-std::int64_t EtatCompet::nbEquipes() const {
-    if (EffectEquip <= 0 || !aDesEquipes()) return 0;
-    return fichier.nombre() / EffectEquip;
-}
-
-void signalerModificationInterdite(Dialogues& dialogues) {
-    dialogues.arreterProgramme(
-        {"Modification interdite.", "Compétition terminée", Icone::Critique});
-}
-
-void FermerCompet(EtatCompet& etat) {
-    etat.fichier.fermer();
-    etat.FichierCompet.clear();
-    etat.Protege = false;
-    etat.NbEnreg = 0;
-}
-
 namespace {
-
-void lireReglages(EtatCompet& etat, const Enregistrement& premier) {
-    const auto chiffre = [&](int position) {
-        return static_cast<int>(premier.nombre({position, 1}));
-    };
-    etat.EffectEquip = chiffre(50);
-    etat.CalcEquip = chiffre(51);
-    etat.JugesAnneaux = chiffre(52);
-    etat.JugesArcons = chiffre(53);
-    etat.JugesFixe = chiffre(54);
-    etat.JugesBarres = chiffre(55);
-    etat.JugesSaut = chiffre(56);
-    etat.JugesSol = chiffre(57);
-    etat.JugesPoutre = chiffre(58);
-    etat.BlocConfig = std::string(premier.lire(champs::BlocConfig));
-}
 
 bool porteMarque(std::string_view contenu) {
     const std::size_t n = contenu.size() / kTailleEnreg;
@@ -64,6 +23,135 @@ bool porteMarque(std::string_view contenu) {
         if (contenu[k * kTailleEnreg + kTailleEnreg - 1] == kCode160) return true;
     return false;
 }
+
+} // namespace
+
+void signalerModificationInterdite(Dialogues& dialogues) {
+    dialogues.arreterProgramme(
+        {"Modification interdite.", "Compétition terminée", Icone::Critique});
+}
+
+void Competition::changerDossier(const std::filesystem::path& dossier) {
+    Fermer();
+    dossier_ = dossier;
+}
+
+void Competition::Fermer() {
+    fichier_.fermer();
+    nom_.clear();
+    bloc_.clear();
+    protege_ = false;
+}
+
+bool Competition::ouvrirFichier() {
+    if (!fichier_.ouvrir(chemin())) return false;
+    const std::string tout = fichier_.contenu();
+    protege_ = porteMarque(tout);
+    bloc_ = std::string(Enregistrement(tout).lire(champs::BlocConfig));
+    return true;
+}
+
+bool Competition::Ouvrir(std::string_view nom, Dialogues& dialogues) {
+    Fermer();
+    if (nom.empty()) return false;
+    nom_ = nom;
+    if (!ouvrirFichier()) {
+        dialogues.message({"Le fichier\n" + chemin().string() + "\nne peut pas être ouvert.", nom_,
+                           Icone::Critique});
+        Fermer();
+        return false;
+    }
+    if (protege_)
+        dialogues.message({"     Fichier protégé.\n\nUtilisation possible mais\n  modifications "
+                           "interdites.",
+                           nom_, Icone::Exclamation});
+    return true;
+}
+
+bool Competition::Creer(std::string_view nom, std::string_view contenu, Dialogues& dialogues) {
+    Fermer();
+    const std::filesystem::path cible = dossier_ / nom;
+    const Ecriture resultat = remplacerFichier(cible, dossier_ / FichierTempo, contenu);
+    if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
+    if (resultat != Ecriture::Reussie) {
+        dialogues.message({"Le fichier\n" + cible.string() + "\nne peut pas être créé.",
+                           "Nouveau fichier", Icone::Critique});
+        return false;
+    }
+    return Ouvrir(nom, dialogues);
+}
+
+std::string Competition::DescriptionCompet() const {
+    return DecrireCompet(nom_);
+}
+
+char Competition::CodeSexe() const {
+    return niveau() == 'E' ? 'F' : caractereNom(nom_, 1);
+}
+
+char Competition::CodeAppart() const {
+    return caractereNom(nom_, 6);
+}
+
+char Competition::niveau() const {
+    return caractereNom(nom_, 3);
+}
+
+int Competition::chiffreReglage(Champ chiffre) const {
+    const std::size_t k = static_cast<std::size_t>(chiffre.position - champs::BlocConfig.position);
+    if (k >= bloc_.size()) return 0;
+    return static_cast<int>(lireNombre(std::string_view(bloc_).substr(k, 1)));
+}
+
+bool Competition::aDesEquipes() const {
+    if (fichier_.longueur() > kTailleEnreg) return true;
+    Enregistrement premier;
+    return fichier_.lire(1, premier) && !estProvisoire(premier);
+}
+
+std::int64_t Competition::nbEquipes() const {
+    if (EffectEquip() <= 0 || !aDesEquipes()) return 0;
+    return fichier_.nombre() / EffectEquip();
+}
+
+Enregistrement Competition::LireEnreg(std::int64_t n) const {
+    Enregistrement e;
+    fichier_.lire(n, e);
+    return e;
+}
+
+Ecriture Competition::EcrireEnreg(std::int64_t n, const Enregistrement& e, Dialogues& dialogues) {
+    const Ecriture resultat = fichier_.ecrire(n, e);
+    if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
+    if (resultat == Ecriture::Echec) signalerFichierNonEcrit(chemin(), nom_, dialogues);
+    if (resultat == Ecriture::Reussie && n == 1) bloc_ = std::string(e.lire(champs::BlocConfig));
+    return resultat;
+}
+
+void Competition::ecrireDerives(const ChangementsEnreg& changements) {
+    fichier_.ecrire(changements);
+}
+
+bool Competition::Remplacer(std::string_view temporaire, std::string_view contenu,
+                            Dialogues& dialogues) {
+    if (fichier_.lectureSeule()) signalerModificationInterdite(dialogues);
+    fichier_.fermer();
+    const Ecriture resultat = remplacerFichier(chemin(), dossier_ / temporaire, contenu);
+    ouvrirFichier();
+    if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
+    if (resultat == Ecriture::Echec) signalerFichierNonEcrit(chemin(), nom_, dialogues);
+    return resultat == Ecriture::Reussie;
+}
+
+void Competition::Supprimer(Dialogues& dialogues) {
+    fichier_.fermer();
+    if (systeme::supprimer(chemin().c_str()) != 0 &&
+        ecritureDepuisErreur(errno) == Ecriture::Interdite)
+        signalerModificationInterdite(dialogues);
+    Fermer();
+}
+
+namespace {
 
 std::string cleEquipe(std::string_view texte, std::size_t largeur) {
     const auto debut = texte.find_first_not_of(' ');
@@ -75,68 +163,11 @@ std::string cleEquipe(std::string_view texte, std::size_t largeur) {
     return cle;
 }
 
-// A full disk or an I/O error: the organiser must not believe the change made.
-void signalerEchecEcriture(const EtatCompet& etat, Dialogues& dialogues) {
-    dialogues.message({"Le fichier\n" + etat.chemin().string() + "\nne peut pas être écrit.",
-                       etat.FichierCompet, Icone::Critique});
-}
-
 } // namespace
 
-bool RemplacerCompet(EtatCompet& etat, std::string_view temporaire, std::string_view contenu,
-                     Dialogues& dialogues) {
-    if (etat.fichier.lectureSeule()) signalerModificationInterdite(dialogues);
-    etat.fichier.fermer();
-    const Ecriture resultat =
-        remplacerFichier(etat.chemin(), etat.DossierTravail / temporaire, contenu);
-    etat.fichier.ouvrir(etat.chemin());
-    etat.NbEnreg = etat.fichier.nombre();
-    if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
-    if (resultat == Ecriture::Echec) signalerEchecEcriture(etat, dialogues);
-    return resultat == Ecriture::Reussie;
-}
-
-bool OuvrirCompet(EtatCompet& etat, Dialogues& dialogues) {
-    etat.fichier.fermer();
-    etat.Protege = false;
-    if (etat.FichierCompet.empty()) return false;
-    if (!etat.fichier.ouvrir(etat.chemin())) {
-        dialogues.message({"Le fichier\n" + etat.chemin().string() + "\nne peut pas être ouvert.",
-                           etat.FichierCompet, Icone::Critique});
-        FermerCompet(etat);
-        return false;
-    }
-    const std::string contenu = etat.fichier.contenu();
-    if (porteMarque(contenu)) {
-        etat.Protege = true;
-        dialogues.message({"     Fichier protégé.\n\nUtilisation possible mais\n  modifications "
-                           "interdites.",
-                           etat.FichierCompet, Icone::Exclamation});
-    }
-    const std::string& nom = etat.FichierCompet;
-    etat.CodeSexe = etat.niveau() == 'E' ? 'F' : caractereNom(nom, 1);
-    etat.CodeAgres = etat.CodeSexe == 'M' ? 'M' : 'F';
-    etat.DescriptionCompet = DecrireCompet(nom);
-    etat.CodeAppart = caractereNom(nom, 6);
-    lireReglages(etat, Enregistrement(contenu));
-    etat.NbEnreg = static_cast<std::int64_t>(contenu.size() / kTailleEnreg);
-    return true;
-}
-
-bool LireEnreg(EtatCompet& etat, std::int64_t n) {
-    return etat.fichier.lire(n, etat.Enreg);
-}
-
-Ecriture EcrireEnreg(EtatCompet& etat, std::int64_t n, Dialogues& dialogues) {
-    const Ecriture resultat = etat.fichier.ecrire(n, etat.Enreg);
-    if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
-    if (resultat == Ecriture::Echec) signalerEchecEcriture(etat, dialogues);
-    return resultat;
-}
-
-void TrierFichier(EtatCompet& etat, Dialogues& dialogues) {
-    if (!etat.fichier.ouvert()) return;
-    const std::string contenu = etat.fichier.contenu();
+void TrierFichier(Competition& compet, Dialogues& dialogues) {
+    if (!compet.ouvert()) return;
+    const std::string contenu = compet.contenu();
     const std::size_t n = contenu.size() / kTailleEnreg;
 
     // Key: team name, town, the rest of the record up to the town, then what follows it.
@@ -167,15 +198,15 @@ void TrierFichier(EtatCompet& etat, Dialogues& dialogues) {
     trie.reserve(n * kTailleEnreg);
     for (std::size_t k : ordre)
         trie.append(contenu, k * kTailleEnreg, kTailleEnreg);
-    RemplacerCompet(etat, FichierTempo, trie, dialogues);
+    compet.Remplacer(FichierTempo, trie, dialogues);
 }
 
-bool RetirerEquipe(EtatCompet& etat, std::string_view nomEquipe, std::string_view ville,
+bool RetirerEquipe(Competition& compet, std::string_view nomEquipe, std::string_view ville,
                    Dialogues& dialogues) {
-    if (!etat.fichier.ouvert()) return false;
-    if (etat.fichier.lectureSeule()) signalerModificationInterdite(dialogues);
+    if (!compet.ouvert()) return false;
+    if (compet.lectureSeule()) signalerModificationInterdite(dialogues);
     const std::string cle = cleEquipe(nomEquipe, 15) + cleEquipe(ville, 20);
-    const std::string contenu = etat.fichier.contenu();
+    const std::string contenu = compet.contenu();
     const std::size_t n = contenu.size() / kTailleEnreg;
     std::string reste;
     for (std::size_t k = 0; k < n; ++k) {
@@ -183,25 +214,20 @@ bool RetirerEquipe(EtatCompet& etat, std::string_view nomEquipe, std::string_vie
         if (std::string(r.substr(0, 15)) + std::string(r.substr(230, 20)) != cle) reste.append(r);
     }
     if (!reste.empty()) {
-        RemplacerCompet(etat, FichierProvi, reste, dialogues);
+        compet.Remplacer(FichierProvi, reste, dialogues);
         return false;
     }
-    etat.fichier.fermer();
-    std::error_code erreur;
-    std::filesystem::remove(etat.chemin(), erreur);
-    if (erreur && ecritureDepuisErreur(erreur.value()) == Ecriture::Interdite)
-        signalerModificationInterdite(dialogues);
-    FermerCompet(etat);
+    compet.Supprimer(dialogues);
     return true;
 }
 
-void MarquerProtection(EtatCompet& etat, char marque, Dialogues& dialogues) {
-    if (!etat.fichier.ouvert()) return;
-    std::string contenu = etat.fichier.contenu();
+void MarquerProtection(Competition& compet, char marque, Dialogues& dialogues) {
+    if (!compet.ouvert()) return;
+    std::string contenu = compet.contenu();
     const std::size_t n = contenu.size() / kTailleEnreg;
     for (std::size_t k = 0; k < n; ++k)
         contenu[k * kTailleEnreg + kTailleEnreg - 1] = marque;
-    if (RemplacerCompet(etat, FichierTempo, contenu, dialogues)) etat.Protege = marque == kCode160;
+    compet.Remplacer(FichierTempo, contenu, dialogues);
 }
 
 } // namespace palmora

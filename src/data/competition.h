@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ecriture.h"
 #include "data/enregistrement.h"
 #include "data/fichier_enreg.h"
 
@@ -15,79 +16,111 @@ class Dialogues;
 inline constexpr std::string_view FichierTempo = "TEMPO";
 inline constexpr std::string_view FichierProvi = "Provi.PLM";
 
-// The open competition: filled by OuvrirCompet, read by the whole program. One instance,
-// owned by the main window and handed to the logic.
-struct EtatCompet {
-    std::filesystem::path DossierTravail;
-    std::string FichierCompet; // name on disk; "" when no competition is open
-    std::string DescriptionCompet;
-    char CodeSexe = ' ';
-    char CodeAgres = ' ';
-    char CodeAppart = ' ';
-    int EffectEquip = 0;
-    int CalcEquip = 0;
-    int JugesAnneaux = 0;
-    int JugesArcons = 0;
-    int JugesFixe = 0;
-    int JugesBarres = 0;
-    int JugesSaut = 0;
-    int JugesSol = 0;
-    int JugesPoutre = 0;
-    std::string BlocConfig;
-    std::int64_t NbEnreg = 0;
-    bool Protege = false;
-    Enregistrement Enreg;
-    FichierEnreg fichier;
+// The open competition: the one way to its file. It opens, reads, writes and replaces the file
+// on one handle, kept open between commands, and derives the rest: the codes and description
+// from the file's name, the settings from its first record, the counts from its length. One
+// instance, owned by the main window and handed to the logic.
+class Competition {
+public:
+    Competition() = default;
+    Competition(const Competition&) = delete;
+    Competition& operator=(const Competition&) = delete;
 
-    bool ouvert() const { return !FichierCompet.empty(); }
-    std::filesystem::path chemin() const { return DossierTravail / FichierCompet; }
-    // Level character of the name (third).
-    char niveau() const;
-    // Whole teams of EffectEquip records in the file; a file holding only its placeholder
-    // record has none.
+    // The working folder. Changing it closes the competition.
+    const std::filesystem::path& DossierTravail() const { return dossier_; }
+    void changerDossier(const std::filesystem::path& dossier);
+
+    // Closes what was open, then opens `nom` of the working folder. A protected file is
+    // announced with the "Fichier protégé." message; a file that cannot be opened is reported
+    // and leaves no competition open. Returns whether one is open.
+    bool Ouvrir(std::string_view nom, Dialogues& dialogues);
+    // Writes `contenu` as the new file `nom` of the working folder (in one step, through
+    // "TEMPO"), then opens it. A folder that refuses writing shows "Modification interdite.";
+    // any other failure is reported ("ne peut pas être créé") and nothing is open.
+    bool Creer(std::string_view nom, std::string_view contenu, Dialogues& dialogues);
+    // No competition stays open.
+    void Fermer();
+
+    bool ouvert() const { return !nom_.empty(); }
+    // Name on disk; "" when no competition is open.
+    const std::string& FichierCompet() const { return nom_; }
+    std::filesystem::path chemin() const { return dossier_ / nom_; }
+    bool lectureSeule() const { return fichier_.lectureSeule(); }
+    bool Protege() const { return protege_; }
+
+    // From the name.
+    std::string DescriptionCompet() const;
+    char CodeSexe() const;
+    char CodeAgres() const { return CodeSexe() == 'M' ? 'M' : 'F'; }
+    char CodeAppart() const;
+    char niveau() const; // level character of the name (third)
+
+    // From the settings block of the first record, as the file holds it.
+    const std::string& BlocConfig() const { return bloc_; }
+    int EffectEquip() const { return chiffreReglage(champs::EffectEquip); }
+    int CalcEquip() const { return chiffreReglage(champs::CalcEquip); }
+    // The judges digit of the settings at that field (`champs::JugesSlot(s)`, `JugesPoutre`).
+    int juges(Champ chiffre) const { return chiffreReglage(chiffre); }
+
+    // From the length: whole records, whole teams.
+    std::int64_t NbEnreg() const { return fichier_.nombre(); }
+    // Whole teams of EffectEquip records; a file holding only its placeholder record has none.
     std::int64_t nbEquipes() const;
-    // The file holds more than its placeholder record: at least one team was registered
-    // (with a team size of 1, a single team is as long as the placeholder).
+    // The file holds more than its placeholder record: at least one team was registered (with
+    // a team size of 1, a single team is as long as the placeholder).
     bool aDesEquipes() const;
     // First record of team t (from 1).
-    std::int64_t premierEnregEquipe(std::int64_t t) const { return EffectEquip * (t - 1) + 1; }
+    std::int64_t premierEnregEquipe(std::int64_t t) const { return EffectEquip() * (t - 1) + 1; }
+
+    // Record n, whole; a missing record reads as NULs (and gives false).
+    bool LireEnreg(std::int64_t n, Enregistrement& e) const { return fichier_.lire(n, e); }
+    Enregistrement LireEnreg(std::int64_t n) const;
+    // Records premier to premier + nombre - 1, as far as the file goes.
+    std::string lireSuite(std::int64_t premier, std::int64_t nombre) const {
+        return fichier_.lireSuite(premier, nombre);
+    }
+    // The whole file.
+    std::string contenu() const { return fichier_.contenu(); }
+
+    // `e` to record n, whole (n = NbEnreg + 1 appends). A file that cannot be written shows
+    // "Modification interdite." and ends the program; any other failure (a full disk) is named
+    // in a message and returned.
+    Ecriture EcrireEnreg(std::int64_t n, const Enregistrement& e, Dialogues& dialogues);
+    // Values derived from the marks, rewritten where they changed: a record that cannot be
+    // written keeps its content and nothing is told (they are computed again next time).
+    void ecrireDerives(const ChangementsEnreg& changements);
+    // `contenu` takes the place of the whole file in one step (written to `temporaire` first)
+    // and the file is opened again. A file that cannot be written shows "Modification
+    // interdite." and ends the program; any other failure (a full disk) leaves the file as it
+    // was and is named in a message. Returns whether the file was replaced.
+    bool Remplacer(std::string_view temporaire, std::string_view contenu, Dialogues& dialogues);
+    // Deletes the file; no competition stays open. A file that refuses it shows "Modification
+    // interdite." and ends the program.
+    void Supprimer(Dialogues& dialogues);
+
+private:
+    int chiffreReglage(Champ chiffre) const;
+    // Opens the file under the current name; reads the settings and the protection mark.
+    bool ouvrirFichier();
+
+    std::filesystem::path dossier_;
+    std::string nom_;
+    FichierEnreg fichier_;
+    std::string bloc_; // the settings block of the first record
+    bool protege_ = false;
 };
 
-// Closes every file; then, unless FichierCompet is "", opens it and fills the state. A
-// protected file is announced with the "Fichier protégé." message. A file that cannot be
-// opened is reported and leaves no competition open; returns whether one is open.
-bool OuvrirCompet(EtatCompet& etat, Dialogues& dialogues);
-
-// Closes every file; no competition stays open.
-void FermerCompet(EtatCompet& etat);
-
-// Record n into Enreg, whole; a missing record reads as NULs.
-bool LireEnreg(EtatCompet& etat, std::int64_t n);
-
-// Enreg to record n, whole (n = NbEnreg + 1 appends). A file that cannot be written shows
-// "Modification interdite." and ends the program; any other failure (a full disk) is named in
-// a message and returned.
-Ecriture EcrireEnreg(EtatCompet& etat, std::int64_t n, Dialogues& dialogues);
-
-// Whole-file rewrites of the open competition: `contenu` takes the place of the file in one
-// step (written to `temporaire` first) and the file is opened again. A file that cannot be
-// written shows "Modification interdite." and ends the program; any other failure (a full
-// disk) leaves the file as it was and is named in a message. Returns whether the file was
-// replaced.
-bool RemplacerCompet(EtatCompet& etat, std::string_view temporaire, std::string_view contenu,
-                     Dialogues& dialogues);
-
 // Rewrites the open file in sorted order (team name, town, then the rest of the record).
-void TrierFichier(EtatCompet& etat, Dialogues& dialogues);
+void TrierFichier(Competition& compet, Dialogues& dialogues);
 
 // Rewrites the open file without the records of one team (name and town as typed) and
 // deletes the file when nothing is left; returns true when the file was deleted.
-bool RetirerEquipe(EtatCompet& etat, std::string_view nomEquipe, std::string_view ville,
+bool RetirerEquipe(Competition& compet, std::string_view nomEquipe, std::string_view ville,
                    Dialogues& dialogues);
 
 // Writes the protection mark (code 160) or NUL into position 300 of every record; Protege
 // follows the mark.
-void MarquerProtection(EtatCompet& etat, char marque, Dialogues& dialogues);
+void MarquerProtection(Competition& compet, char marque, Dialogues& dialogues);
 
 // "Modification interdite." / "Compétition terminée", then the program ends.
 [[noreturn]] void signalerModificationInterdite(Dialogues& dialogues);

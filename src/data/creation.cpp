@@ -2,7 +2,6 @@
 
 #include "data/competition.h"
 #include "data/nombres.h"
-#include "data/remplacement.h"
 #include "platform/dialogues.h"
 
 #include <optional>
@@ -221,18 +220,18 @@ std::string blocProvisoire(const ChoixNouveau& choix, const NbJuges& juges) {
 
 } // namespace
 
-bool CreerCompetition(EtatCompet& etat, ChoixNouveau& choix, const DemandeJuges& demanderJuges,
+bool CreerCompetition(Competition& etat, ChoixNouveau& choix, const DemandeJuges& demanderJuges,
                       Dialogues& dialogues) {
     if (!choix.cadreAppartenance()) {
         choix.CodeAppart = '0';
         choix.NomNouveau[5] = '0';
     }
     const PanneauJuges juges = demanderJuges(panneauNouveau(choix.CodeSexe, choix.NomNouveau[2]));
-    FermerCompet(etat);
+    etat.Fermer();
     if (juges.JugesAnnule) return false;
 
     const std::string prefixe = choix.NomNouveau.substr(0, 6);
-    const std::optional<std::string> nom = premierNomLibre(etat.DossierTravail, prefixe);
+    const std::optional<std::string> nom = premierNomLibre(etat.DossierTravail(), prefixe);
     if (!nom) {
         dialogues.message({"Les numéros de plateau 00 à 99 sont tous pris pour " + prefixe +
                                ".\nAucun fichier n'a été créé.",
@@ -240,19 +239,9 @@ bool CreerCompetition(EtatCompet& etat, ChoixNouveau& choix, const DemandeJuges&
         return false;
     }
     choix.NomNouveau = *nom;
-    etat.FichierCompet = *nom + ".PLM";
     const Enregistrement provisoire =
         enregistrementProvisoire(blocProvisoire(choix, juges.comptes()));
-    const Ecriture resultat =
-        remplacerFichier(etat.chemin(), etat.DossierTravail / FichierTempo, provisoire.octets());
-    if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
-    if (resultat != Ecriture::Reussie) {
-        dialogues.message({"Le fichier\n" + etat.chemin().string() + "\nne peut pas être créé.",
-                           "Nouveau fichier", Icone::Critique});
-        FermerCompet(etat);
-        return false;
-    }
-    return OuvrirCompet(etat, dialogues);
+    return etat.Creer(*nom + ".PLM", provisoire.octets(), dialogues);
 }
 
 } // namespace palmora

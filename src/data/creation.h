@@ -10,7 +10,7 @@
 namespace palmora {
 
 class Dialogues;
-struct EtatCompet;
+class Competition;
 
 // Options of the "Nouveau fichier" dialog, numbered by their place in their group.
 namespace nouveau {
@@ -79,7 +79,7 @@ using DemandeJuges = std::function<PanneauJuges(const PanneauJuges&)>;
 // working folder, writes the placeholder record into the new file and opens it. A cancelled
 // judge panel, or a hundred plateaus already taken, create nothing and leave no competition
 // open. Returns whether a competition was created and is open.
-bool CreerCompetition(EtatCompet& etat, ChoixNouveau& choix, const DemandeJuges& demanderJuges,
+bool CreerCompetition(Competition& etat, ChoixNouveau& choix, const DemandeJuges& demanderJuges,
                       Dialogues& dialogues);
 
 } // namespace palmora

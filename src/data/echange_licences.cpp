@@ -27,9 +27,9 @@ void annoncer(Dialogues& dialogues, std::string texte) {
 
 } // namespace
 
-void ExporterRegistre(EtatCompet& etat, const fs::path& dossierProgramme, LecteurA& lecteur,
+void ExporterRegistre(Competition& etat, const fs::path& dossierProgramme, LecteurA& lecteur,
                       Dialogues& dialogues) {
-    FermerCompet(etat);
+    etat.Fermer();
     for (;;) {
         const std::optional<std::string> registre = lireFichierRegistre(dossierProgramme);
         if (!registre) {
@@ -62,9 +62,9 @@ void ExporterRegistre(EtatCompet& etat, const fs::path& dossierProgramme, Lecteu
     }
 }
 
-void ImporterRegistre(EtatCompet& etat, const fs::path& dossierProgramme, const LecteurA& lecteur,
+void ImporterRegistre(Competition& etat, const fs::path& dossierProgramme, const LecteurA& lecteur,
                       Dialogues& dialogues) {
-    FermerCompet(etat);
+    etat.Fermer();
     std::string copie;
     for (;;) {
         const int erreur = lecteur.lire(kFichierEchange, copie);

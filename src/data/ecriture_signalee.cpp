@@ -9,8 +9,7 @@ bool remplacerOuSignaler(const std::filesystem::path& cible, std::string_view te
                          std::string_view contenu, const std::string& titre, Dialogues& dialogues) {
     if (remplacerFichier(cible, cible.parent_path() / temporaire, contenu) == Ecriture::Reussie)
         return true;
-    dialogues.message(
-        {"Le fichier\n" + cible.string() + "\nne peut pas être écrit.", titre, Icone::Critique});
+    signalerFichierNonEcrit(cible, titre, dialogues);
     return false;
 }
 

@@ -4,24 +4,12 @@
 
 namespace palmora {
 
-NbJuges jugesDe(const EtatCompet& etat) {
-    return {etat.JugesAnneaux, etat.JugesArcons, etat.JugesFixe,  etat.JugesBarres,
-            etat.JugesSaut,    etat.JugesSol,    etat.JugesPoutre};
-}
-
-void poserJuges(EtatCompet& etat, const NbJuges& juges) {
-    etat.JugesAnneaux = juges[0];
-    etat.JugesArcons = juges[1];
-    etat.JugesFixe = juges[2];
-    etat.JugesBarres = juges[3];
-    etat.JugesSaut = juges[4];
-    etat.JugesSol = juges[5];
-    etat.JugesPoutre = juges[6];
-    // The judges digits are the last seven of the block (positions 52 to 58).
-    const std::size_t debut = champs::BlocConfig.longueur - kLignesJuges;
-    if (etat.BlocConfig.size() < debut + kLignesJuges) return;
-    for (int ligne = 0; ligne < kLignesJuges; ++ligne)
-        etat.BlocConfig[debut + ligne] = static_cast<char>('0' + juges[ligne]);
+NbJuges jugesDe(const Competition& compet) {
+    NbJuges juges{};
+    for (int ligne = 0; ligne < kLignesJuges - 1; ++ligne)
+        juges[static_cast<std::size_t>(ligne)] = compet.juges(champs::JugesSlot(ligne + 1));
+    juges[kLignesJuges - 1] = compet.juges(champs::JugesPoutre);
+    return juges;
 }
 
 PanneauJuges::PanneauJuges(bool femmes, const NbJuges& comptes)
@@ -66,8 +54,8 @@ PanneauJuges panneauNouveau(char codeSexe, char niveau) {
     return PanneauJuges(jeuFeminin(codeSexe, niveau), un);
 }
 
-PanneauJuges panneauOuvert(const EtatCompet& etat) {
-    return PanneauJuges(jeuFeminin(etat.CodeSexe, etat.niveau()), jugesDe(etat));
+PanneauJuges panneauOuvert(const Competition& etat) {
+    return PanneauJuges(jeuFeminin(etat.CodeSexe(), etat.niveau()), jugesDe(etat));
 }
 
 } // namespace palmora

@@ -4,17 +4,15 @@
 
 namespace palmora {
 
-struct EtatCompet;
+class Competition;
 
 // The judge panel's seven lines: Anneaux, Arçons, Fixe, Barres, Saut, Sol, Poutre. It is also
 // the order of the judges digits at positions 52 to 58 of every record.
 inline constexpr int kLignesJuges = 7;
 using NbJuges = std::array<int, kLignesJuges>;
 
-// JugesAnneaux … JugesPoutre of the open competition, in line order.
-NbJuges jugesDe(const EtatCompet& etat);
-// Sets JugesAnneaux … JugesPoutre and their digits in BlocConfig.
-void poserJuges(EtatCompet& etat, const NbJuges& juges);
+// JugesAnneaux … JugesPoutre of the open competition (positions 52 to 58), in line order.
+NbJuges jugesDe(const Competition& compet);
 
 // What a judge dialog shows and changes: a count per line, 0 on an inactive line.
 class PanneauJuges {
@@ -47,6 +45,6 @@ bool jeuFeminin(char codeSexe, char niveau);
 PanneauJuges panneauNouveau(char codeSexe, char niveau);
 
 // `ModiJuge`, for the open competition: its current counts.
-PanneauJuges panneauOuvert(const EtatCompet& etat);
+PanneauJuges panneauOuvert(const Competition& etat);
 
 } // namespace palmora

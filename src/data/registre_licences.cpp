@@ -99,12 +99,12 @@ bool fusionnerRegistre(const fs::path& dossierProgramme, std::string_view ajouts
                                dialogues);
 }
 
-bool ReconstruireRegistre(EtatCompet& etat, const fs::path& dossierProgramme,
+bool ReconstruireRegistre(Competition& etat, const fs::path& dossierProgramme,
                           const std::vector<std::string>& fichiersCompet, Dialogues& dialogues) {
-    FermerCompet(etat);
+    etat.Fermer();
     std::string ajouts;
     for (const std::string& nom : fichiersCompet) {
-        const std::optional<std::string> contenu = lireTout(etat.DossierTravail / nom);
+        const std::optional<std::string> contenu = lireTout(etat.DossierTravail() / nom);
         if (!contenu) continue;
         for (std::size_t k = 0; k + kTailleEnreg <= contenu->size(); k += kTailleEnreg)
             if (auto entree = entreeDepuisEnreg(

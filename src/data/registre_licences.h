@@ -11,7 +11,7 @@
 namespace palmora {
 
 class Dialogues;
-struct EtatCompet;
+class Competition;
 
 // The licence registry, in the program folder: entries of 100 characters (Windows-1252), no
 // header. An entry is the licence number on ten digits, the surname (15), the first name
@@ -42,7 +42,7 @@ std::optional<std::string> entreeDepuisEnreg(const Enregistrement& e);
 // registry is replaced in one step; a competition file that cannot be read is skipped. A
 // registry that cannot be written is named in a message; the old one stays and false is
 // returned.
-bool ReconstruireRegistre(EtatCompet& etat, const std::filesystem::path& dossierProgramme,
+bool ReconstruireRegistre(Competition& etat, const std::filesystem::path& dossierProgramme,
                           const std::vector<std::string>& fichiersCompet, Dialogues& dialogues);
 
 // The common part of every rebuild: `ajouts` (whole entries) are appended to the registry's

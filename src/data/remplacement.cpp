@@ -1,7 +1,8 @@
 #include "data/remplacement.h"
 
+#include "platform/systeme_fichiers.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -9,22 +10,9 @@ namespace palmora {
 
 namespace {
 
-std::optional<PanneSimulee> gPanne;
-
-// True when the simulated failure is at this step; errno then holds its error.
-bool panneA(EtapeRemplacement etape) {
-    if (!gPanne || gPanne->etape != etape) return false;
-    errno = gPanne->erreur;
-    return true;
-}
-
-bool arretSimule() {
-    return gPanne && gPanne->erreur == 0;
-}
-
 bool toutEcrire(int fd, std::string_view contenu) {
     while (!contenu.empty()) {
-        const ssize_t n = ::write(fd, contenu.data(), contenu.size());
+        const long n = systeme::ecrire(fd, contenu.data(), contenu.size());
         if (n < 0 && errno == EINTR) continue;
         if (n == 0) errno = ENOSPC;
         if (n <= 0) return false;
@@ -43,34 +31,26 @@ void synchroniserDossier(const std::filesystem::path& dossier) {
 
 } // namespace
 
-void simulerPanne(std::optional<PanneSimulee> panne) {
-    gPanne = panne;
-}
-
 Ecriture remplacerFichier(const std::filesystem::path& cible,
                           const std::filesystem::path& temporaire, std::string_view contenu) {
-    if (panneA(EtapeRemplacement::Creation)) return ecritureDepuisErreur(errno);
-    const int fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = systeme::ouvrir(temporaire.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return ecritureDepuisErreur(errno);
     const auto abandonner = [&]() {
         const int erreur = errno;
-        ::close(fd);
-        if (arretSimule()) return Ecriture::Echec;
-        ::unlink(temporaire.c_str());
+        systeme::fermer(fd);
+        systeme::supprimer(temporaire.c_str());
         return ecritureDepuisErreur(erreur);
     };
-    if (panneA(EtapeRemplacement::Ecriture) || !toutEcrire(fd, contenu)) return abandonner();
-    if (panneA(EtapeRemplacement::Vidage) || ::fsync(fd) != 0) return abandonner();
-    if (::close(fd) != 0) {
+    if (!toutEcrire(fd, contenu)) return abandonner();
+    if (systeme::vider(fd) != 0) return abandonner();
+    if (systeme::fermer(fd) != 0) {
         const int erreur = errno;
-        ::unlink(temporaire.c_str());
+        systeme::supprimer(temporaire.c_str());
         return ecritureDepuisErreur(erreur);
     }
-    if (panneA(EtapeRemplacement::Renommage) ||
-        std::rename(temporaire.c_str(), cible.c_str()) != 0) {
+    if (systeme::renommer(temporaire.c_str(), cible.c_str()) != 0) {
         const int erreur = errno;
-        if (arretSimule()) return Ecriture::Echec;
-        ::unlink(temporaire.c_str());
+        systeme::supprimer(temporaire.c_str());
         return ecritureDepuisErreur(erreur);
     }
     synchroniserDossier(cible.parent_path());

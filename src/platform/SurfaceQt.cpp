@@ -50,8 +50,7 @@ bool SurfaceQt::pret() {
     if (!peintre_.isActive()) {
         if (!peintre_.begin(imprimante_.get())) {
             echec_ = true;
-            dialogues_.message({"Le fichier\n" + pdf_.string() + "\nne peut pas être écrit.",
-                                "Impression", Icone::Critique});
+            signalerFichierNonEcrit(pdf_, "Impression", dialogues_);
             return false;
         }
         pageAttendue_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace palmora {
@@ -42,6 +43,14 @@ protected:
 struct FinProgramme {
     int statut = 1;
 };
+
+// "Le fichier\n<chemin>\nne peut pas être écrit.": a file that could not be written for
+// another reason than a refusal (a full disk, an I/O error); the program goes on.
+inline void signalerFichierNonEcrit(const std::filesystem::path& chemin, const std::string& titre,
+                                    Dialogues& dialogues) {
+    dialogues.message(
+        {"Le fichier\n" + chemin.string() + "\nne peut pas être écrit.", titre, Icone::Critique});
+}
 
 inline void Dialogues::arreterProgramme(const Message& dernier) {
     avantFin(dernier);

@@ -29,7 +29,7 @@ QLineEdit* boiteEquipe(const QString& nom, int longueur, QWidget* parent) {
 
 } // namespace
 
-Noms::Noms(EtatCompet& compet, const BornesCategories& BornesAges,
+Noms::Noms(Competition& compet, const BornesCategories& BornesAges,
            std::filesystem::path dossierProgramme, Dialogues& dialogues, QWidget* parent)
     : QDialog(parent), compet_(compet), BornesAges_(BornesAges),
       dossierProgramme_(std::move(dossierProgramme)), dialogues_(dialogues) {
@@ -57,7 +57,7 @@ void Noms::construire() {
     numero_ = etiquette("", "NuméroEquipe", this);
     nombre_ = etiquette("", "NombreEquipes", this);
     auto* description =
-        etiquette(QString::fromStdString(compet_.DescriptionCompet), "Description", this);
+        etiquette(QString::fromStdString(compet_.DescriptionCompet()), "Description", this);
     description->setStyleSheet("font-weight: bold; color: #0000c0");
 
     lignes_ = new LignesNoms(dialogues_, this);

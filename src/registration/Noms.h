@@ -16,7 +16,7 @@ class Dialogues;
 class LignesNoms;
 struct BornesCategories;
 struct EquipeSaisie;
-struct EtatCompet;
+class Competition;
 struct Place;
 
 // "Saisie des équipes": the teams of the open competition, one at a time, chosen with the
@@ -26,7 +26,7 @@ struct Place;
 class Noms : public QDialog {
     Q_OBJECT
 public:
-    Noms(EtatCompet& compet, const BornesCategories& BornesAges,
+    Noms(Competition& compet, const BornesCategories& BornesAges,
          std::filesystem::path dossierProgramme, Dialogues& dialogues, QWidget* parent = nullptr);
 
     // The team shown (from 1; one past the last team is a new one).
@@ -56,7 +56,7 @@ private:
     void avancer(Place place);
     void placerFocus(int ligne);
 
-    EtatCompet& compet_;
+    Competition& compet_;
     const BornesCategories& BornesAges_;
     std::filesystem::path dossierProgramme_;
     Dialogues& dialogues_;

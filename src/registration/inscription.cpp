@@ -26,15 +26,13 @@ std::string champ(std::string_view utf8, std::size_t largeur) {
     return octets;
 }
 
-bool equipeEnDouble(EtatCompet& etat, std::int64_t numero, std::string_view nomEquip,
+bool equipeEnDouble(Competition& etat, std::int64_t numero, std::string_view nomEquip,
                     std::string_view ville) {
     const std::int64_t n = etat.nbEquipes();
     for (std::int64_t t = 1; t <= n; ++t) {
         if (t == numero) continue;
-        LireEnreg(etat, etat.premierEnregEquipe(t));
-        if (etat.Enreg.lire(champs::NomEquip) == nomEquip &&
-            etat.Enreg.lire(champs::Ville) == ville)
-            return true;
+        const Enregistrement e = etat.LireEnreg(etat.premierEnregEquipe(t));
+        if (e.lire(champs::NomEquip) == nomEquip && e.lire(champs::Ville) == ville) return true;
     }
     return false;
 }
@@ -70,21 +68,20 @@ std::string libelleNombreEquipes(std::int64_t n) {
     return std::to_string(n) + (n > 1 ? " équipes" : " équipe");
 }
 
-int lignesAffichees(const EtatCompet& etat) {
-    return std::clamp(etat.EffectEquip, 0, 6);
+int lignesAffichees(const Competition& etat) {
+    return std::clamp(etat.EffectEquip(), 0, 6);
 }
 
-EquipeSaisie lireEquipe(EtatCompet& etat, std::int64_t numero) {
+EquipeSaisie lireEquipe(Competition& etat, std::int64_t numero) {
     EquipeSaisie equipe;
     equipe.lignes.resize(static_cast<std::size_t>(lignesAffichees(etat)));
     if (numero < 1 || numero > etat.nbEquipes()) return equipe;
     const std::int64_t premier = etat.premierEnregEquipe(numero);
-    LireEnreg(etat, premier);
-    equipe.NomEquip = texteChamp(etat.Enreg, champs::NomEquip);
-    equipe.Ville = texteChamp(etat.Enreg, champs::Ville);
+    const Enregistrement premiere = etat.LireEnreg(premier);
+    equipe.NomEquip = texteChamp(premiere, champs::NomEquip);
+    equipe.Ville = texteChamp(premiere, champs::Ville);
     for (std::size_t i = 0; i < equipe.lignes.size(); ++i) {
-        LireEnreg(etat, premier + static_cast<std::int64_t>(i));
-        const Enregistrement& e = etat.Enreg;
+        const Enregistrement e = etat.LireEnreg(premier + static_cast<std::int64_t>(i));
         LigneGymnaste& l = equipe.lignes[i];
         l.Nom = slotVide(e) ? "" : texteChamp(e, champs::Nom);
         l.Prénom = texteChamp(e, champs::Prénom);
@@ -96,7 +93,7 @@ EquipeSaisie lireEquipe(EtatCompet& etat, std::int64_t numero) {
     return equipe;
 }
 
-Sauvegarde SauverEquipe(EtatCompet& etat, std::int64_t numero, EquipeSaisie& equipe,
+Sauvegarde SauverEquipe(Competition& etat, std::int64_t numero, EquipeSaisie& equipe,
                         Dialogues& dialogues) {
     if (rogner(equipe.NomEquip).empty() || rogner(equipe.Ville).empty())
         return Sauvegarde::Incomplete;
@@ -111,22 +108,20 @@ Sauvegarde SauverEquipe(EtatCompet& etat, std::int64_t numero, EquipeSaisie& equ
     }
     const std::int64_t premier = etat.premierEnregEquipe(numero);
     bool ecrite = true;
-    for (int i = 0; ecrite && i < etat.EffectEquip; ++i) {
+    for (int i = 0; ecrite && i < etat.EffectEquip(); ++i) {
         LigneGymnaste sansLigne; // slots beyond the shown rows stay empty
         LigneGymnaste& l = static_cast<std::size_t>(i) < equipe.lignes.size()
                                ? equipe.lignes[static_cast<std::size_t>(i)]
                                : sansLigne;
-        LireEnreg(etat, premier + i); // a record that cannot be read is all NULs
-        etat.Enreg = composer(etat.Enreg, l, nomEquip, ville, etat.BlocConfig);
-        ecrite = EcrireEnreg(etat, premier + i, dialogues) == Ecriture::Reussie;
+        // A record that cannot be read is all NULs.
+        const Enregistrement e =
+            composer(etat.LireEnreg(premier + i), l, nomEquip, ville, etat.BlocConfig());
+        ecrite = etat.EcrireEnreg(premier + i, e, dialogues) == Ecriture::Reussie;
     }
-    etat.fichier.fermer();
-    etat.fichier.ouvrir(etat.chemin());
-    etat.NbEnreg = etat.fichier.nombre();
     return ecrite ? Sauvegarde::Ecrite : Sauvegarde::Refusee;
 }
 
-Sauvegarde ValiderEquipe(EtatCompet& etat, const BornesCategories& BornesAges, std::int64_t numero,
+Sauvegarde ValiderEquipe(Competition& etat, const BornesCategories& BornesAges, std::int64_t numero,
                          EquipeSaisie& equipe, Dialogues& dialogues,
                          const std::function<void(int)>& placerFocus) {
     std::vector<LigneNaissance> naissances;
@@ -134,20 +129,20 @@ Sauvegarde ValiderEquipe(EtatCompet& etat, const BornesCategories& BornesAges, s
         if (!rogner(l.Nom).empty() && rogner(l.SurCl).empty()) l.SurCl = "N";
         naissances.push_back({l.Nom, l.Naissance, l.SurCl});
     }
-    if (!ControlerNaissances(etat.FichierCompet, BornesAges, naissances, dialogues, placerFocus)
+    if (!ControlerNaissances(etat.FichierCompet(), BornesAges, naissances, dialogues, placerFocus)
              .ok())
         return Sauvegarde::Refusee;
     return SauverEquipe(etat, numero, equipe, dialogues);
 }
 
-bool EffacerEquipe(EtatCompet& etat, std::string_view nomEquip, std::string_view ville,
+bool EffacerEquipe(Competition& etat, std::string_view nomEquip, std::string_view ville,
                    Dialogues& dialogues) {
     const Reponse reponse =
         dialogues.message({"Etes-vous sûr de vouloir effacer l'équipe\n\n" +
                                std::string(rogner(nomEquip)) + " de " + std::string(rogner(ville)),
                            "Effacer l'équipe", Icone::Question, Boutons::OuiNon, Reponse::Non});
     if (reponse != Reponse::Oui) return false;
-    const std::string fichier = etat.FichierCompet;
+    const std::string fichier = etat.FichierCompet();
     if (RetirerEquipe(etat, nomEquip, ville, dialogues))
         dialogues.message({"Le fichier " + fichier + " vide\na été supprimé.", "Equipe effacée",
                            Icone::Information});

@@ -14,7 +14,7 @@ namespace palmora {
 
 class Dialogues;
 struct BornesCategories;
-struct EtatCompet;
+class Competition;
 
 // One gymnast row of the `Noms` window, as its boxes read (UTF-8).
 struct LigneGymnaste {
@@ -37,10 +37,10 @@ struct EquipeSaisie {
 // "0 équipe", "1 équipe", "2 équipes".
 std::string libelleNombreEquipes(std::int64_t n);
 // The rows the window shows: the team size, at most six.
-int lignesAffichees(const EtatCompet& etat);
+int lignesAffichees(const Competition& etat);
 
 // Team `numero` (from 1) as the window shows it; the team after the last one is empty.
-EquipeSaisie lireEquipe(EtatCompet& etat, std::int64_t numero);
+EquipeSaisie lireEquipe(Competition& etat, std::int64_t numero);
 
 enum class Sauvegarde {
     Ecrite,     // the team's records are written
@@ -54,20 +54,20 @@ enum class Sauvegarde {
 // upper case, first names capitalised, a named gymnast without moved-up flag gets "N".
 // The boxes are updated to what was written. A team whose name and town are those of
 // another team of the file is refused: the sorted file would merge their records.
-Sauvegarde SauverEquipe(EtatCompet& etat, std::int64_t numero, EquipeSaisie& equipe,
+Sauvegarde SauverEquipe(Competition& etat, std::int64_t numero, EquipeSaisie& equipe,
                         Dialogues& dialogues);
 
 // "&Valider " and "&Terminé": named gymnasts without moved-up flag get "N", the birth years
 // are checked (`ControlerNaissances`; `placerFocus` puts the focus on a failing row), then
 // the team is saved.
-Sauvegarde ValiderEquipe(EtatCompet& etat, const BornesCategories& BornesAges, std::int64_t numero,
+Sauvegarde ValiderEquipe(Competition& etat, const BornesCategories& BornesAges, std::int64_t numero,
                          EquipeSaisie& equipe, Dialogues& dialogues,
                          const std::function<void(int)>& placerFocus = {});
 
 // "&Effacer cette équipe": asks, then removes every record of the team of that name and
 // town. When the file is left empty it is deleted, "Equipe effacée" says so and no
 // competition stays open. Returns false when the organiser answered No.
-bool EffacerEquipe(EtatCompet& etat, std::string_view nomEquip, std::string_view ville,
+bool EffacerEquipe(Competition& etat, std::string_view nomEquip, std::string_view ville,
                    Dialogues& dialogues);
 
 } // namespace palmora

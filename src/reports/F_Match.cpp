@@ -29,7 +29,7 @@ constexpr const char* kGymnastes[] = {"GYMNASTE Un",     "GYMNASTE Deux", "GYMNA
 
 } // namespace
 
-F_Match::F_Match(EtatCompet& compet, const TitreCompet& titre, ChoixFeuilles& choix,
+F_Match::F_Match(Competition& compet, const TitreCompet& titre, ChoixFeuilles& choix,
                  SurfaceImpression& surface, QWidget* parent)
     : QDialog(parent), compet_(compet), titre_(titre), choix_(choix), surface_(surface) {
     setObjectName("F_Match");
@@ -71,7 +71,7 @@ F_Match::F_Match(EtatCompet& compet, const TitreCompet& titre, ChoixFeuilles& ch
     auto* disposition = new QVBoxLayout(this);
     QLabel* legende = etiquette(qt(titre.ligne1 + " - " + titre.ligne2), "Titre", this);
     legende->setStyleSheet("color: red; font-weight: bold");
-    QLabel* description = etiquette(qt(compet.DescriptionCompet), "Description", this);
+    QLabel* description = etiquette(qt(compet.DescriptionCompet()), "Description", this);
     description->setStyleSheet("color: blue; font-weight: bold");
     disposition->addWidget(legende, 0, Qt::AlignHCenter);
     disposition->addWidget(description, 0, Qt::AlignHCenter);
@@ -100,7 +100,7 @@ QWidget* F_Match::apercu() {
                               "Juge 4",        "Juge 5",    "Déduc",  "Note finale"};
     for (int c = 0; c < 9; ++c)
         place(grille_, colonnes[c], 2, c + 1);
-    const int n = std::clamp(compet_.EffectEquip, 0, 6);
+    const int n = std::clamp(compet_.EffectEquip(), 0, 6);
     for (int k = 0; k < n; ++k)
         place(noms_, kGymnastes[k], 3 + k, 0);
     place(grille_, "Total équipe :", 3 + n, 8);
@@ -120,7 +120,7 @@ void F_Match::oui() {
         if (choix_.EquipeChoisie == 0) return reject();
     }
     if (choix_.EpreuveChoisie == 0) {
-        executerModal(Quelepreuv(compet_.CodeAgres, choix_, this));
+        executerModal(Quelepreuv(compet_.CodeAgres(), choix_, this));
         if (choix_.EpreuveChoisie == 0) return reject();
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);

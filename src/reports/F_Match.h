@@ -9,7 +9,7 @@ namespace palmora {
 
 class SurfaceImpression;
 struct ChoixFeuilles;
-struct EtatCompet;
+class Competition;
 struct TitreCompet;
 
 // "Impression de feuille(s) de match": which teams, which apparatus and which kind of sheet,
@@ -18,7 +18,7 @@ struct TitreCompet;
 class F_Match : public QDialog {
     Q_OBJECT
 public:
-    F_Match(EtatCompet& compet, const TitreCompet& titre, ChoixFeuilles& choix,
+    F_Match(Competition& compet, const TitreCompet& titre, ChoixFeuilles& choix,
             SurfaceImpression& surface, QWidget* parent = nullptr);
 
 private:
@@ -26,7 +26,7 @@ private:
     QWidget* apercu();
     void majApercu();
 
-    EtatCompet& compet_;
+    Competition& compet_;
     const TitreCompet& titre_;
     ChoixFeuilles& choix_;
     SurfaceImpression& surface_;

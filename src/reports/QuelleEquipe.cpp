@@ -14,7 +14,7 @@
 
 namespace palmora {
 
-QuelleEquipe::QuelleEquipe(EtatCompet& etat, ChoixFeuilles& choix, QWidget* parent)
+QuelleEquipe::QuelleEquipe(Competition& etat, ChoixFeuilles& choix, QWidget* parent)
     : QDialog(parent), etat_(etat), choix_(choix) {
     setObjectName("QuelleEquipe");
     setWindowTitle("Quelle équipe ?");

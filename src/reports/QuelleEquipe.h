@@ -8,13 +8,13 @@ class QScrollBar;
 namespace palmora {
 
 struct ChoixFeuilles;
-struct EtatCompet;
+class Competition;
 
 // "Quelle équipe ?": the one team of the sheets, chosen with the scroll bar by its name.
 class QuelleEquipe : public QDialog {
     Q_OBJECT
 public:
-    QuelleEquipe(EtatCompet& etat, ChoixFeuilles& choix, QWidget* parent = nullptr);
+    QuelleEquipe(Competition& etat, ChoixFeuilles& choix, QWidget* parent = nullptr);
 
 public slots:
     void reject() override;
@@ -25,7 +25,7 @@ protected:
 private:
     void montrer(int equipe);
 
-    EtatCompet& etat_;
+    Competition& etat_;
     ChoixFeuilles& choix_;
     QScrollBar* DV_;
     QLabel* Et_éq_;

@@ -31,26 +31,26 @@ EntreeEquipe entree(const Enregistrement& premier) {
 
 } // namespace
 
-ClassementEquipes ClasserEquipes(EtatCompet& etat, bool SansTriEquipes) {
+ClassementEquipes ClasserEquipes(Competition& etat, bool SansTriEquipes) {
     CalculNotes(etat);
-    const std::string contenu = etat.fichier.contenu();
+    const std::string contenu = etat.contenu();
     ClassementEquipes cl;
     cl.NbEnreg = static_cast<std::int64_t>(contenu.size() / kTailleEnreg);
-    etat.NbEnreg = cl.NbEnreg;
     cl.NbEquipes = etat.nbEquipes();
 
     cl.TabEnreg.reserve(static_cast<std::size_t>(cl.NbEnreg));
+    ChangementsEnreg changements;
     for (std::int64_t k = 0; k < cl.NbEnreg; ++k) {
-        Enregistrement e(std::string_view(contenu).substr(k * kTailleEnreg, kTailleEnreg));
-        const std::string stocke = chiffres(totalEquipe(e), champs::TotalEquipe.longueur);
-        if (e.lire(champs::TotalEquipe) != stocke) {
-            e.poser(champs::TotalEquipe, stocke);
-            // A finished competition is ranked with its fresh totals but stays as it is;
-            // a record that cannot be written is left as it is, so that it can still be viewed.
-            if (!etat.Protege) etat.fichier.ecrire(k + 1, e);
-        }
+        const std::string_view avant =
+            std::string_view(contenu).substr(k * kTailleEnreg, kTailleEnreg);
+        Enregistrement e(avant);
+        e.poser(champs::TotalEquipe, chiffres(totalEquipe(e), champs::TotalEquipe.longueur));
+        changements.ajouter(k + 1, e.octets(), avant);
         cl.TabEnreg.push_back(e);
     }
+    // A finished competition is ranked with its fresh totals but stays as it is; a record that
+    // cannot be written is left as it is, so that it can still be viewed.
+    if (!etat.Protege()) etat.ecrireDerives(changements);
 
     for (std::int64_t t = 1; t <= cl.NbEquipes; ++t)
         cl.TabEquipes.push_back(

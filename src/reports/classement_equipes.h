@@ -11,7 +11,7 @@
 
 namespace palmora {
 
-struct EtatCompet;
+class Competition;
 
 // One team of the ranking, taken from its first record.
 struct EntreeEquipe {
@@ -39,7 +39,7 @@ long totalEquipe(const Enregistrement& e);
 // protected; failures ignored), then fills the table from the first record of each whole
 // team and ranks it (higher total first, then team name byte by byte), unless
 // `SansTriEquipes` keeps the order of the file. A trailing incomplete team is left out.
-ClassementEquipes ClasserEquipes(EtatCompet& etat, bool SansTriEquipes = false);
+ClassementEquipes ClasserEquipes(Competition& etat, bool SansTriEquipes = false);
 
 // The ranking sort alone.
 void OrdonnerEquipes(std::vector<EntreeEquipe>& TabEquipes);

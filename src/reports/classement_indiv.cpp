@@ -28,27 +28,26 @@ int totalIndiv(const Enregistrement& e) {
     return total;
 }
 
-ClassementIndiv ClasserIndiv(EtatCompet& etat) {
+ClassementIndiv ClasserIndiv(Competition& etat) {
     CalculNotes(etat);
-    const std::string contenu = etat.fichier.contenu();
+    const std::string contenu = etat.contenu();
     ClassementIndiv cl;
     cl.NbEnreg = static_cast<std::int64_t>(contenu.size() / kTailleEnreg);
-    etat.NbEnreg = cl.NbEnreg;
     cl.TabEnreg.reserve(static_cast<std::size_t>(cl.NbEnreg));
     cl.TotIndiv.reserve(cl.TabEnreg.capacity());
+    ChangementsEnreg changements;
     for (std::int64_t k = 0; k < cl.NbEnreg; ++k) {
-        Enregistrement e(std::string_view(contenu).substr(k * kTailleEnreg, kTailleEnreg));
+        const std::string_view avant =
+            std::string_view(contenu).substr(k * kTailleEnreg, kTailleEnreg);
+        Enregistrement e(avant);
         if (!gymnasteVide(e)) ++cl.NbGymnastes;
         const int total = totalIndiv(e);
-        const std::string stocke = chiffres(total, champs::TotalIndiv.longueur);
-        // An unchanged total would be rewritten with the same bytes.
-        if (e.lire(champs::TotalIndiv) != stocke) {
-            e.poser(champs::TotalIndiv, stocke);
-            etat.fichier.ecrire(k + 1, e); // a record that cannot be written is left as it is
-        }
+        e.poser(champs::TotalIndiv, chiffres(total, champs::TotalIndiv.longueur));
+        changements.ajouter(k + 1, e.octets(), avant);
         cl.TabEnreg.push_back(e);
         cl.TotIndiv.push_back(total);
     }
+    etat.ecrireDerives(changements); // a record that cannot be written is left as it is
     OrdonnerIndiv(cl);
     return cl;
 }

@@ -7,7 +7,7 @@
 
 namespace palmora {
 
-struct EtatCompet;
+class Competition;
 
 // The individual ranking of the open competition, rebuilt from the file on every call.
 struct ClassementIndiv {
@@ -30,7 +30,7 @@ int totalIndiv(const Enregistrement& e);
 // Recomputes the scores, writes every record's total back into the file (failures ignored,
 // protected or not), and ranks the records: higher total first, then the record from `Nom`
 // on, byte by byte.
-ClassementIndiv ClasserIndiv(EtatCompet& etat);
+ClassementIndiv ClasserIndiv(Competition& etat);
 
 // The ranking sort alone, on both arrays together.
 void OrdonnerIndiv(ClassementIndiv& cl);

@@ -38,20 +38,20 @@ constexpr double kColonnesHautes[] = {85, 105, 116, 127, 138, 149, 160, 171, 182
 // One print job: the half page of the last sheet and the team being printed.
 class Feuilles {
 public:
-    Feuilles(EtatCompet& etat, const TitreCompet& titre, const ChoixFeuilles& choix,
+    Feuilles(Competition& etat, const TitreCompet& titre, const ChoixFeuilles& choix,
              SurfaceImpression& s)
         : etat_(etat), titre_(titre), choix_(choix), s_(s) {}
 
     void equipe(std::int64_t t) {
         EquipeImprimee_ = t;
-        LireEnreg(etat_, etat_.premierEnregEquipe(t));
+        lu_ = etat_.LireEnreg(etat_.premierEnregEquipe(t));
         if (choix_.EpreuveChoisie > 0) {
             ImprimerFeuille(kEpreuves[static_cast<std::size_t>(choix_.EpreuveChoisie - 1)]);
             return;
         }
         const std::span<const std::string_view> ordre =
-            etat_.CodeAgres == 'M' ? std::span<const std::string_view>(kOrdreM)
-                                   : std::span<const std::string_view>(kOrdreF);
+            etat_.CodeAgres() == 'M' ? std::span<const std::string_view>(kOrdreM)
+                                     : std::span<const std::string_view>(kOrdreF);
         for (std::string_view agres : ordre)
             ImprimerFeuille(agres);
     }
@@ -68,10 +68,10 @@ public:
 
 private:
     void grille(double y0) {
-        const double n = etat_.EffectEquip;
+        const double n = etat_.EffectEquip();
         const double bas = y0 + 48 + 10 * n;
         s_.rectangle(6, y0 + 2, 196, y0 + 12);
-        for (int k = 0; k <= etat_.EffectEquip; ++k)
+        for (int k = 0; k <= etat_.EffectEquip(); ++k)
             s_.ligne(6, y0 + 48 + 10 * k, 196, y0 + 48 + 10 * k);
         for (double x : {6.0, 11.0, 78.0})
             s_.ligne(x, y0 + 48, x, bas);
@@ -98,24 +98,24 @@ private:
         texteCentre(s_, 101, y0 + 4.3, titre);
 
         s_.taille(12);
-        const double w = s_.largeur(etat_.DescriptionCompet);
+        const double w = s_.largeur(etat_.DescriptionCompet());
         s_.couleur(kNoir);
         s_.rectangle(103 - w / 2, y0 + 17, 106 + w / 2, y0 + 24.5);
         s_.couleur(kBleu);
-        s_.texte(105 - w / 2, y0 + 18, etat_.DescriptionCompet);
+        s_.texte(105 - w / 2, y0 + 18, etat_.DescriptionCompet());
 
         s_.taille(14);
-        s_.texte(26, y0 + 26, imprimable(etat_.Enreg.lire(champs::NomEquip)));
+        s_.texte(26, y0 + 26, imprimable(lu_.lire(champs::NomEquip)));
         s_.texte(26, y0 + 36.6, std::string(agres));
         s_.couleur(kNoir);
         s_.gras(false);
-        for (int k = 1; k <= etat_.EffectEquip; ++k)
+        for (int k = 1; k <= etat_.EffectEquip(); ++k)
             gymnaste(k, y0 + 52 + 10 * (k - 1));
     }
 
     void gymnaste(int k, double y) {
-        LireEnreg(etat_, etat_.premierEnregEquipe(EquipeImprimee_) + k - 1);
-        const Enregistrement& e = etat_.Enreg;
+        lu_ = etat_.LireEnreg(etat_.premierEnregEquipe(EquipeImprimee_) + k - 1);
+        const Enregistrement& e = lu_;
         const std::string nom = imprimable(rogner(e.lire(champs::Nom)));
         if (nom.empty() || slotVide(e)) return;
         s_.taille(11);
@@ -130,30 +130,30 @@ private:
         s_.texte(79, y, imprimable(e.lire(champs::Naissance)));
     }
 
-    EtatCompet& etat_;
+    Competition& etat_;
     const TitreCompet& titre_;
     const ChoixFeuilles& choix_;
     SurfaceImpression& s_;
     int DemiPage_ = 1;
     std::int64_t EquipeImprimee_ = 0;
+    Enregistrement lu_; // the record read last: the sheets take the team name from it
 };
 
 } // namespace
 
-std::int64_t equipesFeuilles(const EtatCompet& etat) {
-    if (etat.EffectEquip <= 0) return 0;
+std::int64_t equipesFeuilles(const Competition& etat) {
+    if (etat.EffectEquip() <= 0) return 0;
     return static_cast<std::int64_t>(
-        std::nearbyint(static_cast<double>(etat.NbEnreg) / etat.EffectEquip));
+        std::nearbyint(static_cast<double>(etat.NbEnreg()) / etat.EffectEquip()));
 }
 
-std::string nomEquipeFeuille(EtatCompet& etat, std::int64_t equipe) {
-    LireEnreg(etat, etat.premierEnregEquipe(equipe));
-    return imprimable(etat.Enreg.lire(champs::NomEquip));
+std::string nomEquipeFeuille(Competition& etat, std::int64_t equipe) {
+    return imprimable(etat.LireEnreg(etat.premierEnregEquipe(equipe)).lire(champs::NomEquip));
 }
 
-void ImprimerFeuilles(EtatCompet& etat, const TitreCompet& titre, const ChoixFeuilles& choix,
+void ImprimerFeuilles(Competition& etat, const TitreCompet& titre, const ChoixFeuilles& choix,
                       SurfaceImpression& surface) {
-    surface.commencer(etat.DossierTravail / "Feuilles de match.pdf");
+    surface.commencer(etat.DossierTravail() / "Feuilles de match.pdf");
     surface.epaisseur(kEpaisseurTrait);
     Feuilles feuilles(etat, titre, choix, surface);
     if (choix.GrilleSeule) {

@@ -6,17 +6,17 @@ class Dialogues;
 class SurfaceImpression;
 struct ClassementEquipes;
 struct ClassementIndiv;
-struct EtatCompet;
+class Competition;
 struct TextesPage;
 
 // The commands Ctrl+Alt+V ("Imprim_Cl_Indiv") and Ctrl+Alt+E ("Imprim_Cl_Equip"): rank, check
 // that no mark is missing, ask, write the page and table, then print. The women's set serves
 // the women's competitions and level "E", the men's set the others.
-void ImprimClIndivF(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+void ImprimClIndivF(Competition& etat, const TextesPage& textes, Dialogues& dialogues,
                     SurfaceImpression& surface);
-void ImprimClIndivM(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+void ImprimClIndivM(Competition& etat, const TextesPage& textes, Dialogues& dialogues,
                     SurfaceImpression& surface);
-void ImprimClEquip(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+void ImprimClEquip(Competition& etat, const TextesPage& textes, Dialogues& dialogues,
                    SurfaceImpression& surface);
 
 // The pages alone, drawn on a document already begun.

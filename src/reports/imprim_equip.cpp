@@ -76,7 +76,7 @@ void imprimerClEquip(const ClassementEquipes& cl, bool hommes, const TextesPage&
     }
 }
 
-void ImprimClEquip(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+void ImprimClEquip(Competition& etat, const TextesPage& textes, Dialogues& dialogues,
                    SurfaceImpression& surface) {
     const ClassementEquipes cl = ClasserEquipes(etat);
     if (VerifNotes(etat, dialogues)) return;
@@ -85,7 +85,7 @@ void ImprimClEquip(EtatCompet& etat, const TextesPage& textes, Dialogues& dialog
         return;
     EcrireClEquip(etat, textes, dialogues);
     surface.commencer(cheminClEquip(etat, ".pdf"));
-    imprimerClEquip(cl, etat.CodeAgres == 'M', textes, surface);
+    imprimerClEquip(cl, etat.CodeAgres() == 'M', textes, surface);
     surface.terminer();
 }
 

@@ -97,7 +97,7 @@ double finTirets(SurfaceImpression& s, const Jeu& j, bool hommes, const Enregist
     return std::min(j.finTirets, debutNote - s.largeur(" "));
 }
 
-void ImprimClIndiv(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+void ImprimClIndiv(Competition& etat, const TextesPage& textes, Dialogues& dialogues,
                    SurfaceImpression& surface, bool hommes) {
     const ClassementIndiv cl = ClasserIndiv(etat);
     if (VerifNotes(etat, dialogues)) return;
@@ -159,12 +159,12 @@ void imprimerClIndiv(const ClassementIndiv& cl, bool hommes, const TextesPage& t
     if (cl.NbGymnastes > kLignesParPage) pied(s, y, page, pages, j.pageXDerniere);
 }
 
-void ImprimClIndivF(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+void ImprimClIndivF(Competition& etat, const TextesPage& textes, Dialogues& dialogues,
                     SurfaceImpression& surface) {
     ImprimClIndiv(etat, textes, dialogues, surface, false);
 }
 
-void ImprimClIndivM(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+void ImprimClIndivM(Competition& etat, const TextesPage& textes, Dialogues& dialogues,
                     SurfaceImpression& surface) {
     ImprimClIndiv(etat, textes, dialogues, surface, true);
 }

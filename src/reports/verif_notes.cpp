@@ -20,15 +20,18 @@ struct AgresVerifie {
     int slot;
 };
 
-std::vector<AgresVerifie> agresVerifies(const EtatCompet& etat) {
-    if (etat.CodeAgres == 'M')
-        return {{"Anneaux", etat.JugesAnneaux, 1}, {"Arçons", etat.JugesArcons, 2},
-                {"Barre fixe", etat.JugesFixe, 3}, {"Parallèles", etat.JugesBarres, 4},
-                {"Saut", etat.JugesSaut, 5},       {"Sol", etat.JugesSol, 6}};
-    return {{"Poutre", etat.JugesPoutre, 3},
-            {"Asymétriques", etat.JugesBarres, 4},
-            {"Saut", etat.JugesSaut, 5},
-            {"Sol", etat.JugesSol, 6}};
+std::vector<AgresVerifie> agresVerifies(const Competition& etat) {
+    if (etat.CodeAgres() == 'M')
+        return {{"Anneaux", etat.juges(champs::JugesSlot(1)), 1},
+                {"Arçons", etat.juges(champs::JugesSlot(2)), 2},
+                {"Barre fixe", etat.juges(champs::JugesSlot(3)), 3},
+                {"Parallèles", etat.juges(champs::JugesSlot(4)), 4},
+                {"Saut", etat.juges(champs::JugesSlot(5)), 5},
+                {"Sol", etat.juges(champs::JugesSlot(6)), 6}};
+    return {{"Poutre", etat.juges(champs::JugesPoutre), 3},
+            {"Asymétriques", etat.juges(champs::JugesSlot(4)), 4},
+            {"Saut", etat.juges(champs::JugesSlot(5)), 5},
+            {"Sol", etat.juges(champs::JugesSlot(6)), 6}};
 }
 
 std::string texte(std::string_view champ) {
@@ -37,9 +40,9 @@ std::string texte(std::string_view champ) {
 
 } // namespace
 
-bool VerifNotes(EtatCompet& etat, Dialogues& dialogues, std::string_view ModeVerif) {
+bool VerifNotes(Competition& etat, Dialogues& dialogues, std::string_view ModeVerif) {
     const std::vector<AgresVerifie> agres = agresVerifies(etat);
-    const std::string contenu = etat.fichier.contenu();
+    const std::string contenu = etat.contenu();
     const std::size_t n = contenu.size() / kTailleEnreg;
     for (std::size_t k = 0; k < n; ++k) {
         const Enregistrement e(std::string_view(contenu).substr(k * kTailleEnreg, kTailleEnreg));

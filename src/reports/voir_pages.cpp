@@ -26,8 +26,7 @@ bool ecrire(const std::filesystem::path& chemin, std::string_view contenu, std::
     sortie.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));
     sortie.close();
     if (sortie) return true;
-    dialogues.message({"Le fichier\n" + chemin.string() + "\nne peut pas être écrit.",
-                       std::string(titre), Icone::Critique});
+    signalerFichierNonEcrit(chemin, std::string(titre), dialogues);
     return false;
 }
 
@@ -52,56 +51,57 @@ void montrer(const std::optional<std::filesystem::path>& page, std::string_view 
 
 } // namespace
 
-std::filesystem::path cheminClIndiv(const EtatCompet& etat, std::string_view extension) {
-    std::string nom = etat.DescriptionCompet;
-    const std::string plateau{caractereNom(etat.FichierCompet, 7),
-                              caractereNom(etat.FichierCompet, 8)};
+std::filesystem::path cheminClIndiv(const Competition& etat, std::string_view extension) {
+    std::string nom = etat.DescriptionCompet();
+    const std::string plateau{caractereNom(etat.FichierCompet(), 7),
+                              caractereNom(etat.FichierCompet(), 8)};
     if (plateau != "00") nom += " - " + plateau;
-    return etat.DossierTravail / (nom + " (indiv)" + std::string(extension));
+    return etat.DossierTravail() / (nom + " (indiv)" + std::string(extension));
 }
 
-std::filesystem::path cheminClEquip(const EtatCompet& etat, std::string_view extension) {
-    return etat.DossierTravail / (etat.DescriptionCompet + " (équipe)" + std::string(extension));
+std::filesystem::path cheminClEquip(const Competition& etat, std::string_view extension) {
+    return etat.DossierTravail() /
+           (etat.DescriptionCompet() + " (équipe)" + std::string(extension));
 }
 
-std::optional<std::filesystem::path> EcrireClIndiv(EtatCompet& etat, const TextesPage& textes,
+std::optional<std::filesystem::path> EcrireClIndiv(Competition& etat, const TextesPage& textes,
                                                    Dialogues& dialogues) {
     const PageEtTable contenus =
-        composerClIndiv(ClasserIndiv(etat), etat.CodeAgres, etat.CodeSexe, textes);
+        composerClIndiv(ClasserIndiv(etat), etat.CodeAgres(), etat.CodeSexe(), textes);
     return ecrirePageEtTable(cheminClIndiv(etat, ".htm"), cheminClIndiv(etat, ".txt"), contenus,
                              kTitreIndiv, dialogues);
 }
 
-std::optional<std::filesystem::path> EcrireClEquip(EtatCompet& etat, const TextesPage& textes,
+std::optional<std::filesystem::path> EcrireClEquip(Competition& etat, const TextesPage& textes,
                                                    Dialogues& dialogues) {
-    const PageEtTable contenus = composerClEquip(ClasserEquipes(etat), etat.CodeAgres, textes);
+    const PageEtTable contenus = composerClEquip(ClasserEquipes(etat), etat.CodeAgres(), textes);
     return ecrirePageEtTable(cheminClEquip(etat, ".htm"), cheminClEquip(etat, ".txt"), contenus,
                              kTitreEquip, dialogues);
 }
 
-std::optional<std::filesystem::path> EcrireVoirNotes(EtatCompet& etat, const TextesPage& textes,
+std::optional<std::filesystem::path> EcrireVoirNotes(Competition& etat, const TextesPage& textes,
                                                      Dialogues& dialogues) {
     ClasserIndiv(etat);
     const std::string page =
-        composerVoirNotes(ClasserEquipes(etat, true), etat.EffectEquip, etat.CodeAgres, textes);
-    const std::filesystem::path chemin = etat.DossierTravail / "VoirNotes.htm";
+        composerVoirNotes(ClasserEquipes(etat, true), etat.EffectEquip(), etat.CodeAgres(), textes);
+    const std::filesystem::path chemin = etat.DossierTravail() / "VoirNotes.htm";
     if (!ecrire(chemin, page, kTitreNotes, dialogues)) return std::nullopt;
     return chemin;
 }
 
-void VoirClIndiv(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+void VoirClIndiv(Competition& etat, const TextesPage& textes, Dialogues& dialogues,
                  OuvreurDocuments& ouvreur) {
     montrer(EcrireClIndiv(etat, textes, dialogues), "   La page de classement va apparaître.",
             kTitreIndiv, dialogues, ouvreur);
 }
 
-void VoirClEquip(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+void VoirClEquip(Competition& etat, const TextesPage& textes, Dialogues& dialogues,
                  OuvreurDocuments& ouvreur) {
     montrer(EcrireClEquip(etat, textes, dialogues), "   La page de classement va apparaître.",
             kTitreEquip, dialogues, ouvreur);
 }
 
-void VoirNotes(EtatCompet& etat, const TextesPage& textes, Dialogues& dialogues,
+void VoirNotes(Competition& etat, const TextesPage& textes, Dialogues& dialogues,
                OuvreurDocuments& ouvreur) {
     montrer(EcrireVoirNotes(etat, textes, dialogues), "   La page de notes va apparaître.",
             kTitreNotes, dialogues, ouvreur);

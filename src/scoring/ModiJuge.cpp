@@ -8,7 +8,7 @@
 
 namespace palmora {
 
-ModiJuge::ModiJuge(EtatCompet& etat, Dialogues& dialogues, QWidget* parent)
+ModiJuge::ModiJuge(Competition& etat, Dialogues& dialogues, QWidget* parent)
     : Juges(panneauOuvert(etat), parent), etat_(etat), dialogues_(dialogues),
       AncienNbJuges(panneau().comptes()) {
     setObjectName("ModiJuge");
@@ -24,7 +24,7 @@ void ModiJuge::oui() {
     done(modifie_ ? Accepted : Rejected);
 }
 
-bool lancerModiJuge(EtatCompet& etat, Dialogues& dialogues, QWidget* parent) {
+bool lancerModiJuge(Competition& etat, Dialogues& dialogues, QWidget* parent) {
     if (!ModiJugePermis(etat, dialogues)) return false;
     ModiJuge dialogue(etat, dialogues, parent);
     executerModal(dialogue);

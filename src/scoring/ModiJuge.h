@@ -5,7 +5,7 @@
 namespace palmora {
 
 class Dialogues;
-struct EtatCompet;
+class Competition;
 
 // "Nombre de juges" for the open competition: opens on its counts (`AncienNbJuges`); "&Oui"
 // refuses to remove a judge who has given marks, otherwise writes the new counts into every
@@ -13,7 +13,7 @@ struct EtatCompet;
 class ModiJuge : public Juges {
     Q_OBJECT
 public:
-    ModiJuge(EtatCompet& etat, Dialogues& dialogues, QWidget* parent = nullptr);
+    ModiJuge(Competition& etat, Dialogues& dialogues, QWidget* parent = nullptr);
 
     // The counts were changed in the state and the file.
     bool modifie() const { return modifie_; }
@@ -22,7 +22,7 @@ protected:
     void oui() override;
 
 private:
-    EtatCompet& etat_;
+    Competition& etat_;
     Dialogues& dialogues_;
     const NbJuges AncienNbJuges;
     bool modifie_ = false;
@@ -31,6 +31,6 @@ private:
 // Ctrl+Alt+F2 (Ctrl+Shift+F2) of the main window: nothing without an open competition,
 // "Fichier protégé" on a protected one, otherwise the `ModiJuge` dialog. Returns whether the
 // counts were changed.
-bool lancerModiJuge(EtatCompet& etat, Dialogues& dialogues, QWidget* parent);
+bool lancerModiJuge(Competition& etat, Dialogues& dialogues, QWidget* parent);
 
 } // namespace palmora

@@ -41,7 +41,7 @@ constexpr int kColonneJuge1 = 2;
 
 } // namespace
 
-Saisie::Saisie(EtatCompet& etat, Dialogues& dialogues, const Agres& agres, QWidget* parent)
+Saisie::Saisie(Competition& etat, Dialogues& dialogues, const Agres& agres, QWidget* parent)
     : QDialog(parent), saisie_(etat, dialogues, agres), dialogues_(dialogues) {
     setObjectName("Saisie");
     setWindowTitle(qs(saisie_.titre()));
@@ -337,7 +337,7 @@ void Saisie::focusPremiereBoite() {
     if (!premiere->isHidden() && premiere->isEnabled()) premiere->setFocus();
 }
 
-void lancerSaisie(EtatCompet& etat, Dialogues& dialogues, std::string_view libelle,
+void lancerSaisie(Competition& etat, Dialogues& dialogues, std::string_view libelle,
                   QWidget* parent) {
     const Agres* agres = agresSaisissable(etat, libelle);
     if (agres == nullptr) return;

@@ -15,7 +15,7 @@ class QScrollBar;
 namespace palmora {
 
 class Dialogues;
-struct EtatCompet;
+class Competition;
 
 // "Saisie des notes": the judges' marks of one apparatus, one team at a time. Each gymnast row
 // carries the control names of its boxes and labels (`Nom`, `Prénom`, `N_J1` to `N_J6`, `Déd`,
@@ -23,7 +23,7 @@ struct EtatCompet;
 class Saisie : public QDialog {
     Q_OBJECT
 public:
-    Saisie(EtatCompet& etat, Dialogues& dialogues, const Agres& agres, QWidget* parent = nullptr);
+    Saisie(Competition& etat, Dialogues& dialogues, const Agres& agres, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -70,7 +70,7 @@ private:
 // The "Note" menu entry `libelle` and its keys (Ctrl+Shift+S, O, B, P, L, N, R, F): score entry
 // on that apparatus, modal, when a competition is open, not protected, and has it in its menu;
 // nothing otherwise.
-void lancerSaisie(EtatCompet& etat, Dialogues& dialogues, std::string_view libelle,
+void lancerSaisie(Competition& etat, Dialogues& dialogues, std::string_view libelle,
                   QWidget* parent);
 
 } // namespace palmora

@@ -2,7 +2,6 @@
 
 #include "data/competition.h"
 #include "data/nombres.h"
-#include "scoring/suites_enreg.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,12 +17,11 @@ namespace {
 // The apparatus in the order their scores are computed, with their slots: Poutre, last, shares
 // slot 3 with Fixe.
 constexpr struct {
-    int EtatCompet::*juges;
+    Champ juges;
     int slot;
-} kOrdreCalcul[] = {{&EtatCompet::JugesAnneaux, 1}, {&EtatCompet::JugesArcons, 2},
-                    {&EtatCompet::JugesFixe, 3},    {&EtatCompet::JugesBarres, 4},
-                    {&EtatCompet::JugesSaut, 5},    {&EtatCompet::JugesSol, 6},
-                    {&EtatCompet::JugesPoutre, 3}};
+} kOrdreCalcul[] = {{champs::JugesSlot(1), 1}, {champs::JugesSlot(2), 2}, {champs::JugesSlot(3), 3},
+                    {champs::JugesSlot(4), 4}, {champs::JugesSlot(5), 5}, {champs::JugesSlot(6), 6},
+                    {champs::JugesPoutre, 3}};
 constexpr long kDix = 1000; // 10,00, stored "999"
 
 // The nearest whole number, halves to the even one, as the processor rounds a sum: exact for
@@ -142,9 +140,8 @@ std::string ArrondiNote(float note) {
     return champ;
 }
 
-void CalculNotes(EtatCompet& etat) {
-    SuitesEnreg suites(etat);
-    const std::string contenu = suites.lire(1, std::numeric_limits<std::int64_t>::max());
+void CalculNotes(Competition& etat) {
+    const std::string contenu = etat.lireSuite(1, std::numeric_limits<std::int64_t>::max());
     const std::size_t nombre = contenu.size() / kTailleEnreg;
     const Champ scores{champs::NoteAgres(1).position, kLongueurNotesAgres};
 
@@ -153,14 +150,14 @@ void CalculNotes(EtatCompet& etat) {
         contenu.copy(notesAgres.data() + k * kLongueurNotesAgres, kLongueurNotesAgres,
                      k * kTailleEnreg + scores.position - 1);
     for (const auto& agres : kOrdreCalcul)
-        noterAgres(contenu, agres.slot, etat.*agres.juges, notesAgres.data());
+        noterAgres(contenu, agres.slot, etat.juges(agres.juges), notesAgres.data());
 
     std::vector<std::size_t> modifies;
     for (std::size_t k = 0; k < nombre; ++k)
         if (contenu.compare(k * kTailleEnreg + scores.position - 1, kLongueurNotesAgres, notesAgres,
                             k * kLongueurNotesAgres, kLongueurNotesAgres) != 0)
             modifies.push_back(k);
-    SuitesEnreg::Changements changements(modifies.size());
+    ChangementsEnreg changements(modifies.size());
     for (std::size_t k : modifies) {
         const std::string_view avant(contenu.data() + k * kTailleEnreg, kTailleEnreg);
         Enregistrement e(avant);
@@ -168,13 +165,12 @@ void CalculNotes(EtatCompet& etat) {
                 std::string_view(notesAgres).substr(k * kLongueurNotesAgres, kLongueurNotesAgres));
         changements.ajouter(static_cast<std::int64_t>(k) + 1, e.octets(), avant);
     }
-    suites.ecrire(changements); // failures leave records as they were, and are not reported
+    etat.ecrireDerives(changements); // failures leave records as they were, untold
 }
 
-std::optional<std::string> TotalEquipeAgres(EtatCompet& etat, std::int64_t t, int s) {
+std::optional<std::string> TotalEquipeAgres(Competition& etat, std::int64_t t, int s) {
     const std::int64_t premier = etat.premierEnregEquipe(t);
-    SuitesEnreg suites(etat);
-    const std::string anciens = suites.lire(premier, etat.EffectEquip);
+    const std::string anciens = etat.lireSuite(premier, etat.EffectEquip());
     if (Enregistrement(anciens).lire(champs::NomEquip).find('*') != std::string_view::npos)
         return std::nullopt;
 
@@ -185,13 +181,13 @@ std::optional<std::string> TotalEquipeAgres(EtatCompet& etat, std::int64_t t, in
         notes.push_back(e.lire(note) == "999" ? kDix : e.nombre(note));
     }
     std::sort(notes.begin(), notes.end(), std::greater<>());
-    const auto retenues = std::clamp<std::ptrdiff_t>(etat.CalcEquip, 0, std::ssize(notes));
+    const auto retenues = std::clamp<std::ptrdiff_t>(etat.CalcEquip(), 0, std::ssize(notes));
     const long long total = std::accumulate(notes.begin(), notes.begin() + retenues, 0LL);
 
     const long long points = total / 100;
     const long long centiemes = total % 100;
     const std::string stocke = chiffres(points, 2) + chiffres(centiemes, 2);
-    SuitesEnreg::Changements changements;
+    ChangementsEnreg changements;
     for (std::size_t k = 0; k < anciens.size(); k += kTailleEnreg) {
         const std::string_view avant = std::string_view(anciens).substr(k, kTailleEnreg);
         Enregistrement e(avant);
@@ -199,7 +195,7 @@ std::optional<std::string> TotalEquipeAgres(EtatCompet& etat, std::int64_t t, in
         changements.ajouter(premier + static_cast<std::int64_t>(k / kTailleEnreg), e.octets(),
                             avant);
     }
-    suites.ecrire(changements);
+    etat.ecrireDerives(changements);
     return std::to_string(points) + "," + chiffres(centiemes, 2);
 }
 

@@ -6,7 +6,7 @@
 
 namespace palmora {
 
-struct EtatCompet;
+class Competition;
 
 // A score in hundredths as the record stores it: a multiple of 5 on three digits, any other
 // value raised to the next one (a fraction above one half past a 4 or a 9 goes one step
@@ -18,12 +18,12 @@ std::string ArrondiNote(float note);
 // Anneaux, Arçons, Fixe, Barres, Saut, Sol, then Poutre (which shares slot 3 with Fixe and so
 // wins when both have judges). An apparatus without 1 to 6 judges is left as it is. The file
 // is read once; a record that cannot be written keeps its old content and the others go on.
-void CalculNotes(EtatCompet& etat);
+void CalculNotes(Competition& etat);
 
 // Team t's total on slot s: the sum of its best CalcEquip scores ("999" counting 1000),
 // written into NoteEquipe(s) of each of its records (write failures ignored). Returns the
 // total as shown ("28,15"), or nothing for a group of individual competitors (a team name
 // holding "*"), which gets no total. Needs CalculNotes since the team's marks were written.
-std::optional<std::string> TotalEquipeAgres(EtatCompet& etat, std::int64_t t, int s);
+std::optional<std::string> TotalEquipeAgres(Competition& etat, std::int64_t t, int s);
 
 } // namespace palmora

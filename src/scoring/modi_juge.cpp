@@ -8,9 +8,9 @@
 
 namespace palmora {
 
-bool ModiJugePermis(const EtatCompet& etat, Dialogues& dialogues) {
+bool ModiJugePermis(const Competition& etat, Dialogues& dialogues) {
     if (!etat.ouvert()) return false;
-    if (!etat.Protege) return true;
+    if (!etat.Protege()) return true;
     dialogues.message({"Fichier protégé", "Modification interdite", Icone::Critique});
     return false;
 }
@@ -49,9 +49,9 @@ std::optional<JugeAyantNote> jugeAyantNote(std::string_view contenu, const NbJug
 
 } // namespace
 
-bool ControlerRetraitJuges(const EtatCompet& etat, const NbJuges& AncienNbJuges,
+bool ControlerRetraitJuges(const Competition& etat, const NbJuges& AncienNbJuges,
                            const NbJuges& nouveaux, Dialogues& dialogues) {
-    const auto refus = jugeAyantNote(etat.fichier.contenu(), AncienNbJuges, nouveaux);
+    const auto refus = jugeAyantNote(etat.contenu(), AncienNbJuges, nouveaux);
     if (!refus) return true;
     dialogues.message({"Le juge n° " + std::to_string(refus->juge) + kPhraseDeLigne[refus->ligne] +
                            "\na déjà mis des notes",
@@ -59,9 +59,9 @@ bool ControlerRetraitJuges(const EtatCompet& etat, const NbJuges& AncienNbJuges,
     return false;
 }
 
-bool EcrireJuges(EtatCompet& etat, const NbJuges& nouveaux, Dialogues& dialogues) {
-    if (!etat.fichier.ouvert()) return false;
-    std::string contenu = etat.fichier.contenu();
+bool EcrireJuges(Competition& etat, const NbJuges& nouveaux, Dialogues& dialogues) {
+    if (!etat.ouvert()) return false;
+    std::string contenu = etat.contenu();
     const std::size_t n = contenu.size() / kTailleEnreg;
     for (std::size_t k = 0; k < n; ++k)
         for (int ligne = 0; ligne < kLignesJuges; ++ligne)
@@ -69,9 +69,7 @@ bool EcrireJuges(EtatCompet& etat, const NbJuges& nouveaux, Dialogues& dialogues
                 static_cast<char>('0' + nouveaux[ligne]);
 
     // A failure leaves the old file whole: the counts stay those it holds.
-    if (!RemplacerCompet(etat, FichierTempo, contenu, dialogues)) return false;
-    poserJuges(etat, nouveaux);
-    return true;
+    return etat.Remplacer(FichierTempo, contenu, dialogues);
 }
 
 } // namespace palmora

@@ -5,15 +5,15 @@
 namespace palmora {
 
 class Dialogues;
-struct EtatCompet;
+class Competition;
 
 // The judge panel of the open competition (Ctrl+Alt+F2): refused on a protected competition
 // with "Fichier protégé". Returns whether the `ModiJuge` dialog may open.
-bool ModiJugePermis(const EtatCompet& etat, Dialogues& dialogues);
+bool ModiJugePermis(const Competition& etat, Dialogues& dialogues);
 
 // "&Oui" of `ModiJuge`, first step: removing a judge who has already given a mark (anything
 // but 0,00) is refused with "Modification impossible". Returns whether the change may go on.
-bool ControlerRetraitJuges(const EtatCompet& etat, const NbJuges& AncienNbJuges,
+bool ControlerRetraitJuges(const Competition& etat, const NbJuges& AncienNbJuges,
                            const NbJuges& nouveaux, Dialogues& dialogues);
 
 // "&Oui" of `ModiJuge`, then: the counts become the open competition's and are written at
@@ -21,6 +21,6 @@ bool ControlerRetraitJuges(const EtatCompet& etat, const NbJuges& AncienNbJuges,
 // written ends the program; any other failure leaves file and counts as they were (and is
 // named in a message). Returns
 // whether the counts were changed.
-bool EcrireJuges(EtatCompet& etat, const NbJuges& nouveaux, Dialogues& dialogues);
+bool EcrireJuges(Competition& etat, const NbJuges& nouveaux, Dialogues& dialogues);
 
 } // namespace palmora

@@ -53,24 +53,25 @@ std::string sansVirgule(std::string_view texte, std::size_t avant) {
 
 } // namespace
 
-const Agres* agresSaisissable(const EtatCompet& etat, std::string_view libelle) {
-    if (!etat.ouvert() || etat.Protege) return nullptr;
-    for (const Agres& agres : agresDe(etat.CodeAgres))
+const Agres* agresSaisissable(const Competition& etat, std::string_view libelle) {
+    if (!etat.ouvert() || etat.Protege()) return nullptr;
+    for (const Agres& agres : agresDe(etat.CodeAgres()))
         if (agres.libelle == libelle) return &agres;
     return nullptr;
 }
 
-SaisieNotes::SaisieNotes(EtatCompet& etat, Dialogues& dialogues, const Agres& agres)
+SaisieNotes::SaisieNotes(Competition& etat, Dialogues& dialogues, const Agres& agres)
     : etat_(etat), dialogues_(dialogues), agres_(agres) {
-    const int juges[] = {etat.JugesAnneaux, etat.JugesArcons, etat.JugesFixe,
-                         etat.JugesBarres,  etat.JugesSaut,   etat.JugesSol};
-    const bool poutre = etat.CodeSexe == 'F' || etat.niveau() == 'E';
-    NbJuges_ = agres.slot == 3 && poutre ? etat.JugesPoutre : juges[agres.slot - 1];
+    const int juges[] = {etat.juges(champs::JugesSlot(1)), etat.juges(champs::JugesSlot(2)),
+                         etat.juges(champs::JugesSlot(3)), etat.juges(champs::JugesSlot(4)),
+                         etat.juges(champs::JugesSlot(5)), etat.juges(champs::JugesSlot(6))};
+    const bool poutre = etat.CodeSexe() == 'F' || etat.niveau() == 'E';
+    NbJuges_ = agres.slot == 3 && poutre ? etat.juges(champs::JugesPoutre) : juges[agres.slot - 1];
     NbJuges_ = std::clamp(NbJuges_, 0, kJugesSaisie);
 }
 
 std::string SaisieNotes::titre() const {
-    return "Saisie des notes - " + etat_.DescriptionCompet;
+    return "Saisie des notes - " + etat_.DescriptionCompet();
 }
 
 std::string SaisieNotes::NomAppareil() const {
@@ -78,24 +79,23 @@ std::string SaisieNotes::NomAppareil() const {
 }
 
 std::int64_t SaisieNotes::nbEquipes() const {
-    return etat_.EffectEquip > 0 ? etat_.fichier.nombre() / etat_.EffectEquip : 0;
+    return etat_.EffectEquip() > 0 ? etat_.NbEnreg() / etat_.EffectEquip() : 0;
 }
 
 EquipeNotee SaisieNotes::ChargerEquipe(std::int64_t t) {
     EquipeCourante_ = t;
     const int s = agres_.slot;
     const std::int64_t premier = etat_.premierEnregEquipe(t);
-    LireEnreg(etat_, premier);
-    const std::string_view nomEquipe = etat_.Enreg.lire(champs::NomEquip);
+    Enregistrement e = etat_.LireEnreg(premier);
+    const std::string nomEquipe(e.lire(champs::NomEquip));
     EquipeNotee equipe;
     equipe.Ekip = "Equipe : " + std::string(rogner(depuisCp1252(nomEquipe))) + " (" +
                   std::to_string(t) + "/" + std::to_string(nbEquipes()) + ")";
-    equipe.totalVisible = nomEquipe.find('*') == std::string_view::npos;
+    equipe.totalVisible = nomEquipe.find('*') == std::string::npos;
     equipe.Avant = t >= 2;
     equipe.Après = t < nbEquipes();
-    for (int i = 0; i < etat_.EffectEquip; ++i) {
-        LireEnreg(etat_, premier + i);
-        const Enregistrement& e = etat_.Enreg;
+    for (int i = 0; i < etat_.EffectEquip(); ++i) {
+        e = etat_.LireEnreg(premier + i);
         LigneSaisie ligne;
         ligne.Nom = rogner(depuisCp1252(e.lire(champs::Nom)));
         ligne.Prénom = rogner(depuisCp1252(e.lire(champs::Prénom)));
@@ -109,17 +109,16 @@ EquipeNotee SaisieNotes::ChargerEquipe(std::int64_t t) {
         equipe.lignes.push_back(std::move(ligne));
     }
     // The total is read from the team's last record.
-    if (etat_.Enreg.nombre(champs::NoteEquipe(s)) != 0)
-        equipe.Totéq = avecVirgule(etat_.Enreg.lire(champs::NoteEquipe(s)), 2);
+    if (e.nombre(champs::NoteEquipe(s)) != 0)
+        equipe.Totéq = avecVirgule(e.lire(champs::NoteEquipe(s)), 2);
     return equipe;
 }
 
 void SaisieNotes::EnregistrerEquipe(const std::vector<TextesLigne>& lignes) {
     const int s = agres_.slot;
     const std::int64_t premier = etat_.premierEnregEquipe(EquipeCourante_);
-    for (int i = 0; i < etat_.EffectEquip; ++i) {
-        LireEnreg(etat_, premier + i);
-        Enregistrement& e = etat_.Enreg;
+    for (int i = 0; i < etat_.EffectEquip(); ++i) {
+        Enregistrement e = etat_.LireEnreg(premier + i);
         const bool sansTextes = placeVide(e) || i >= std::ssize(lignes);
         const TextesLigne textes = sansTextes ? TextesLigne{} : lignes[static_cast<size_t>(i)];
         for (int j = 1; j <= kJugesSaisie; ++j) {
@@ -131,7 +130,7 @@ void SaisieNotes::EnregistrerEquipe(const std::vector<TextesLigne>& lignes) {
         }
         e.poser(champs::Deduc(s), sansVirgule(textes.Déd, 2));
         // Once the file refuses a record, the organiser has been told: one message is enough.
-        if (EcrireEnreg(etat_, premier + i, dialogues_) != Ecriture::Reussie) return;
+        if (etat_.EcrireEnreg(premier + i, e, dialogues_) != Ecriture::Reussie) return;
     }
 }
 
@@ -139,10 +138,10 @@ EquipeRafraichie SaisieNotes::RafraichirEquipe() {
     const int s = agres_.slot;
     const std::int64_t premier = etat_.premierEnregEquipe(EquipeCourante_);
     EquipeRafraichie equipe;
-    for (int i = 0; i < etat_.EffectEquip; ++i) {
-        LireEnreg(etat_, premier + i);
-        equipe.Défin.push_back(texteScore(etat_.Enreg.lire(champs::NoteAgres(s))));
-        equipe.Déd.push_back(texteDeduc(etat_.Enreg.lire(champs::Deduc(s)), " 0,00"));
+    for (int i = 0; i < etat_.EffectEquip(); ++i) {
+        const Enregistrement e = etat_.LireEnreg(premier + i);
+        equipe.Défin.push_back(texteScore(e.lire(champs::NoteAgres(s))));
+        equipe.Déd.push_back(texteDeduc(e.lire(champs::Deduc(s)), " 0,00"));
     }
     equipe.Totéq = TotalEquipeAgres(etat_, EquipeCourante_, s);
     return equipe;

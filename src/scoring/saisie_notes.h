@@ -12,13 +12,13 @@
 namespace palmora {
 
 class Dialogues;
-struct EtatCompet;
+class Competition;
 
 inline constexpr int kJugesSaisie = 6;
 
 // The apparatus of the "Note" menu entry `libelle` when its marks may be entered: a
 // competition is open, not protected, and that entry is in its menu. Nothing otherwise.
-const Agres* agresSaisissable(const EtatCompet& etat, std::string_view libelle);
+const Agres* agresSaisissable(const Competition& etat, std::string_view libelle);
 
 // What the boxes of one gymnast row of `Saisie` hold.
 struct TextesLigne {
@@ -56,7 +56,7 @@ struct EquipeRafraichie {
 // Score entry on one apparatus, one team at a time: the logic of the `Saisie` window.
 class SaisieNotes {
 public:
-    SaisieNotes(EtatCompet& etat, Dialogues& dialogues, const Agres& agres);
+    SaisieNotes(Competition& etat, Dialogues& dialogues, const Agres& agres);
 
     // "Saisie des notes - " and the competition's description.
     std::string titre() const;
@@ -81,7 +81,7 @@ public:
     EquipeRafraichie Valider(const std::vector<TextesLigne>& lignes);
 
 private:
-    EtatCompet& etat_;
+    Competition& etat_;
     Dialogues& dialogues_;
     const Agres& agres_;
     int NbJuges_;

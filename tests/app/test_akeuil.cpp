@@ -87,7 +87,7 @@ const QStringList kToujours{"Nouveau", "partir", "titre", "Aide"};
 TEST_F(Akeuil_, StartsInAnExistingDayFolderWithoutAsking) {
     demarrerDansLeDossierDuJour();
     EXPECT_TRUE(dialogues.messages.empty());
-    EXPECT_EQ(fenetre->etat().compet.DossierTravail, jour);
+    EXPECT_EQ(fenetre->etat().compet.DossierTravail(), jour);
     EXPECT_EQ(fenetre->windowTitle(), "Palmora - Version 1.00");
     EXPECT_EQ(fenetre->fichierAide(), programme / "PALMORA.html");
     EXPECT_EQ(fenetre->etat().dates.mois, " octobre ");
@@ -112,7 +112,7 @@ TEST_F(Akeuil_, AMissingDayFolderIsCreatedOnYesAndCancelEndsTheStart) {
     });
     EXPECT_TRUE(fenetre->demarrer());
     EXPECT_TRUE(fs::is_directory(jour));
-    EXPECT_EQ(fenetre->etat().compet.DossierTravail, jour);
+    EXPECT_EQ(fenetre->etat().compet.DossierTravail(), jour);
     EXPECT_EQ(dialogues.messages.size(), 2u);
     EXPECT_EQ(lireFichier(jour / "TITRE.1"), "\"Gala\",\"\"\r\n");
     EXPECT_EQ(fenetre->findChild<QLabel*>("TitreCompét")->text(), "Gala - ");
@@ -133,7 +133,7 @@ TEST_F(Akeuil_, NoOpensTheFolderDialogAtTheProgramFolder) {
     });
     EXPECT_TRUE(fenetre->demarrer());
     EXPECT_FALSE(fs::exists(jour));
-    EXPECT_EQ(fenetre->etat().compet.DossierTravail, programme / "Gala");
+    EXPECT_EQ(fenetre->etat().compet.DossierTravail(), programme / "Gala");
     EXPECT_EQ(listFich()->count(), 1);
     EXPECT_EQ(boutonsVisibles(), QStringList{"Ouvrir"} + kToujours);
 }
@@ -201,7 +201,7 @@ TEST_F(Akeuil_, TheListShowsDescriptionsInNameOrderAndEnterOpensTheLine) {
 
     listFich()->setCurrentRow(1);
     QTest::keyClick(listFich(), Qt::Key_Return);
-    EXPECT_EQ(fenetre->etat().compet.FichierCompet, "M_1_NS00.PLM");
+    EXPECT_EQ(fenetre->etat().compet.FichierCompet(), "M_1_NS00.PLM");
     EXPECT_FALSE(listFich()->isVisible());
     EXPECT_EQ(panneau("utilisé"), "Masculins Niveau 1 . 7-8 ans . Simple appartenance");
     EXPECT_EQ(menuNote(), (QStringList{"Sol", "Arçons", "Anneaux", "Saut", "Parallèles", "Fixe"}));
@@ -253,10 +253,10 @@ TEST_F(Akeuil_, ChangingTheWorkingFolderClosesTheCompetition) {
         cliquer(d, "Oui");
     });
     QTest::keyClick(fenetre.get(), Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
-    const EtatCompet& compet = fenetre->etat().compet;
-    EXPECT_EQ(compet.DossierTravail, programme / "Gala");
+    const Competition& compet = fenetre->etat().compet;
+    EXPECT_EQ(compet.DossierTravail(), programme / "Gala");
     EXPECT_FALSE(compet.ouvert());
-    EXPECT_FALSE(compet.fichier.ouvert());
+    EXPECT_FALSE(compet.ouvert());
     EXPECT_EQ(panneau("utilisé"), " Aucun fichier en mémoire ");
     EXPECT_EQ(boutonsVisibles(), kToujours);
 

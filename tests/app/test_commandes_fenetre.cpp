@@ -125,7 +125,7 @@ TEST_F(CommandesFenetre, ProtectingThenUnprotectingChangesButtonsAndTheReopening
     ouvrir("M_1_PS00.PLM", fichier({complet}));
     dialogues.reponses = {Reponse::Oui};
     touche(Qt::Key_P, Qt::AltModifier);
-    EXPECT_TRUE(fenetre->etat().compet.Protege);
+    EXPECT_TRUE(fenetre->etat().compet.Protege());
     EXPECT_FALSE(fenetre->action("inscrire")->isVisible());
     EXPECT_FALSE(fenetre->action("protege")->isVisible());
 
@@ -135,7 +135,7 @@ TEST_F(CommandesFenetre, ProtectingThenUnprotectingChangesButtonsAndTheReopening
     EXPECT_EQ(dialogues.messages[0].titre, "M_1_PS00.PLM");
 
     touche(Qt::Key_F9, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_FALSE(fenetre->etat().compet.Protege);
+    EXPECT_FALSE(fenetre->etat().compet.Protege());
     EXPECT_TRUE(fenetre->action("inscrire")->isVisible());
     dialogues.messages.clear();
     fenetre->ouvrirCompetition("M_1_PS00.PLM");

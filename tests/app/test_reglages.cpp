@@ -33,7 +33,7 @@ TEST_F(Reglages, TeamSizeIsAskedUntilOneToSixAndRefusedOnceATeamExists) {
     EXPECT_EQ(dialogues.invites.size(), 4u);
     EXPECT_EQ(dialogues.invites[0],
               "Concurrent(e)s par équipe: Nombre de concurrent(e)s par équipe :\nActuellement 6");
-    EXPECT_EQ(etat.EffectEquip, 3);
+    EXPECT_EQ(etat.EffectEquip(), 3);
     EXPECT_EQ(surDisque(), fichier({enregistrementProvisoire("0354404440")}));
 
     ouvrir("F_1_N001.PLM", fichier({gymnaste("A", "01 X", "UN", "0354404440")}) + "x");
@@ -47,22 +47,21 @@ TEST_F(Reglages, RetainedMarksStayWithinTheTeamSizeAndFiveAndRewriteEveryRecord)
     const std::string bloc3 = "0330004444";
     ouvrir("F_2_PS00.PLM",
            fichier({gymnaste("A", "01 X", "UN", bloc3), gymnaste("A", "01 X", "DEUX", bloc3)}));
-    etat.EffectEquip = 3;
     dialogues.saisies = {"4", "5", "0", "2"};
     DemanderNotesRetenues(etat, dialogues);
     EXPECT_EQ(dialogues.invites.size(), 4u);
     EXPECT_EQ(dialogues.invites[0],
               "Classement par équipe: Nombre de notes retenues (1 à 3) :\nActuellement 3");
-    EXPECT_EQ(etat.CalcEquip, 2);
+    EXPECT_EQ(etat.CalcEquip(), 2);
     const std::string bloc2 = "0320004444";
     EXPECT_EQ(surDisque(),
               fichier({gymnaste("A", "01 X", "UN", bloc2), gymnaste("A", "01 X", "DEUX", bloc2)}));
 
     // With six gymnasts, six is still refused.
-    etat.EffectEquip = 6;
+    ouvrir("F_2_PS02.PLM", fichier({gymnaste("A", "01 X", "UN", "0620004444")}));
     dialogues.saisies = {"6", "5"};
     DemanderNotesRetenues(etat, dialogues);
-    EXPECT_EQ(etat.CalcEquip, 5);
+    EXPECT_EQ(etat.CalcEquip(), 5);
 
     // Once a total exists the count is fixed.
     Enregistrement total = gymnaste("A", "01 X", "UN", bloc2);
@@ -93,7 +92,7 @@ TEST_F(Reglages, ProtectionIsRefusedWhileAMarkIsMissingAndConfirmedOtherwise) {
 
     dialogues.reponses = {Reponse::Oui};
     EXPECT_TRUE(ProtegerCompet(etat, dialogues));
-    EXPECT_TRUE(etat.Protege);
+    EXPECT_TRUE(etat.Protege());
     EXPECT_EQ(surDisque()[299], kCode160);
     EXPECT_EQ(surDisque()[599], kCode160);
 }

@@ -23,7 +23,7 @@ struct TitreFenetre : ::testing::Test {
     EtatAppli etat;
     QLabel TitreCompét;
 
-    TitreFenetre() { etat.compet.DossierTravail = dossier.chemin(); }
+    TitreFenetre() { etat.compet.changerDossier(dossier.chemin()); }
     static QLineEdit* boite(Titre& t, const char* nom) { return t.findChild<QLineEdit*>(nom); }
     static QLabel* label2(Titre& t) { return t.findChild<QLabel*>("Label2"); }
     static void terminer(Titre& t) {

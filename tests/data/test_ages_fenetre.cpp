@@ -25,7 +25,7 @@ constexpr char kTable2005[] = "97989596939491929798959693949192";
 struct AgesFenetre : ::testing::Test {
     DossierTemporaire programme;
     DialoguesScriptes dialogues;
-    EtatCompet compet;
+    Competition compet;
     BornesCategories bornes;
 
     static QLineEdit* boite(Ages& a, const char* nom) {
@@ -40,7 +40,9 @@ struct AgesFenetre : ::testing::Test {
 
 TEST_F(AgesFenetre, OpeningShowsTheStoredYearsAndClosesTheCompetition) {
     ecrireFichier(programme / "AGE.AGE", kTable2005);
-    compet.FichierCompet = "F_1_PS00.PLM";
+    ecrireFichier(programme / "F_1_PS00.PLM", enregistrementProvisoire("S654402340").octets());
+    compet.changerDossier(programme.chemin());
+    ASSERT_TRUE(compet.Ouvrir("F_1_PS00.PLM", dialogues));
     Ages a(compet, programme.chemin(), bornes, dialogues);
     EXPECT_EQ(a.windowTitle(), "Années de naissance");
     EXPECT_FALSE(compet.ouvert());

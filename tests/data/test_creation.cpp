@@ -1,6 +1,6 @@
 #include "data/competition.h"
 #include "data/creation.h"
-#include "data/remplacement.h"
+#include "support/systeme_simule.h"
 
 #include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"
@@ -22,13 +22,13 @@ std::string provisoire(std::string_view bloc) {
 struct Creation : ::testing::Test {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
-    EtatCompet etat;
+    Competition etat;
     ChoixNouveau choix;
     std::vector<PanneauJuges> panneauxDemandes;
     // How the organiser leaves the judge panel; by default as it opened.
     std::function<void(PanneauJuges&)> reponseJuges = [](PanneauJuges&) {};
 
-    void SetUp() override { etat.DossierTravail = dossier.chemin(); }
+    void SetUp() override { etat.changerDossier(dossier.chemin()); }
     void TearDown() override { simulerPanne(std::nullopt); }
 
     bool creer() {
@@ -58,13 +58,13 @@ TEST_F(Creation, WomenNiveau2SevenToEightIsNamedWithoutMembership) {
     ASSERT_TRUE(creer());
     EXPECT_EQ(fichiers(), std::vector<std::string>{"F_2_N000.PLM"});
     EXPECT_EQ(lireFichier(dossier / "F_2_N000.PLM"), provisoire("0650001111"));
-    EXPECT_EQ(etat.FichierCompet, "F_2_N000.PLM");
-    EXPECT_TRUE(etat.fichier.ouvert());
-    EXPECT_EQ(etat.NbEnreg, 1);
+    EXPECT_EQ(etat.FichierCompet(), "F_2_N000.PLM");
+    EXPECT_TRUE(etat.ouvert());
+    EXPECT_EQ(etat.NbEnreg(), 1);
     EXPECT_EQ(etat.nbEquipes(), 0);
-    EXPECT_EQ(etat.CodeAppart, '0');
-    EXPECT_EQ(etat.EffectEquip, 6);
-    EXPECT_EQ(etat.CalcEquip, 5);
+    EXPECT_EQ(etat.CodeAppart(), '0');
+    EXPECT_EQ(etat.EffectEquip(), 6);
+    EXPECT_EQ(etat.CalcEquip(), 5);
     EXPECT_TRUE(dialogues.messages.empty());
 }
 
@@ -82,15 +82,15 @@ TEST_F(Creation, ThePlaceholderCarriesMembershipTeamSettingsAndTheJudgesAsLeft) 
     ASSERT_EQ(panneauxDemandes.size(), 1u);
     EXPECT_FALSE(panneauxDemandes[0].femmes());
     EXPECT_EQ(lireFichier(dossier / "M_H_MD00.PLM"), provisoire("D442151110"));
-    EXPECT_EQ(etat.JugesFixe, 5);
-    EXPECT_EQ(etat.JugesPoutre, 0);
-    EXPECT_EQ(etat.CodeAgres, 'M');
+    EXPECT_EQ(etat.juges(champs::JugesSlot(3)), 5);
+    EXPECT_EQ(etat.juges(champs::JugesPoutre), 0);
+    EXPECT_EQ(etat.CodeAgres(), 'M');
 }
 
 TEST_F(Creation, CharacterSixIsZeroOnlyWhenNoMembershipIsOffered) {
     choix.choisirCatégorie(Ans9_10);
     ASSERT_TRUE(creer());
-    EXPECT_EQ(etat.FichierCompet, "F_1_P000.PLM");
+    EXPECT_EQ(etat.FichierCompet(), "F_1_P000.PLM");
     EXPECT_EQ(lireFichier(dossier / "F_1_P000.PLM")[48], '0');
 
     ChoixNouveau double_;
@@ -99,9 +99,9 @@ TEST_F(Creation, CharacterSixIsZeroOnlyWhenNoMembershipIsOffered) {
     double_.choisirAppartenance(Double);
     choix = double_;
     ASSERT_TRUE(creer());
-    EXPECT_EQ(etat.FichierCompet, "F_3_BD00.PLM");
+    EXPECT_EQ(etat.FichierCompet(), "F_3_BD00.PLM");
     EXPECT_EQ(lireFichier(dossier / "F_3_BD00.PLM")[48], 'D');
-    EXPECT_EQ(etat.CodeAppart, 'D');
+    EXPECT_EQ(etat.CodeAppart(), 'D');
 }
 
 TEST_F(Creation, TakesTheFirstFreePlateauWhateverTheCaseOfExistingNames) {
@@ -109,10 +109,10 @@ TEST_F(Creation, TakesTheFirstFreePlateauWhateverTheCaseOfExistingNames) {
     ecrireFichier(dossier / "f_1_n001.plm", "ancien");
     ecrireFichier(dossier / "F_1_NS00.PLM", "autre");
     ASSERT_TRUE(creer());
-    EXPECT_EQ(etat.FichierCompet, "F_1_N002.PLM");
+    EXPECT_EQ(etat.FichierCompet(), "F_1_N002.PLM");
     EXPECT_EQ(lireFichier(dossier / "F_1_N000.PLM"), "ancien");
     EXPECT_EQ(lireFichier(dossier / "f_1_n001.plm"), "ancien");
-    EXPECT_EQ(etat.DescriptionCompet, "Féminines Niveau 1 . 7-8 ans (plateau 3)");
+    EXPECT_EQ(etat.DescriptionCompet(), "Féminines Niveau 1 . 7-8 ans (plateau 3)");
 }
 
 TEST_F(Creation, AHundredPlateausTakenCreatesNothing) {
@@ -136,7 +136,7 @@ TEST_F(Creation, ACancelledJudgePanelCreatesNothingAndLeavesNoCompetitionOpen) {
     EXPECT_FALSE(creer());
     EXPECT_EQ(fichiers(), std::vector<std::string>{"F_1_N000.PLM"});
     EXPECT_FALSE(etat.ouvert());
-    EXPECT_FALSE(etat.fichier.ouvert());
+    EXPECT_FALSE(etat.ouvert());
 }
 
 TEST_F(Creation, MenMiniEnchainementUsesTheWomensApparatus) {
@@ -145,15 +145,15 @@ TEST_F(Creation, MenMiniEnchainementUsesTheWomensApparatus) {
     ASSERT_TRUE(creer());
     ASSERT_EQ(panneauxDemandes.size(), 1u);
     EXPECT_TRUE(panneauxDemandes[0].femmes());
-    EXPECT_EQ(etat.FichierCompet, "M_E_NS00.PLM");
+    EXPECT_EQ(etat.FichierCompet(), "M_E_NS00.PLM");
     EXPECT_EQ(lireFichier(dossier / "M_E_NS00.PLM"), provisoire("S640001111"));
-    EXPECT_EQ(etat.CodeSexe, 'F');
-    EXPECT_EQ(etat.CodeAgres, 'F');
+    EXPECT_EQ(etat.CodeSexe(), 'F');
+    EXPECT_EQ(etat.CodeAgres(), 'F');
 }
 
 TEST_F(Creation, AFolderThatRefusesWritingEndsTheProgramAndAFullDiskIsReported) {
-    for (EtapeRemplacement etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
-                                    EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
+    for (Appel etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
+                        EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
         simulerPanne(PanneSimulee{etape, ENOSPC});
         EXPECT_FALSE(creer());
         EXPECT_TRUE(fichiers().empty()) << "nothing half made is left";

@@ -49,7 +49,7 @@ struct Echange : ::testing::Test {
     DossierTemporaire programme;
     DialoguesScriptes dialogues;
     LecteurFactice lecteur;
-    EtatCompet etat;
+    Competition etat;
 
     fs::path registre() const { return programme / "Orvane.lic"; }
     void exporter() { ExporterRegistre(etat, programme.chemin(), lecteur, dialogues); }
@@ -122,13 +122,12 @@ TEST_F(Echange, AnyOtherExportFailureEndsSilently) {
 TEST_F(Echange, ExportAndImportCloseTheOpenCompetition) {
     DossierTemporaire travail;
     ecrireFichier(travail / "F_1_NS00.PLM", std::string(300, ' '));
-    etat.DossierTravail = travail.chemin();
+    etat.changerDossier(travail.chemin());
     for (auto commande : {&Echange::exporter, &Echange::importer}) {
-        etat.FichierCompet = "F_1_NS00.PLM";
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+        ASSERT_TRUE(etat.Ouvrir("F_1_NS00.PLM", dialogues));
         (this->*commande)();
         EXPECT_FALSE(etat.ouvert());
-        EXPECT_FALSE(etat.fichier.ouvert());
+        EXPECT_FALSE(etat.ouvert());
     }
 }
 

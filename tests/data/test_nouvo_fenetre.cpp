@@ -19,7 +19,7 @@ namespace {
 struct NouvoFenetre : ::testing::Test {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
-    EtatCompet etat;
+    Competition etat;
     std::vector<PanneauJuges> demandes;
     // The judge panel as the organiser leaves it: here, one more judge at Sol.
     DemandeJuges jugesScriptes = [this](const PanneauJuges& depart) {
@@ -29,7 +29,7 @@ struct NouvoFenetre : ::testing::Test {
         return laisse;
     };
 
-    NouvoFenetre() { etat.DossierTravail = dossier.chemin(); }
+    NouvoFenetre() { etat.changerDossier(dossier.chemin()); }
     static QString texte(Nouvo& n, const char* nom) {
         return n.findChild<QLabel*>(QString::fromUtf8(nom))->text();
     }
@@ -59,12 +59,11 @@ struct NouvoFenetre : ::testing::Test {
 TEST_F(NouvoFenetre, OpensOnItsFirstChoicesWithNoCompetitionOpen) {
     ecrireFichier(dossier / "F_1_P000.PLM",
                   std::string(48, ' ') + "0650001111" + std::string(242, '\0'));
-    etat.FichierCompet = "F_1_P000.PLM";
-    ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+    ASSERT_TRUE(etat.Ouvrir("F_1_P000.PLM", dialogues));
 
     Nouvo n(etat, dialogues, jugesScriptes);
     EXPECT_FALSE(etat.ouvert());
-    EXPECT_FALSE(etat.fichier.ouvert());
+    EXPECT_FALSE(etat.ouvert());
     n.show();
     EXPECT_EQ(n.windowTitle(), "Nouveau fichier");
     EXPECT_EQ(texte(n, "NomFichier"), "F_1_NS.PLM");
@@ -131,7 +130,7 @@ TEST_F(NouvoFenetre, OkCreatesAndOpensTheCompetitionThroughTheJudgePanel) {
     EXPECT_TRUE(demandes[0].femmes());
     EXPECT_EQ(lireFichier(dossier / "F_2_N000.PLM"),
               std::string(48, ' ') + "0650001121" + std::string(242, '\0'));
-    EXPECT_TRUE(etat.fichier.ouvert());
+    EXPECT_TRUE(etat.ouvert());
 }
 
 TEST_F(NouvoFenetre, TheJudgeDialogOpensFromOkAndItsAnnulerCreatesNothing) {

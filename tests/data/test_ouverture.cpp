@@ -16,33 +16,33 @@ using Ouverture = CompetOuverte;
 
 TEST_F(Ouverture, PlaceholderFileOpensWithItsSettingsAndNoTeam) {
     ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")}));
-    EXPECT_EQ(etat.EffectEquip, 6);
-    EXPECT_EQ(etat.CalcEquip, 5);
-    EXPECT_EQ(etat.JugesAnneaux, 4);
-    EXPECT_EQ(etat.JugesArcons, 4);
-    EXPECT_EQ(etat.JugesFixe, 0);
-    EXPECT_EQ(etat.JugesBarres, 2);
-    EXPECT_EQ(etat.JugesSaut, 3);
-    EXPECT_EQ(etat.JugesSol, 4);
-    EXPECT_EQ(etat.JugesPoutre, 0);
-    EXPECT_EQ(etat.BlocConfig, "S654402340");
-    EXPECT_EQ(etat.NbEnreg, 1);
+    EXPECT_EQ(etat.EffectEquip(), 6);
+    EXPECT_EQ(etat.CalcEquip(), 5);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(1)), 4);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(2)), 4);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(3)), 0);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(4)), 2);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(5)), 3);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(6)), 4);
+    EXPECT_EQ(etat.juges(champs::JugesPoutre), 0);
+    EXPECT_EQ(etat.BlocConfig(), "S654402340");
+    EXPECT_EQ(etat.NbEnreg(), 1);
     EXPECT_EQ(etat.nbEquipes(), 0);
-    EXPECT_EQ(etat.CodeSexe, 'F');
-    EXPECT_EQ(etat.CodeAgres, 'F');
-    EXPECT_EQ(etat.CodeAppart, 'S');
-    EXPECT_EQ(etat.DescriptionCompet, "Féminines Niveau 1 . 7-8 ans . Simple appartenance");
-    EXPECT_FALSE(etat.Protege);
+    EXPECT_EQ(etat.CodeSexe(), 'F');
+    EXPECT_EQ(etat.CodeAgres(), 'F');
+    EXPECT_EQ(etat.CodeAppart(), 'S');
+    EXPECT_EQ(etat.DescriptionCompet(), "Féminines Niveau 1 . 7-8 ans . Simple appartenance");
+    EXPECT_FALSE(etat.Protege());
     EXPECT_TRUE(dialogues.messages.empty());
 }
 
 TEST_F(Ouverture, MiniEnchainementsOfMenUseTheWomensApparatus) {
     ouvrir("M_E_NS00.PLM", fichier({enregistrementProvisoire("S644000444")}));
-    EXPECT_EQ(etat.CodeSexe, 'F');
-    EXPECT_EQ(etat.CodeAgres, 'F');
+    EXPECT_EQ(etat.CodeSexe(), 'F');
+    EXPECT_EQ(etat.CodeAgres(), 'F');
     ouvrir("M_1_PS00.PLM", fichier({enregistrementProvisoire("0644444440")}));
-    EXPECT_EQ(etat.CodeSexe, 'M');
-    EXPECT_EQ(etat.CodeAgres, 'M');
+    EXPECT_EQ(etat.CodeSexe(), 'M');
+    EXPECT_EQ(etat.CodeAgres(), 'M');
 }
 
 TEST_F(Ouverture, OneMarkedRecordAnywhereMakesTheFileProtected) {
@@ -52,7 +52,7 @@ TEST_F(Ouverture, OneMarkedRecordAnywhereMakesTheFileProtected) {
         e[marque][300] = kCode160;
         dialogues.messages.clear();
         ouvrir("F_2_PS00.PLM", fichier({e[0], e[1], e[2]}));
-        EXPECT_TRUE(etat.Protege) << marque;
+        EXPECT_TRUE(etat.Protege()) << marque;
         ASSERT_EQ(dialogues.messages.size(), 1u);
         const Message& m = dialogues.messages[0];
         EXPECT_EQ(
@@ -63,17 +63,15 @@ TEST_F(Ouverture, OneMarkedRecordAnywhereMakesTheFileProtected) {
         EXPECT_EQ(m.boutons, Boutons::Ok);
     }
     ouvrir("F_2_PS00.PLM", fichier({gymnaste("A", "01 X", "UN")}));
-    EXPECT_FALSE(etat.Protege);
+    EXPECT_FALSE(etat.Protege());
 }
 
 TEST_F(Ouverture, EmptyNameOnlyClosesAndAMissingFileIsReported) {
     ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")}));
-    etat.FichierCompet.clear();
-    EXPECT_FALSE(OuvrirCompet(etat, dialogues));
-    EXPECT_FALSE(etat.fichier.ouvert());
+    EXPECT_FALSE(etat.Ouvrir("", dialogues));
+    EXPECT_FALSE(etat.ouvert());
 
-    etat.FichierCompet = "ABSENT.PLM";
-    EXPECT_FALSE(OuvrirCompet(etat, dialogues));
+    EXPECT_FALSE(etat.Ouvrir("ABSENT.PLM", dialogues));
     EXPECT_FALSE(etat.ouvert());
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
@@ -81,13 +79,14 @@ TEST_F(Ouverture, EmptyNameOnlyClosesAndAMissingFileIsReported) {
 
 TEST_F(Ouverture, RecordsAreReadAndWrittenWholeAndWritingPastTheEndAppends) {
     ouvrir("F_1_NS00.PLM", fichier({enregistrementProvisoire("S654402340")}));
-    etat.Enreg = gymnaste("ALPHA", "01 BOURG", "DUPONT");
-    ASSERT_EQ(EcrireEnreg(etat, 2, dialogues), Ecriture::Reussie);
-    ASSERT_TRUE(LireEnreg(etat, 1));
-    EXPECT_EQ(etat.Enreg, enregistrementProvisoire("S654402340"));
-    ASSERT_TRUE(LireEnreg(etat, 2));
-    EXPECT_EQ(etat.Enreg, gymnaste("ALPHA", "01 BOURG", "DUPONT"));
-    EXPECT_FALSE(LireEnreg(etat, 3));
-    EXPECT_EQ(etat.Enreg, Enregistrement());
+    ASSERT_EQ(etat.EcrireEnreg(2, gymnaste("ALPHA", "01 BOURG", "DUPONT"), dialogues),
+              Ecriture::Reussie);
+    Enregistrement lu;
+    ASSERT_TRUE(etat.LireEnreg(1, lu));
+    EXPECT_EQ(lu, enregistrementProvisoire("S654402340"));
+    ASSERT_TRUE(etat.LireEnreg(2, lu));
+    EXPECT_EQ(lu, gymnaste("ALPHA", "01 BOURG", "DUPONT"));
+    EXPECT_FALSE(etat.LireEnreg(3, lu));
+    EXPECT_EQ(lu, Enregistrement());
     EXPECT_EQ(lireFichier(dossier / "F_1_NS00.PLM").size(), 600u);
 }

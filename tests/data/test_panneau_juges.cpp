@@ -1,9 +1,13 @@
 #include "data/competition.h"
 #include "data/panneau_juges.h"
 
+#include "support/compet_ouverte.h"
+#include "support/fabrique.h"
+
 #include <gtest/gtest.h>
 
 using namespace palmora;
+using namespace palmora::test;
 
 namespace {
 
@@ -62,22 +66,11 @@ TEST(PanneauJuges, KeysOfUnusedApparatusF6AndOtherModifiersDoNothing) {
     EXPECT_EQ(hommes.comptes()[6], 0);
 }
 
-TEST(PanneauJuges, TheOpenCompetitionShowsItsCountsAndZeroOnUnusedLines) {
-    EtatCompet etat;
-    etat.FichierCompet = "F_E_NS00.PLM";
-    etat.CodeSexe = 'F';
-    etat.JugesAnneaux = 3; // a stray digit of an unused apparatus
-    etat.JugesBarres = 2;
-    etat.JugesSaut = 4;
-    etat.JugesSol = 5;
-    etat.JugesPoutre = 6;
-    EXPECT_EQ(panneauOuvert(etat).comptes(), (NbJuges{0, 0, 0, 2, 4, 5, 6}));
-}
+using PanneauOuvert = CompetOuverte;
 
-TEST(PanneauJuges, StoringTheCountsUpdatesTheSettingsBlockToo) {
-    EtatCompet etat;
-    etat.BlocConfig = "S650001111";
-    poserJuges(etat, {0, 0, 0, 2, 3, 4, 5});
-    EXPECT_EQ(etat.BlocConfig, "S650002345");
-    EXPECT_EQ(jugesDe(etat), (NbJuges{0, 0, 0, 2, 3, 4, 5}));
+TEST_F(PanneauOuvert, TheOpenCompetitionShowsItsCountsAndZeroOnUnusedLines) {
+    // A stray digit (3) at Anneaux, an apparatus the women do not use.
+    ouvrir("F_E_NS00.PLM", fichier({enregistrementProvisoire("S653002456")}));
+    EXPECT_EQ(jugesDe(etat), (NbJuges{3, 0, 0, 2, 4, 5, 6}));
+    EXPECT_EQ(panneauOuvert(etat).comptes(), (NbJuges{0, 0, 0, 2, 4, 5, 6}));
 }

@@ -7,9 +7,9 @@
 #include "data/echange_licences.h"
 #include "data/panneau_juges.h"
 #include "data/registre_licences.h"
-#include "data/remplacement.h"
 #include "platform/lecteur_a.h"
 #include "scoring/modi_juge.h"
+#include "support/systeme_simule.h"
 
 #include "support/compet_ouverte.h"
 #include "support/fabrique.h"
@@ -68,6 +68,8 @@ struct PannesReecritures : CompetOuverte {
             r.faire(*this);
         } catch (const ProgrammeArrete&) {
             return true;
+        } catch (const MortSimulee&) {
+            return false;
         }
         return false;
     }
@@ -80,7 +82,8 @@ const Reecriture kReecritures[] = {
     {"protection", false,
      [](PannesReecritures& t) {
          MarquerProtection(t.etat, kCode160, t.dialogues);
-         EXPECT_EQ(t.etat.Protege, fs::exists(t.dossier / t.nom) && t.surDisque() != kCompetition);
+         EXPECT_EQ(t.etat.Protege(),
+                   fs::exists(t.dossier / t.nom) && t.surDisque() != kCompetition);
      }},
     {"juges", false,
      [](PannesReecritures& t) {
@@ -109,8 +112,8 @@ const Reecriture kReecritures[] = {
 TEST_F(PannesReecritures, EachStepThatFailsLeavesTheOriginalWholeAndIsReported) {
     for (const Reecriture& r : kReecritures) {
         const fs::path fichierCible = cible(r);
-        for (EtapeRemplacement etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
-                                        EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
+        for (Appel etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
+                            EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
             for (int erreur : {ENOSPC, EACCES}) {
                 SCOPED_TRACE(std::string(r.nom) + ", étape " +
                              std::to_string(static_cast<int>(etape)) + ", errno " +
@@ -144,8 +147,8 @@ TEST_F(PannesReecritures, EachStepThatFailsLeavesTheOriginalWholeAndIsReported) 
 TEST_F(PannesReecritures, AfterACrashAtAnyStepTheNextRunFindsTheOriginalAndRewritesIt) {
     for (const Reecriture& r : kReecritures) {
         const fs::path fichierCible = cible(r);
-        for (EtapeRemplacement etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
-                                        EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
+        for (Appel etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
+                            EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
             SCOPED_TRACE(std::string(r.nom) + ", étape " + std::to_string(static_cast<int>(etape)));
             preparer();
             const std::string original = lireFichier(fichierCible);

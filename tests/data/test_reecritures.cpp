@@ -31,18 +31,17 @@ TEST_F(Reecritures, SortedRewriteOrdersByTeamTownThenGymnastInBinaryOrder) {
     // name comes after every upper-case one.
     EXPECT_EQ(surDisque(), fichier({kAlphaDurand, kAlphaMartin, kAlphaLibre, kAlphaEric,
                                     kBetaAutreVille, kBeta1, kBeta2, kMinuscule}));
-    EXPECT_TRUE(etat.fichier.ouvert());
-    EXPECT_EQ(etat.NbEnreg, 8);
+    EXPECT_TRUE(etat.ouvert());
+    EXPECT_EQ(etat.NbEnreg(), 8);
     EXPECT_FALSE(std::filesystem::exists(dossier / "TEMPO"));
-    ASSERT_TRUE(LireEnreg(etat, 1));
-    EXPECT_EQ(etat.Enreg, kAlphaDurand);
+    EXPECT_EQ(etat.LireEnreg(1), kAlphaDurand);
 }
 
 TEST_F(Reecritures, RemovingATeamKeepsTheOthersInOrder) {
     ouvrir(fichier({kAlphaDurand, kAlphaMartin, kBeta1, kBeta2, kBetaAutreVille}));
     EXPECT_FALSE(RetirerEquipe(etat, "  BETA ", "38 VIENNE", dialogues));
     EXPECT_EQ(surDisque(), fichier({kAlphaDurand, kAlphaMartin, kBetaAutreVille}));
-    EXPECT_EQ(etat.NbEnreg, 3);
+    EXPECT_EQ(etat.NbEnreg(), 3);
     EXPECT_TRUE(etat.ouvert());
     EXPECT_FALSE(std::filesystem::exists(dossier / "Provi.PLM"));
 }
@@ -52,22 +51,22 @@ TEST_F(Reecritures, RemovingTheOnlyTeamDeletesTheFile) {
     EXPECT_TRUE(RetirerEquipe(etat, "ALPHA", "01 BOURG", dialogues));
     EXPECT_FALSE(std::filesystem::exists(dossier / nom));
     EXPECT_FALSE(etat.ouvert());
-    EXPECT_FALSE(etat.Protege);
-    EXPECT_FALSE(etat.fichier.ouvert());
+    EXPECT_FALSE(etat.Protege());
+    EXPECT_FALSE(etat.ouvert());
 }
 
 TEST_F(Reecritures, ProtectionMarksEveryRecordAndSurvivesReopening) {
     ouvrir(fichier({kAlphaDurand, kAlphaMartin}));
     MarquerProtection(etat, kCode160, dialogues);
-    EXPECT_TRUE(etat.Protege);
+    EXPECT_TRUE(etat.Protege());
     std::string attendu = fichier({kAlphaDurand, kAlphaMartin});
     attendu[299] = kCode160;
     attendu[599] = kCode160;
     EXPECT_EQ(surDisque(), attendu);
 
     ouvrir(surDisque());
-    EXPECT_TRUE(etat.Protege);
+    EXPECT_TRUE(etat.Protege());
     MarquerProtection(etat, kNul, dialogues);
-    EXPECT_FALSE(etat.Protege);
+    EXPECT_FALSE(etat.Protege());
     EXPECT_EQ(surDisque(), fichier({kAlphaDurand, kAlphaMartin}));
 }

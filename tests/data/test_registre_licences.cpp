@@ -34,10 +34,10 @@ std::string entree(std::string_view licence, std::string_view nom,
 struct Registre : ::testing::Test {
     DossierTemporaire travail;
     DossierTemporaire programme;
-    EtatCompet etat;
+    Competition etat;
     DialoguesScriptes dialogues;
 
-    Registre() { etat.DossierTravail = travail.chemin(); }
+    Registre() { etat.changerDossier(travail.chemin()); }
     fs::path registre() const { return programme / "Orvane.lic"; }
     bool reconstruire(const std::vector<std::string>& fichiers) {
         return ReconstruireRegistre(etat, programme.chemin(), fichiers, dialogues);
@@ -106,11 +106,9 @@ TEST_F(Registre, AFileThatCannotBeReadIsSkipped) {
 
 TEST_F(Registre, TheRebuildClosesTheOpenCompetition) {
     ecrireFichier(travail / "F_1_NS00.PLM", fichier({licencie("DUPONT", "0000000001")}));
-    etat.FichierCompet = "F_1_NS00.PLM";
-    ASSERT_TRUE(etat.fichier.ouvrir(etat.chemin()));
+    ASSERT_TRUE(etat.Ouvrir("F_1_NS00.PLM", dialogues));
     reconstruire({"F_1_NS00.PLM"});
     EXPECT_FALSE(etat.ouvert());
-    EXPECT_FALSE(etat.fichier.ouvert());
 }
 
 TEST_F(Registre, LookupFindsTheFirstEntryOfTheNumberInRecordOrder) {

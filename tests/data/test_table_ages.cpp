@@ -1,6 +1,6 @@
-#include "data/remplacement.h"
 #include "data/table_ages.h"
 #include "data/touches.h"
+#include "support/systeme_simule.h"
 
 #include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"

@@ -1,5 +1,5 @@
-#include "data/remplacement.h"
 #include "data/titre_fichier.h"
+#include "support/systeme_simule.h"
 
 #include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"

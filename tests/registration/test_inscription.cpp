@@ -48,14 +48,13 @@ LigneGymnaste ligne(std::string nom, std::string prenom = "Anne", std::string na
 struct Inscription : ::testing::Test {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
-    EtatCompet etat;
+    Competition etat;
     BornesCategories bornes = deriverBornes(anneesDeTable("97989596939491929798959693949192"));
 
     void ouvrir(const std::string& contenu) {
         ecrireFichier(dossier / kNom, contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = kNom;
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+        etat.changerDossier(dossier.chemin());
+        ASSERT_TRUE(etat.Ouvrir(kNom, dialogues));
     }
     void ouvrirNouveau() { ouvrir(fichier({enregistrementProvisoire(kBlocFeminin)})); }
     std::string surDisque() const { return lireFichier(dossier / kNom); }
@@ -86,7 +85,7 @@ TEST_F(Inscription, TheFirstTeamReplacesThePlaceholderWithOneRecordPerSlot) {
                   enreg("ALPHA", "MARTIN", "Anne", "95", 'N', "0000000000", "01 BOURG") +
                   vide("ALPHA", "01 BOURG") + vide("ALPHA", "01 BOURG"));
     EXPECT_EQ(etat.nbEquipes(), 1);
-    EXPECT_EQ(etat.NbEnreg, 4);
+    EXPECT_EQ(etat.NbEnreg(), 4);
     // The boxes show what was written.
     EXPECT_EQ(e.lignes[0], ligne("DUPONT", "Jean-Pierre", "95", "N", "123"));
     EXPECT_TRUE(dialogues.messages.empty());

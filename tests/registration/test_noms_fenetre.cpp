@@ -30,15 +30,14 @@ struct Fenetre : ::testing::Test {
     DossierTemporaire travail;
     DossierTemporaire programme;
     DialoguesScriptes dialogues;
-    EtatCompet etat;
+    Competition etat;
     BornesCategories bornes = deriverBornes(anneesDeTable("97989596939491929798959693949192"));
     std::unique_ptr<Noms> noms;
 
     void ouvrir(const std::string& contenu) {
         ecrireFichier(travail / kNom, contenu);
-        etat.DossierTravail = travail.chemin();
-        etat.FichierCompet = kNom;
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+        etat.changerDossier(travail.chemin());
+        ASSERT_TRUE(etat.Ouvrir(kNom, dialogues));
         noms = std::make_unique<Noms>(etat, bornes, programme.chemin(), dialogues);
         noms->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(noms.get()));
@@ -95,10 +94,10 @@ TEST_F(Fenetre, ATeamTypedWithTheKeyboardIsValidatedByEnterInTheLastLicenceBox) 
     EXPECT_EQ(boite("SurCl0")->text(), "N");
     saisir({"", "123"});
     EXPECT_EQ(focus(), "Nom1");
-    EXPECT_EQ(etat.fichier.nombre(), 1); // nothing written yet
+    EXPECT_EQ(etat.NbEnreg(), 1); // nothing written yet
     saisir({"martin", "anne", "96", "o", ""});
     EXPECT_EQ(enregistree.count(), 1);
-    EXPECT_EQ(etat.fichier.nombre(), 2);
+    EXPECT_EQ(etat.NbEnreg(), 2);
     EXPECT_EQ(lireEquipe(etat, 1), (EquipeSaisie{"ALPHA",
                                                  "01 BOURG",
                                                  {{"DUPONT", "Jean-Pierre", "95", "N", "123"},
@@ -177,11 +176,11 @@ TEST_F(Fenetre, ABirthYearOutOfTheCategoryStopsValidationOnTheFaultyYear) {
               "Année de naissance\nincompatible avec\n   la catégorie");
     EXPECT_EQ(focus(), "Naissance0");
     EXPECT_EQ(boite("Naissance0")->selectedText(), "97");
-    EXPECT_EQ(etat.fichier.nombre(), 1);
+    EXPECT_EQ(etat.NbEnreg(), 1);
     EXPECT_TRUE(bouton("Terminé")->isEnabled());
     boite("Naissance0")->setText("96");
     bouton("Terminé")->click();
-    EXPECT_EQ(etat.fichier.nombre(), 4);
+    EXPECT_EQ(etat.NbEnreg(), 4);
 }
 
 TEST_F(Fenetre, TerminéSavesSortsAndCloses) {

@@ -72,7 +72,7 @@ TEST_F(ClassementParEquipes, AProtectedFileIsRankedButLeftUnchanged) {
                           equipe("ALPHA", "V", {"", "", "2000", "", "", ""});
     contenu[299] = kCode160;
     ouvrir(contenu);
-    ASSERT_TRUE(etat.Protege);
+    ASSERT_TRUE(etat.Protege());
     const ClassementEquipes cl = ClasserEquipes(etat);
     EXPECT_EQ(surDisque(), contenu);
     EXPECT_EQ(noms(cl), "ALPHA BETA ");

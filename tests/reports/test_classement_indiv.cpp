@@ -67,7 +67,7 @@ TEST_F(ClassementIndividuel, AProtectedFileStillGetsItsIndividualTotals) {
     Enregistrement e = G("ALPHA", "01 BOURG", "MARTIN").note(6, "900");
     e[kTailleEnreg] = kCode160;
     ouvrir(fichier({e}));
-    ASSERT_TRUE(etat.Protege);
+    ASSERT_TRUE(etat.Protege());
     ClasserIndiv(etat);
     EXPECT_EQ(surDisque().substr(184, 4), "0900");
 }

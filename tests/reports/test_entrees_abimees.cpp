@@ -34,27 +34,28 @@ struct Essai {
     OuvreurEnregistre ouvreur;
     SurfaceEnregistree surface;
     EtatAppli appli;
+    std::string nom; // of the copy in the working folder
 
     explicit Essai(const std::string& cas) {
         appli.dossierProgramme = programme.chemin();
-        appli.compet.DossierTravail = travail.chemin();
+        appli.compet.changerDossier(travail.chemin());
         appli.titre = {"Gala", "Lyon"};
         appli.dates = {"06", " décembre ", "2026"};
         // A copy of the input, never the input itself.
         const fs::path f = fs::directory_iterator(kEntrees / cas)->path();
         fs::copy_file(f, travail / f.filename().string());
-        appli.compet.FichierCompet = f.filename().string();
+        nom = f.filename().string();
     }
 
     // Every command that reads the whole file, in the order an organiser would use them; every
     // question is answered Yes.
     void parcourir() {
-        if (!OuvrirCompet(appli.compet, dialogues)) return;
+        if (!appli.compet.Ouvrir(nom, dialogues)) return;
         dialogues.reponses.assign(20, Reponse::Oui);
         VoirClIndiv(appli.compet, textesPage(appli), dialogues, ouvreur);
         VoirClEquip(appli.compet, textesPage(appli), dialogues, ouvreur);
         VoirNotes(appli.compet, textesPage(appli), dialogues, ouvreur);
-        (appli.compet.CodeAgres == 'M' ? ImprimClIndivM : ImprimClIndivF)(
+        (appli.compet.CodeAgres() == 'M' ? ImprimClIndivM : ImprimClIndivF)(
             appli.compet, textesPage(appli), dialogues, surface);
         ImprimClEquip(appli.compet, textesPage(appli), dialogues, surface);
         ImprimerFeuilles(appli.compet, appli.titre, ChoixFeuilles{}, surface);
@@ -102,7 +103,7 @@ TEST(EntreesAbimees, DamagedFilesAreShownRankedAndPrintedWithTheirMessages) {
         Essai essai(nom);
         essai.parcourir();
         std::vector<std::string> attendus = kParcoursNormal;
-        if (nom == "protege") attendus.insert(attendus.begin(), essai.appli.compet.FichierCompet);
+        if (nom == "protege") attendus.insert(attendus.begin(), essai.appli.compet.FichierCompet());
         EXPECT_EQ(titres(essai.dialogues), attendus);
         EXPECT_EQ(essai.ouvreur.ouverts.size(), 3u);
         // Both rankings and the match sheets, each with at least its headings.
@@ -113,7 +114,7 @@ TEST(EntreesAbimees, DamagedFilesAreShownRankedAndPrintedWithTheirMessages) {
 
 TEST(EntreesAbimees, AReadOnlyFileIsShownAndPrintedButRefusesAMark) {
     Essai essai("tronque");
-    const fs::path fichier = essai.appli.compet.chemin();
+    const fs::path fichier = essai.travail / essai.nom;
     const std::string original = lireFichier(fichier);
     fs::permissions(essai.travail.chemin(), fs::perms::all);
     fs::permissions(fichier,
@@ -139,7 +140,7 @@ TEST(EntreesAbimees, AReadOnlyFileIsShownAndPrintedButRefusesAMark) {
 
 TEST(EntreesAbimees, AReadOnlyFolderNamesEachPageItCannotTakeAndKeepsTheFile) {
     Essai essai("nom_bizarre");
-    const fs::path fichier = essai.appli.compet.chemin();
+    const fs::path fichier = essai.travail / essai.nom;
     const std::string original = lireFichier(fichier);
     fs::permissions(fichier, fs::perms::all);
     fs::permissions(essai.travail.chemin(), fs::perms::owner_read | fs::perms::owner_exec |
@@ -167,7 +168,7 @@ TEST(EntreesAbimees, AReadOnlyFolderNamesEachPageItCannotTakeAndKeepsTheFile) {
 
 TEST(EntreesAbimees, AFullDiskNamesThePageThatCouldNotBeWritten) {
     Essai essai("longueur");
-    ASSERT_TRUE(OuvrirCompet(essai.appli.compet, essai.dialogues));
+    ASSERT_TRUE(essai.appli.compet.Ouvrir(essai.nom, essai.dialogues));
     // The page lands on a device that is always full.
     fs::create_symlink("/dev/full", cheminClIndiv(essai.appli.compet, ".htm"));
     VoirClIndiv(essai.appli.compet, textesPage(essai.appli), essai.dialogues, essai.ouvreur);
@@ -188,8 +189,8 @@ TEST(EntreesAbimees, AnEnormousFileIsRankedAndPrinted) {
     const std::string modele = lireFichier(kEntrees / "longueur" / "M_H_PS02.PLM").substr(0, 300);
     for (int k = 0; k < kNombre; ++k)
         gros += modele;
-    ecrireFichier(essai.appli.compet.chemin(), gros);
+    ecrireFichier(essai.travail / essai.nom, gros);
     essai.parcourir();
     EXPECT_EQ(titres(essai.dialogues), kParcoursNormal);
-    EXPECT_EQ(essai.appli.compet.NbEnreg, kNombre);
+    EXPECT_EQ(essai.appli.compet.NbEnreg(), kNombre);
 }

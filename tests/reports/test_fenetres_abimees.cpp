@@ -44,15 +44,14 @@ TEST(FenetresAbimees, RegistrationScoreEntryJudgesAndSheetsOpenOnEveryDamagedFil
         const fs::path source = fs::directory_iterator(cas.path())->path();
         fs::copy_file(source, travail / source.filename().string());
         DialoguesScriptes dialogues;
-        EtatCompet etat;
-        etat.DossierTravail = travail.chemin();
-        etat.FichierCompet = source.filename().string();
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+        Competition etat;
+        etat.changerDossier(travail.chemin());
+        ASSERT_TRUE(etat.Ouvrir(source.filename().string(), dialogues));
 
-        if (!etat.Protege) {
+        if (!etat.Protege()) {
             Noms noms(etat, BornesCategories{}, programme.chemin(), dialogues);
             parcourir(noms, {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Tab});
-            for (const Agres& agres : agresDe(etat.CodeAgres)) {
+            for (const Agres& agres : agresDe(etat.CodeAgres())) {
                 Saisie saisie(etat, dialogues, agres);
                 parcourir(saisie, {Qt::Key_Tab, Qt::Key_PageDown, Qt::Key_PageUp});
             }
@@ -62,6 +61,6 @@ TEST(FenetresAbimees, RegistrationScoreEntryJudgesAndSheetsOpenOnEveryDamagedFil
         ChoixFeuilles choix;
         QuelleEquipe equipe(etat, choix);
         parcourir(equipe, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up});
-        FermerCompet(etat);
+        etat.Fermer();
     }
 }

@@ -126,9 +126,9 @@ TEST_F(FeuillesMatch, TitleDescriptionTeamAndGymnastsTakeTheirPlaces) {
     EXPECT_TRUE(tt->gras);
     EXPECT_NEAR(tt->x, 101 - largeur(t, 14) / 2, 1e-9);
     EXPECT_NEAR(tt->y, 4.3, 1e-9);
-    const double w = largeur(etat.DescriptionCompet, 12);
-    attendreTexte(s, 0, etat.DescriptionCompet, 105 - w / 2, 18, 12);
-    EXPECT_EQ(chercher(s, 0, etat.DescriptionCompet)->couleur, kBleu);
+    const double w = largeur(etat.DescriptionCompet(), 12);
+    attendreTexte(s, 0, etat.DescriptionCompet(), 105 - w / 2, 18, 12);
+    EXPECT_EQ(chercher(s, 0, etat.DescriptionCompet())->couleur, kBleu);
     const Trace cadre = s.traces(0, Trace::Genre::Rectangle).back();
     EXPECT_EQ(std::tie(cadre.x, cadre.y, cadre.x2, cadre.y2),
               std::make_tuple(103 - w / 2, 17.0, 106 + w / 2, 24.5));
@@ -198,17 +198,18 @@ TEST_F(FeuillesMatch, APlaceholderAloneMakesNoTeamUnlessTeamsHoldOneGymnast) {
     EXPECT_EQ(equipesFeuilles(etat), 0);
 
     SurfaceEnregistree seule;
-    etat.EffectEquip = 1;
+    ouvrir(fichier({enregistrementProvisoire("0130004444")}));
     ImprimerFeuilles(etat, titre, choix, seule);
     ASSERT_EQ(seule.pages.size(), 2U);
     EXPECT_FALSE(seule.traces(0, Trace::Genre::Ligne).empty());
 }
 
-TEST(EquipesFeuilles, AHalfTeamGoesToTheEvenNeighbour) {
-    EtatCompet etat;
-    etat.EffectEquip = 2;
+TEST_F(FeuillesMatch, AHalfTeamGoesToTheEvenNeighbour) {
     for (auto [enreg, equipes] : {std::pair{1, 0}, {3, 2}, {5, 2}, {7, 4}, {4, 2}}) {
-        etat.NbEnreg = enreg;
+        std::string contenu;
+        for (int k = 0; k < enreg; ++k)
+            contenu += gymnaste("A", "01 BOURG", "X", "0220004444").octets();
+        ouvrir(contenu);
         EXPECT_EQ(equipesFeuilles(etat), equipes) << enreg;
     }
 }

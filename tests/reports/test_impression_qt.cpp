@@ -121,10 +121,9 @@ struct Dialogue : CompetOuverte {
                                     std::string(1, lettre) + std::to_string(k))
                                .octets();
         ecrireFichier(dossier / nom, contenu);
-        appli.compet.DossierTravail = dossier.chemin();
-        appli.compet.FichierCompet = nom;
+        appli.compet.changerDossier(dossier.chemin());
         appli.titre = {"Coupe", "Vienne"};
-        ASSERT_TRUE(OuvrirCompet(appli.compet, dialogues));
+        ASSERT_TRUE(appli.compet.Ouvrir(nom, dialogues));
     }
     static QRadioButton* option(QWidget& w, const char* nom) {
         return w.findChild<QRadioButton*>(QString::fromUtf8(nom));

@@ -207,9 +207,8 @@ struct CommandeImpression : CompetOuverte {
     void preparer(std::string_view bloc) {
         ecrireFichier(dossier / nom,
                       fichier({G("ALPHA", "01 BOURG", "MARTIN", "Anne", bloc).note(5, "950")}));
-        appli.compet.DossierTravail = dossier.chemin();
-        appli.compet.FichierCompet = nom;
-        ASSERT_TRUE(OuvrirCompet(appli.compet, dialogues));
+        appli.compet.changerDossier(dossier.chemin());
+        ASSERT_TRUE(appli.compet.Ouvrir(nom, dialogues));
         appli.titre = {"Coupe", "Vienne"};
     }
     std::filesystem::path page() const { return cheminClIndiv(appli.compet, ".htm"); }
@@ -237,7 +236,7 @@ TEST_F(CommandeImpression, YesWritesThePageThenPrintsOneDocument) {
     ImprimClIndivF(appli.compet, textesPage(appli), dialogues, s);
     EXPECT_TRUE(std::filesystem::exists(page()));
     EXPECT_EQ(s.documents,
-              std::vector{dossier / (appli.compet.DescriptionCompet + " (indiv).pdf")});
+              std::vector{dossier / (appli.compet.DescriptionCompet() + " (indiv).pdf")});
     EXPECT_EQ(s.documentsTermines, 1);
     EXPECT_TRUE(chercher(s, 0, "MARTIN         "));
 }

@@ -37,11 +37,10 @@ struct VoirPages : ::testing::Test {
                                               G("ALPHA", "01 BOURG", "DURAND").note(5, "900"),
                                               G("ALPHA", "01 BOURG", "LEROY").note(5, "950"),
                                               slotLibre("ALPHA", "01 BOURG", kSansJuges)}));
-        appli.compet.DossierTravail = dossier.chemin();
-        appli.compet.FichierCompet = nom;
+        appli.compet.changerDossier(dossier.chemin());
         appli.titre = {"Coupe d'hiver", "Vienne"};
         appli.dates = {"05", " décembre ", "2026"};
-        ASSERT_TRUE(OuvrirCompet(appli.compet, dialogues));
+        ASSERT_TRUE(appli.compet.Ouvrir(nom, dialogues));
     }
     void attendreAnnonce(std::string_view texte, std::string_view titre, const fs::path& page) {
         ASSERT_EQ(dialogues.messages.size(), 1U);
@@ -57,17 +56,14 @@ struct VoirPages : ::testing::Test {
 } // namespace
 
 TEST_F(VoirPages, IndividualFilesCarryThePlateauNumberAndTeamFilesNever) {
-    EtatCompet etat;
-    etat.DossierTravail = "/travail";
-    etat.DescriptionCompet = "Féminines Honneur . 9-10 ans (plateau 3)";
-    etat.FichierCompet = "f_h_ps02.plm";
+    const std::string description = "Féminines Honneur . 9-10 ans . Simple appartenance";
+    ouvrir("f_h_ps02.plm");
+    const Competition& etat = appli.compet;
     EXPECT_EQ(cheminClIndiv(etat, ".htm"),
-              "/travail/Féminines Honneur . 9-10 ans (plateau 3) - 02 (indiv).htm");
-    EXPECT_EQ(cheminClEquip(etat, ".txt"),
-              "/travail/Féminines Honneur . 9-10 ans (plateau 3) (équipe).txt");
-    etat.DescriptionCompet = "Féminines Honneur . 9-10 ans";
-    etat.FichierCompet = "F_H_PS00.PLM";
-    EXPECT_EQ(cheminClIndiv(etat, ".txt"), "/travail/Féminines Honneur . 9-10 ans (indiv).txt");
+              dossier / (description + " (plateau 3) - 02 (indiv).htm"));
+    EXPECT_EQ(cheminClEquip(etat, ".txt"), dossier / (description + " (plateau 3) (équipe).txt"));
+    ouvrir("F_H_PS00.PLM");
+    EXPECT_EQ(cheminClIndiv(etat, ".txt"), dossier / (description + " (indiv).txt"));
 }
 
 TEST_F(VoirPages, TheIndividualRankingIsWrittenAnnouncedThenOpened) {
@@ -97,7 +93,7 @@ TEST_F(VoirPages, TheTeamRankingIsWrittenAnnouncedThenOpened) {
     const fs::path page = cheminClEquip(appli.compet, ".htm");
     attendreAnnonce("   La page de classement va apparaître.",
                     "Affichage du classement par équipes", page);
-    EXPECT_EQ(page.filename().string(), appli.compet.DescriptionCompet + " (équipe).htm");
+    EXPECT_EQ(page.filename().string(), appli.compet.DescriptionCompet() + " (équipe).htm");
     EXPECT_TRUE(lireFichier(page).ends_with("</HTML>\r\n"));
     EXPECT_TRUE(fs::exists(cheminClEquip(appli.compet, ".txt")));
 }

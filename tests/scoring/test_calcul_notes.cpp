@@ -200,9 +200,15 @@ TEST_F(Calcul, TeamTotalAddsTheBestRetainedScoresAndIsStoredInEveryRecord) {
     EXPECT_EQ(surDisque(), fichier({attendu[0], attendu[1], attendu[2], attendu[3], autre, autre,
                                     autre, autre}));
 
-    etat.CalcEquip = 1;
+    // The retained count is the first record's.
+    const auto retenues = [this](char compte) {
+        std::string contenu = surDisque();
+        contenu[champs::CalcEquip.position - 1] = compte;
+        ouvrir(contenu);
+    };
+    retenues('1');
     EXPECT_EQ(TotalEquipeAgres(etat, 1, 6), "10,00");
-    etat.CalcEquip = 4;
+    retenues('4');
     EXPECT_EQ(TotalEquipeAgres(etat, 1, 6), "28,15");
     EXPECT_EQ(Enregistrement(surDisque()).lire(champs::NoteEquipe(6)), "2815");
 }

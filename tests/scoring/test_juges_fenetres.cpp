@@ -78,7 +78,7 @@ namespace {
 struct ModiJugeFenetre : ::testing::Test {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
-    EtatCompet etat;
+    Competition etat;
     std::string original;
 
     // A women's team whose third judge at Sol has given a mark (4 judges everywhere).
@@ -87,9 +87,8 @@ struct ModiJugeFenetre : ::testing::Test {
         note.poser(champs::Notes(6, 3), "925");
         original = fichier({note, slotLibre("ALPHA", "01 BOURG")});
         ecrireFichier(dossier / "F_2_PS00.PLM", original);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = "F_2_PS00.PLM";
-        if (!OuvrirCompet(etat, dialogues)) throw std::runtime_error("ouverture");
+        etat.changerDossier(dossier.chemin());
+        if (!etat.Ouvrir("F_2_PS00.PLM", dialogues)) throw std::runtime_error("ouverture");
     }
     std::string surDisque() const { return lireFichier(dossier / "F_2_PS00.PLM"); }
 };
@@ -110,7 +109,7 @@ TEST_F(ModiJugeFenetre, RemovingAJudgeWithMarksIsRefusedAndTheDialogCloses) {
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_EQ(dialogues.messages[0].texte, "Le juge n° 3 au sol\na déjà mis des notes");
     EXPECT_EQ(surDisque(), original);
-    EXPECT_EQ(etat.JugesSol, 4);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(6)), 4);
 }
 
 TEST_F(ModiJugeFenetre, OuiWritesTheNewCountsIntoEveryRecord) {
@@ -125,7 +124,7 @@ TEST_F(ModiJugeFenetre, OuiWritesTheNewCountsIntoEveryRecord) {
     ASSERT_EQ(apres.size(), 600u);
     EXPECT_EQ(apres.substr(51, 7), "0005434");
     EXPECT_EQ(apres.substr(351, 7), "0005434");
-    EXPECT_EQ(etat.JugesSol, 3);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(6)), 3);
     EXPECT_TRUE(dialogues.messages.empty());
 }
 

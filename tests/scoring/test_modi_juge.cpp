@@ -55,9 +55,9 @@ TEST_F(ModiJuge, RemovingAJudgeWhoGaveAMarkNamesHimAndChangesNothing) {
     EXPECT_FALSE(valider(kQuatre, {0, 0, 0, 4, 4, 2, 4}));
     attendreRefus("Le juge n° 3 au sol\na déjà mis des notes");
     EXPECT_EQ(surDisque(), original);
-    EXPECT_EQ(etat.JugesSol, 4);
-    EXPECT_EQ(etat.BlocConfig, kBlocFeminin);
-    EXPECT_TRUE(etat.fichier.ouvert());
+    EXPECT_EQ(etat.juges(champs::JugesSlot(6)), 4);
+    EXPECT_EQ(etat.BlocConfig(), kBlocFeminin);
+    EXPECT_TRUE(etat.ouvert());
 }
 
 TEST_F(ModiJuge, OnlyTheLastRemovedJudgeWithMarksIsNamed) {
@@ -84,12 +84,12 @@ TEST_F(ModiJuge, JudgesWhoGaveOnlyZeroOrNothingMayGoAndEveryRecordGetsTheNewDigi
                                     noté("BRUN", kSol, {"900", "880"}, kNouveauBloc),
                                     slotLibre("ALPHA", "01 BOURG", kNouveauBloc)}));
     EXPECT_TRUE(dialogues.messages.empty());
-    EXPECT_EQ(etat.JugesBarres, 2);
-    EXPECT_EQ(etat.JugesSaut, 3);
-    EXPECT_EQ(etat.JugesSol, 2);
-    EXPECT_EQ(etat.BlocConfig, kNouveauBloc);
-    EXPECT_TRUE(etat.fichier.ouvert());
-    EXPECT_EQ(etat.NbEnreg, 3);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(4)), 2);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(5)), 3);
+    EXPECT_EQ(etat.juges(champs::JugesSlot(6)), 2);
+    EXPECT_EQ(etat.BlocConfig(), kNouveauBloc);
+    EXPECT_TRUE(etat.ouvert());
+    EXPECT_EQ(etat.NbEnreg(), 3);
     EXPECT_FALSE(std::filesystem::exists(dossier / "TEMPO"));
 }
 
@@ -97,7 +97,7 @@ TEST_F(ModiJuge, RaisingNeedsNoCheckAndThePlaceholderRecordIsRewrittenToo) {
     ouvrir(std::string(48, ' ') + "S650001111" + std::string(242, '\0'));
     ASSERT_TRUE(valider({0, 0, 0, 1, 1, 1, 1}, {0, 0, 0, 6, 1, 3, 2}));
     EXPECT_EQ(surDisque(), std::string(48, ' ') + "S650006132" + std::string(242, '\0'));
-    EXPECT_EQ(etat.JugesPoutre, 2);
+    EXPECT_EQ(etat.juges(champs::JugesPoutre), 2);
 }
 
 TEST_F(ModiJuge, AProtectedCompetitionRefusesThePanel) {

@@ -32,14 +32,13 @@ Enregistrement gym(std::string_view equipe, std::string_view nom) {
 struct FenetreSaisie : ::testing::Test {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
-    EtatCompet etat;
+    Competition etat;
     std::unique_ptr<Saisie> fenetre;
 
     void ouvrir(const std::string& contenu) {
         ecrireFichier(dossier / kNom, contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = kNom;
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+        etat.changerDossier(dossier.chemin());
+        ASSERT_TRUE(etat.Ouvrir(kNom, dialogues));
         const Agres* sol = agresSaisissable(etat, "Sol");
         ASSERT_NE(sol, nullptr);
         fenetre = std::make_unique<Saisie>(etat, dialogues, *sol);
@@ -98,7 +97,8 @@ struct TroisEquipes : FenetreSaisie {
 } // namespace
 
 TEST_F(TroisEquipes, TheWindowOpensOnTheFirstTeamWithItsJudgesColumns) {
-    EXPECT_EQ(fenetre->windowTitle().toStdString(), "Saisie des notes - " + etat.DescriptionCompet);
+    EXPECT_EQ(fenetre->windowTitle().toStdString(),
+              "Saisie des notes - " + etat.DescriptionCompet());
     EXPECT_EQ(texte("Nom_d_Appareil"), "Notes au sol");
     EXPECT_EQ(texte("Ekip"), "Equipe : ALPHA (1/3)");
     EXPECT_EQ(texte("J1"), "Juge  1");

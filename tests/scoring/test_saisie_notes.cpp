@@ -30,13 +30,12 @@ Enregistrement gym(std::string_view equipe, std::string_view nom) {
 struct Saisie : ::testing::Test {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
-    EtatCompet etat;
+    Competition etat;
 
     void ouvrir(const std::string& contenu, const char* nom = kNom) {
         ecrireFichier(dossier / nom, contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = nom;
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+        etat.changerDossier(dossier.chemin());
+        ASSERT_TRUE(etat.Ouvrir(nom, dialogues));
     }
     std::string surDisque() const { return lireFichier(dossier / kNom); }
 };
@@ -69,7 +68,7 @@ TEST_F(EquipeAlpha, ATeamIsShownWithItsMarksScoresAndStoredTotal) {
     SaisieNotes saisie(etat, dialogues, agres('M', "Sol"));
     EXPECT_EQ(saisie.NbJuges(), 4);
     EXPECT_EQ(saisie.NomAppareil(), "Notes au sol");
-    EXPECT_EQ(saisie.titre(), "Saisie des notes - " + etat.DescriptionCompet);
+    EXPECT_EQ(saisie.titre(), "Saisie des notes - " + etat.DescriptionCompet());
     EXPECT_EQ(saisie.nbEquipes(), 2);
 
     const EquipeNotee equipe = saisie.ChargerEquipe(1);
@@ -148,8 +147,9 @@ TEST_F(Saisie, ALoweredJudgeCountClearsTheRemovedJudgesMarksAtTheNextSave) {
     Enregistrement e = gym("ALPHA", "DURAND");
     for (int j = 1; j <= 4; ++j)
         e.poser(champs::Notes(6, j), "900");
-    ouvrir(fichier({e, e, e, e}));
-    etat.JugesSol = 2;
+    Enregistrement premier = e;
+    premier.poser(champs::JugesSlot(6), "2");
+    ouvrir(fichier({premier, e, e, e}));
     SaisieNotes saisie(etat, dialogues, agres('M', "Sol"));
     EquipeNotee equipe = saisie.ChargerEquipe(1);
     EXPECT_EQ(equipe.lignes[0].textes.notes[2], "");
@@ -202,6 +202,8 @@ TEST_F(Saisie, MarksMayBeEnteredOnlyOnTheOpenUnprotectedCompetitionsApparatus) {
     ASSERT_NE(agresSaisissable(etat, "Sol"), nullptr);
     EXPECT_EQ(agresSaisissable(etat, "Sol")->slot, 6);
     EXPECT_EQ(agresSaisissable(etat, "Poutre"), nullptr);
-    etat.Protege = true;
+    Enregistrement protege = gym("ALPHA", "DURAND");
+    protege[champs::MarqueProtection.position] = kCode160;
+    ouvrir(fichier({protege}));
     EXPECT_EQ(agresSaisissable(etat, "Sol"), nullptr);
 }

@@ -14,14 +14,13 @@ namespace palmora::test {
 struct CompetOuverte : ::testing::Test {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
-    EtatCompet etat;
+    Competition etat;
     std::string nom = "F_2_PS00.PLM";
 
     void ouvrir(const std::string& contenu) {
         ecrireFichier(dossier / nom, contenu);
-        etat.DossierTravail = dossier.chemin();
-        etat.FichierCompet = nom;
-        ASSERT_TRUE(OuvrirCompet(etat, dialogues));
+        etat.changerDossier(dossier.chemin());
+        ASSERT_TRUE(etat.Ouvrir(nom, dialogues));
     }
     // The same under another name (the name tells the kind of competition).
     void ouvrir(const std::string& autreNom, const std::string& contenu) {
