@@ -1,6 +1,7 @@
 #include "data/enregistrement.h"
 
 #include "data/nombres.h"
+#include "data/textes.h"
 
 #include <algorithm>
 
@@ -33,6 +34,35 @@ bool estProvisoire(const Enregistrement& e) {
 
 bool slotVide(const Enregistrement& e) {
     return e[champs::Nom.position] == kCode160;
+}
+
+namespace {
+
+bool blanc(std::string_view champ) {
+    return champ.find_first_not_of(std::string_view(" \0", 2)) == std::string_view::npos;
+}
+
+} // namespace
+
+bool placeVide(const Enregistrement& e) {
+    return blanc(e.lire(champs::Nom)) || slotVide(e);
+}
+
+bool gymnasteVide(const Enregistrement& e) {
+    const std::string_view nomPrenom = rogner(e.lire({champs::Nom.position, 30}));
+    return nomPrenom.empty() || nomPrenom == std::string_view(&kCode160, 1);
+}
+
+bool equipeIndividuelle(std::string_view nomEquipe) {
+    return nomEquipe.find('*') != std::string_view::npos;
+}
+
+bool porteEtoile(const Enregistrement& e) {
+    return e.octets().find('*') != std::string_view::npos;
+}
+
+int centiemesScore(std::string_view champ) {
+    return champ == kChampDix ? kNoteDix : static_cast<int>(lireNombre(champ));
 }
 
 namespace {

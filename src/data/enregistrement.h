@@ -89,6 +89,26 @@ bool estProvisoire(const Enregistrement& e);
 // True when the slot holds no gymnast (surname starting with code 160).
 bool slotVide(const Enregistrement& e);
 
+// An empty place of a team on screen: no surname, or the empty-slot mark.
+bool placeVide(const Enregistrement& e);
+
+// No gymnast in the record: `Nom` and `Prénom` hold nothing but blanks, or a lone code 160
+// (an empty slot of a team, or the placeholder record of a new competition).
+bool gymnasteVide(const Enregistrement& e);
+
+// The team name holds "*": a group of individual entrants, which gets no team total or place.
+bool equipeIndividuelle(std::string_view nomEquipe);
+
+// An individual entrant, or his group: a "*" anywhere in the record.
+bool porteEtoile(const Enregistrement& e);
+
+// The score encoding: hundredths on three digits, where 10,00 (1000), which three digits
+// cannot hold, is stored "999".
+inline constexpr int kNoteDix = 1000;
+inline constexpr std::string_view kChampDix = "999";
+// A stored score in hundredths ("999" counting 1000); lenient for blanks and NULs.
+int centiemesScore(std::string_view champ);
+
 // An apparatus as the program offers it: its slot, menu label and where its judges digit is.
 struct Agres {
     int slot;

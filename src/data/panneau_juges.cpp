@@ -6,9 +6,8 @@ namespace palmora {
 
 NbJuges jugesDe(const Competition& compet) {
     NbJuges juges{};
-    for (int ligne = 0; ligne < kLignesJuges - 1; ++ligne)
-        juges[static_cast<std::size_t>(ligne)] = compet.juges(champs::JugesSlot(ligne + 1));
-    juges[kLignesJuges - 1] = compet.juges(champs::JugesPoutre);
+    for (int ligne = 0; ligne < kLignesJuges; ++ligne)
+        juges[static_cast<std::size_t>(ligne)] = compet.juges(kLignes[ligne].juges);
     return juges;
 }
 

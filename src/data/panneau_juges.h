@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/enregistrement.h"
+
 #include <array>
 
 namespace palmora {
@@ -7,9 +9,21 @@ namespace palmora {
 class Competition;
 
 // The judge panel's seven lines: Anneaux, Arçons, Fixe, Barres, Saut, Sol, Poutre. It is also
-// the order of the judges digits at positions 52 to 58 of every record.
+// the order of the judges digits at positions 52 to 58 of every record, and the order in which
+// the scores are computed (Poutre last: it shares slot 3 with Fixe and wins when both have
+// judges).
 inline constexpr int kLignesJuges = 7;
 using NbJuges = std::array<int, kLignesJuges>;
+
+// Each line's marks slot and judges digit.
+struct LigneJuges {
+    int slot;
+    Champ juges;
+};
+inline constexpr LigneJuges kLignes[kLignesJuges] = {
+    {1, champs::JugesSlot(1)}, {2, champs::JugesSlot(2)}, {3, champs::JugesSlot(3)},
+    {4, champs::JugesSlot(4)}, {5, champs::JugesSlot(5)}, {6, champs::JugesSlot(6)},
+    {3, champs::JugesPoutre}};
 
 // JugesAnneaux … JugesPoutre of the open competition (positions 52 to 58), in line order.
 NbJuges jugesDe(const Competition& compet);

@@ -77,7 +77,7 @@ void OrdonnerEquipes(std::vector<EntreeEquipe>& tab) {
 std::optional<PlacesEquipes::Place> PlacesEquipes::suivante(const EntreeEquipe& equipe) {
     const bool exAequo = totalPrecedent_ == equipe.TotalEquipe;
     totalPrecedent_ = equipe.TotalEquipe;
-    if (equipe.NomEquip.find('*') != std::string::npos) return std::nullopt;
+    if (equipeIndividuelle(equipe.NomEquip)) return std::nullopt;
     return Place{++compteur_, exAequo};
 }
 

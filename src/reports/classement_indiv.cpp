@@ -10,20 +10,11 @@
 
 namespace palmora {
 
-bool gymnasteVide(const Enregistrement& e) {
-    const std::string_view nomPrenom = rogner(e.lire({champs::Nom.position, 30}));
-    return nomPrenom.empty() || nomPrenom == std::string_view(&kCode160, 1);
-}
-
-bool porteEtoile(const Enregistrement& e) {
-    return e.octets().find('*') != std::string_view::npos;
-}
-
 int totalIndiv(const Enregistrement& e) {
     int total = 0;
     for (int s = 1; s <= 6; ++s) {
         const Champ note = champs::NoteAgres(s);
-        total += e.lire(note) == "999" ? 1000 : static_cast<int>(e.nombre(note));
+        total += centiemesScore(e.lire(note));
     }
     return total;
 }

@@ -17,13 +17,6 @@ struct ClassementIndiv {
     std::vector<int> TotIndiv;            // the total of TabEnreg at the same index, in hundredths
 };
 
-// No gymnast in the record: `Nom` and `Prénom` hold nothing but blanks, or a lone code 160
-// (an empty slot of a team, or the placeholder record of a new competition).
-bool gymnasteVide(const Enregistrement& e);
-
-// An individual entrant, or his group: a "*" anywhere in the record.
-bool porteEtoile(const Enregistrement& e);
-
 // Sum of the six apparatus scores in hundredths: "999" counts 1000, a blank field 0.
 int totalIndiv(const Enregistrement& e);
 

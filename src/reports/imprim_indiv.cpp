@@ -77,8 +77,7 @@ void pied(SurfaceImpression& s, double y, std::int64_t page, std::int64_t pages,
 // A printed score in hundredths ("999" is 10,00); nothing when the score is missing.
 std::optional<long> centiemesNote(const Enregistrement& e, int slot) {
     if (sansNote(e.lire(champs::NoteAgres(slot)))) return std::nullopt;
-    const long v = static_cast<long>(e.nombre(champs::NoteAgres(slot)));
-    return v == 999 ? 1000 : v;
+    return centiemesScore(e.lire(champs::NoteAgres(slot)));
 }
 
 void notes(SurfaceImpression& s, const Jeu& j, bool hommes, double y, const Enregistrement& e) {

@@ -32,7 +32,7 @@ std::string enTeteTable(bool hommes) {
 // A score in 5 characters: "10,00", "-----" when none was given, otherwise `avant` (a
 // non-breaking space on the page, "0" in the table), the units, the comma and the hundredths.
 void ajouterNote(std::string& sortie, std::string_view note, char avant) {
-    if (note == "999") {
+    if (note == kChampDix) {
         sortie += "10,00";
     } else if (sansNote(note)) {
         sortie += "-----";

@@ -46,7 +46,7 @@ std::string tete(const TextesPage& textes, bool hommes) {
 
 // A 6-character cell: " 9,50 ", "10,00 ", or " ---- " when no score was given.
 void ajouterCellule(std::string& tampon, std::string_view note) {
-    if (note == "999") {
+    if (note == kChampDix) {
         tampon += "10,00 ";
     } else if (sansNote(note)) {
         tampon += " ---- ";

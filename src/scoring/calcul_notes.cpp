@@ -2,6 +2,7 @@
 
 #include "data/competition.h"
 #include "data/nombres.h"
+#include "data/panneau_juges.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,15 +15,7 @@ namespace palmora {
 
 namespace {
 
-// The apparatus in the order their scores are computed, with their slots: Poutre, last, shares
-// slot 3 with Fixe.
-constexpr struct {
-    Champ juges;
-    int slot;
-} kOrdreCalcul[] = {{champs::JugesSlot(1), 1}, {champs::JugesSlot(2), 2}, {champs::JugesSlot(3), 3},
-                    {champs::JugesSlot(4), 4}, {champs::JugesSlot(5), 5}, {champs::JugesSlot(6), 6},
-                    {champs::JugesPoutre, 3}};
-constexpr long kDix = 1000; // 10,00, stored "999"
+constexpr long kDix = kNoteDix;
 
 // The nearest whole number, halves to the even one, as the processor rounds a sum: exact for
 // anything below 2^22, far beyond any score, and quicker than a library call per score.
@@ -50,7 +43,7 @@ long arrondi(float note) {
 
 void poserNote(char* champ, long centiemes) {
     if (centiemes >= kDix) {
-        std::memcpy(champ, "999", 3);
+        std::memcpy(champ, kChampDix.data(), kChampDix.size());
         return;
     }
     champ[0] = static_cast<char>('0' + centiemes / 100);
@@ -149,7 +142,7 @@ void CalculNotes(Competition& etat) {
     for (std::size_t k = 0; k < nombre; ++k)
         contenu.copy(notesAgres.data() + k * kLongueurNotesAgres, kLongueurNotesAgres,
                      k * kTailleEnreg + scores.position - 1);
-    for (const auto& agres : kOrdreCalcul)
+    for (const LigneJuges& agres : kLignes)
         noterAgres(contenu, agres.slot, etat.juges(agres.juges), notesAgres.data());
 
     std::vector<std::size_t> modifies;
@@ -171,14 +164,13 @@ void CalculNotes(Competition& etat) {
 std::optional<std::string> TotalEquipeAgres(Competition& etat, std::int64_t t, int s) {
     const std::int64_t premier = etat.premierEnregEquipe(t);
     const std::string anciens = etat.lireSuite(premier, etat.EffectEquip());
-    if (Enregistrement(anciens).lire(champs::NomEquip).find('*') != std::string_view::npos)
-        return std::nullopt;
+    if (equipeIndividuelle(Enregistrement(anciens).lire(champs::NomEquip))) return std::nullopt;
 
     std::vector<long long> notes;
     for (std::size_t k = 0; k < anciens.size(); k += kTailleEnreg) {
         const Enregistrement e(std::string_view(anciens).substr(k, kTailleEnreg));
         const Champ note = champs::NoteAgres(s);
-        notes.push_back(e.lire(note) == "999" ? kDix : e.nombre(note));
+        notes.push_back(centiemesScore(e.lire(note)));
     }
     std::sort(notes.begin(), notes.end(), std::greater<>());
     const auto retenues = std::clamp<std::ptrdiff_t>(etat.CalcEquip(), 0, std::ssize(notes));

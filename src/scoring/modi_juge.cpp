@@ -17,8 +17,6 @@ bool ModiJugePermis(const Competition& etat, Dialogues& dialogues) {
 
 namespace {
 
-// Slot of each line's marks: the beam shares slot 3 with the horizontal bar.
-constexpr int kSlotDeLigne[kLignesJuges] = {1, 2, 3, 4, 5, 6, 3};
 constexpr const char* kPhraseDeLigne[kLignesJuges] = {" aux anneaux", " aux arçons", " à la fixe",
                                                       " aux barres",  " au saut",    " au sol",
                                                       " à la poutre "};
@@ -43,7 +41,7 @@ std::optional<JugeAyantNote> jugeAyantNote(std::string_view contenu, const NbJug
                                            const NbJuges& apres) {
     for (int ligne = 0; ligne < kLignesJuges; ++ligne)
         for (int juge = apres[ligne] + 1; juge <= avant[ligne]; ++juge)
-            if (aNote(contenu, kSlotDeLigne[ligne], juge)) return JugeAyantNote{ligne, juge};
+            if (aNote(contenu, kLignes[ligne].slot, juge)) return JugeAyantNote{ligne, juge};
     return std::nullopt;
 }
 

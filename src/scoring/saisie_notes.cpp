@@ -31,17 +31,12 @@ std::string texteNote(std::string_view champ) {
 
 std::string texteScore(std::string_view champ) {
     if (toutNul(champ)) return {};
-    return champ == "999" ? "10,00" : avecVirgule(champ, 1);
+    return champ == kChampDix ? "10,00" : avecVirgule(champ, 1);
 }
 
 // The stored deduction as its box shows it (" 0,50"), `aucune` when none was entered.
 std::string texteDeduc(std::string_view champ, std::string_view aucune) {
     return vide(champ) ? std::string(aucune) : avecVirgule(champ, 2);
-}
-
-// An empty place of the team: no surname, or the empty-slot mark.
-bool placeVide(const Enregistrement& e) {
-    return vide(e.lire(champs::Nom)) || slotVide(e);
 }
 
 // The stored form of a box: "9,50" gives "950", " 0,50" gives " 050".
@@ -91,7 +86,7 @@ EquipeNotee SaisieNotes::ChargerEquipe(std::int64_t t) {
     EquipeNotee equipe;
     equipe.Ekip = "Equipe : " + std::string(rogner(depuisCp1252(nomEquipe))) + " (" +
                   std::to_string(t) + "/" + std::to_string(nbEquipes()) + ")";
-    equipe.totalVisible = nomEquipe.find('*') == std::string::npos;
+    equipe.totalVisible = !equipeIndividuelle(nomEquipe);
     equipe.Avant = t >= 2;
     equipe.Après = t < nbEquipes();
     for (int i = 0; i < etat_.EffectEquip(); ++i) {
