@@ -120,12 +120,43 @@ Enregistrement Competition::LireEnreg(std::int64_t n) const {
     return e;
 }
 
-Ecriture Competition::EcrireEnreg(std::int64_t n, const Enregistrement& e, Dialogues& dialogues) {
-    const Ecriture resultat = fichier_.ecrire(n, e);
+Ecriture Competition::EcrireEnregs(std::int64_t premier, std::span<const Enregistrement> enregs,
+                                   Dialogues& dialogues) {
+    if (fichier_.lectureSeule() || !fichier_.ouvert()) signalerModificationInterdite(dialogues);
+    const std::uintmax_t longueur = fichier_.longueur();
+    const std::string anciens = fichier_.lireSuite(premier, std::ssize(enregs));
+    Ecriture resultat = Ecriture::Reussie;
+    std::size_t tentes = 0;
+    for (const Enregistrement& e : enregs) {
+        ++tentes;
+        resultat = fichier_.ecrire(premier + static_cast<std::int64_t>(tentes) - 1, e);
+        if (resultat != Ecriture::Reussie) break;
+    }
+    if (resultat == Ecriture::Reussie) resultat = fichier_.vider();
+    if (resultat == Ecriture::Reussie) {
+        if (premier == 1 && !enregs.empty())
+            bloc_ = std::string(enregs.front().lire(champs::BlocConfig));
+        return resultat;
+    }
+    const std::size_t touches = std::min(anciens.size(), tentes * kTailleEnreg);
+    if (!remettre(premier, std::string_view(anciens).substr(0, touches), longueur)) {
+        dialogues.message({"Le fichier\n" + chemin().string() +
+                               "\nne peut pas être écrit et peut être endommagé.",
+                           nom_, Icone::Critique});
+        return Ecriture::Echec;
+    }
     if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
-    if (resultat == Ecriture::Echec) signalerFichierNonEcrit(chemin(), nom_, dialogues);
-    if (resultat == Ecriture::Reussie && n == 1) bloc_ = std::string(e.lire(champs::BlocConfig));
+    signalerFichierNonEcrit(chemin(), nom_, dialogues);
     return resultat;
+}
+
+bool Competition::remettre(std::int64_t premier, std::string_view anciens,
+                           std::uintmax_t longueur) {
+    const auto position = static_cast<std::uintmax_t>(premier - 1) * kTailleEnreg;
+    bool remis = anciens.empty() || fichier_.ecrireOctets(position, anciens) == Ecriture::Reussie;
+    if (fichier_.longueur() != longueur)
+        remis = fichier_.tronquer(longueur) == Ecriture::Reussie && remis;
+    return remis;
 }
 
 void Competition::ecrireDerives(const ChangementsEnreg& changements) {
@@ -143,12 +174,16 @@ bool Competition::Remplacer(std::string_view temporaire, std::string_view conten
     return resultat == Ecriture::Reussie;
 }
 
-void Competition::Supprimer(Dialogues& dialogues) {
-    fichier_.fermer();
-    if (systeme::supprimer(chemin().c_str()) != 0 &&
-        ecritureDepuisErreur(errno) == Ecriture::Interdite)
-        signalerModificationInterdite(dialogues);
+bool Competition::Supprimer(Dialogues& dialogues) {
+    if (systeme::supprimer(chemin().c_str()) != 0) {
+        if (ecritureDepuisErreur(errno) == Ecriture::Interdite)
+            signalerModificationInterdite(dialogues);
+        dialogues.message({"Le fichier\n" + chemin().string() + "\nne peut pas être supprimé.",
+                           nom_, Icone::Critique});
+        return false;
+    }
     Fermer();
+    return true;
 }
 
 namespace {
@@ -217,8 +252,7 @@ bool RetirerEquipe(Competition& compet, std::string_view nomEquipe, std::string_
         compet.Remplacer(FichierProvi, reste, dialogues);
         return false;
     }
-    compet.Supprimer(dialogues);
-    return true;
+    return compet.Supprimer(dialogues);
 }
 
 void MarquerProtection(Competition& compet, char marque, Dialogues& dialogues) {

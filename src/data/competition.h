@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -82,10 +83,16 @@ public:
     // The whole file.
     std::string contenu() const { return fichier_.contenu(); }
 
-    // `e` to record n, whole (n = NbEnreg + 1 appends). A file that cannot be written shows
-    // "Modification interdite." and ends the program; any other failure (a full disk) is named
-    // in a message and returned.
-    Ecriture EcrireEnreg(std::int64_t n, const Enregistrement& e, Dialogues& dialogues);
+    // The records of one command, from record `premier` on (NbEnreg + 1 appends), all of them
+    // or none, flushed to the disk once. When a write or the flush fails, the records already
+    // written get their previous bytes back and a file that grew is cut back, so that the file
+    // is as it was; then a file that cannot be written shows "Modification interdite." and ends
+    // the program, and any other failure (a full disk) is named in a message and returned.
+    Ecriture EcrireEnregs(std::int64_t premier, std::span<const Enregistrement> enregs,
+                          Dialogues& dialogues);
+    Ecriture EcrireEnreg(std::int64_t n, const Enregistrement& e, Dialogues& dialogues) {
+        return EcrireEnregs(n, {&e, 1}, dialogues);
+    }
     // Values derived from the marks, rewritten where they changed: a record that cannot be
     // written keeps its content and nothing is told (they are computed again next time).
     void ecrireDerives(const ChangementsEnreg& changements);
@@ -94,12 +101,15 @@ public:
     // interdite." and ends the program; any other failure (a full disk) leaves the file as it
     // was and is named in a message. Returns whether the file was replaced.
     bool Remplacer(std::string_view temporaire, std::string_view contenu, Dialogues& dialogues);
-    // Deletes the file; no competition stays open. A file that refuses it shows "Modification
-    // interdite." and ends the program.
-    void Supprimer(Dialogues& dialogues);
+    // Deletes the file; then no competition stays open. A file that refuses it shows
+    // "Modification interdite." and ends the program; any other failure is named in a message
+    // and the competition stays open as it was. Returns whether the file was deleted.
+    bool Supprimer(Dialogues& dialogues);
 
 private:
     int chiffreReglage(Champ chiffre) const;
+    // Puts back what a failed command changed: `anciens` at record `premier`, the length.
+    bool remettre(std::int64_t premier, std::string_view anciens, std::uintmax_t longueur);
     // Opens the file under the current name; reads the settings and the protection mark.
     bool ouvrirFichier();
 

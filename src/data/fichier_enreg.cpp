@@ -119,6 +119,31 @@ Ecriture FichierEnreg::ecrire(std::int64_t n, const Enregistrement& e) {
     return ecrits < 0 ? ecritureDepuisErreur(errno) : Ecriture::Echec;
 }
 
+Ecriture FichierEnreg::ecrireOctets(std::uintmax_t position, std::string_view octets) {
+    if (fd_ < 0 || lectureSeule_) return Ecriture::Interdite;
+    std::size_t faits = 0;
+    while (faits < octets.size()) {
+        const long n = systeme::ecrireA(fd_, octets.data() + faits, octets.size() - faits,
+                                        static_cast<std::int64_t>(position + faits));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? ecritureDepuisErreur(errno) : Ecriture::Echec;
+        faits += static_cast<std::size_t>(n);
+    }
+    return Ecriture::Reussie;
+}
+
+Ecriture FichierEnreg::vider() {
+    if (fd_ < 0) return Ecriture::Interdite;
+    return systeme::viderDonnees(fd_) == 0 ? Ecriture::Reussie : ecritureDepuisErreur(errno);
+}
+
+Ecriture FichierEnreg::tronquer(std::uintmax_t longueur) {
+    if (fd_ < 0 || lectureSeule_) return Ecriture::Interdite;
+    return systeme::tronquer(fd_, static_cast<std::int64_t>(longueur)) == 0
+               ? Ecriture::Reussie
+               : ecritureDepuisErreur(errno);
+}
+
 Ecriture FichierEnreg::ecrire(const ChangementsEnreg& changements) {
     if (fd_ < 0 || lectureSeule_) return Ecriture::Interdite;
     const std::vector<std::int64_t>& numeros = changements.numeros;

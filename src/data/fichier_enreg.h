@@ -52,6 +52,12 @@ public:
 
     // Record n (from 1); n = nombre() + 1 appends.
     Ecriture ecrire(std::int64_t n, const Enregistrement& e);
+    // Bytes at a position, as they are: the way back for a write that must be undone.
+    Ecriture ecrireOctets(std::uintmax_t position, std::string_view octets);
+    // The data written so far, to the disk (fdatasync).
+    Ecriture vider();
+    // Cuts the file back to `longueur`.
+    Ecriture tronquer(std::uintmax_t longueur);
     // Runs of consecutive records in one system call each. A record that cannot be written
     // keeps its old content whole and the others are still written. Returns the worst outcome:
     // `Interdite` when the file cannot be written, even with nothing to write.

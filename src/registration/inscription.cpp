@@ -107,18 +107,19 @@ Sauvegarde SauverEquipe(Competition& etat, std::int64_t numero, EquipeSaisie& eq
         return Sauvegarde::Refusee;
     }
     const std::int64_t premier = etat.premierEnregEquipe(numero);
-    bool ecrite = true;
-    for (int i = 0; ecrite && i < etat.EffectEquip(); ++i) {
+    std::vector<Enregistrement> enregs;
+    for (int i = 0; i < etat.EffectEquip(); ++i) {
         LigneGymnaste sansLigne; // slots beyond the shown rows stay empty
         LigneGymnaste& l = static_cast<std::size_t>(i) < equipe.lignes.size()
                                ? equipe.lignes[static_cast<std::size_t>(i)]
                                : sansLigne;
         // A record that cannot be read is all NULs.
-        const Enregistrement e =
-            composer(etat.LireEnreg(premier + i), l, nomEquip, ville, etat.BlocConfig());
-        ecrite = etat.EcrireEnreg(premier + i, e, dialogues) == Ecriture::Reussie;
+        enregs.push_back(
+            composer(etat.LireEnreg(premier + i), l, nomEquip, ville, etat.BlocConfig()));
     }
-    return ecrite ? Sauvegarde::Ecrite : Sauvegarde::Refusee;
+    // The whole team or nothing of it.
+    return etat.EcrireEnregs(premier, enregs, dialogues) == Ecriture::Reussie ? Sauvegarde::Ecrite
+                                                                              : Sauvegarde::Refusee;
 }
 
 Sauvegarde ValiderEquipe(Competition& etat, const BornesCategories& BornesAges, std::int64_t numero,

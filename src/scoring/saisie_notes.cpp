@@ -112,8 +112,9 @@ EquipeNotee SaisieNotes::ChargerEquipe(std::int64_t t) {
 void SaisieNotes::EnregistrerEquipe(const std::vector<TextesLigne>& lignes) {
     const int s = agres_.slot;
     const std::int64_t premier = etat_.premierEnregEquipe(EquipeCourante_);
+    std::vector<Enregistrement> enregs;
     for (int i = 0; i < etat_.EffectEquip(); ++i) {
-        Enregistrement e = etat_.LireEnreg(premier + i);
+        Enregistrement& e = enregs.emplace_back(etat_.LireEnreg(premier + i));
         const bool sansTextes = placeVide(e) || i >= std::ssize(lignes);
         const TextesLigne textes = sansTextes ? TextesLigne{} : lignes[static_cast<size_t>(i)];
         for (int j = 1; j <= kJugesSaisie; ++j) {
@@ -124,9 +125,9 @@ void SaisieNotes::EnregistrerEquipe(const std::vector<TextesLigne>& lignes) {
                 e.poser(champs::Notes(s, j), sansVirgule(note, 1));
         }
         e.poser(champs::Deduc(s), sansVirgule(textes.Déd, 2));
-        // Once the file refuses a record, the organiser has been told: one message is enough.
-        if (etat_.EcrireEnreg(premier + i, e, dialogues_) != Ecriture::Reussie) return;
     }
+    // The whole team or nothing of it, with one message when the file refuses it.
+    etat_.EcrireEnregs(premier, enregs, dialogues_);
 }
 
 EquipeRafraichie SaisieNotes::RafraichirEquipe() {
