@@ -46,6 +46,7 @@ Akeuil::Akeuil(Dialogues& dialogues, const Horloge& horloge, fs::path dossierPro
     : QMainWindow(parent), dialogues_(dialogues), horloge_(horloge) {
     setObjectName(QStringLiteral("Akeuil"));
     etat_.dossierProgramme = std::move(dossierProgramme);
+    etat_.compet.installerSauvegardes(sauvegardes_);
     E1_ = QString::fromStdString(texteE1());
     // 9900 x 7200 twips at 15 twips a pixel, at the top-left corner of the screen.
     resize(660, 480);
@@ -244,6 +245,8 @@ void Akeuil::majBoutons() {
         if (QAction* separateur = action(QString::fromUtf8(cle) + "-separateur"))
             separateur->setVisible(visible);
     }
+    action(QStringLiteral("Restaurer"))
+        ->setEnabled(etat_.compet.ouvert() && !etat_.compet.Protege());
     // Every button stays in sight whatever the width of the machine's fonts: the window grows
     // to the bar rather than hiding buttons behind its overflow arrow.
     const int largeurBarre = Toolbar1->sizeHint().width();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/etat_appli.h"
+#include "data/sauvegardes.h"
 
 #include <QMainWindow>
 
@@ -33,6 +34,8 @@ public:
     bool demarrer();
 
     EtatAppli& etat() { return etat_; }
+    // The copies of the competitions, kept while the program runs.
+    const Sauvegardes& sauvegardes() const { return sauvegardes_; }
     const std::filesystem::path& fichierAide() const { return fichierAide_; }
     // The command of that key: a toolbar button or an entry of its drop-down menus.
     QAction* action(const QString& cle) const;
@@ -78,6 +81,7 @@ private:
     Dialogues& dialogues_;
     const Horloge& horloge_;
     EtatAppli etat_;
+    Sauvegardes sauvegardes_{horloge_};
     std::filesystem::path fichierAide_;
     std::vector<std::string> fichiers_; // line i of ListFich stands for fichiers_[i]
     QString E1_;                        // the About window's message, built at start-up

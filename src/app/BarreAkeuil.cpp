@@ -17,6 +17,7 @@ struct EntreeMenu {
     const char* legende;
 };
 
+constexpr EntreeMenu kMenuOuvrir[] = {{"Restaurer", "Restaurer une sauvegarde\tCtrl+Alt+S"}};
 constexpr EntreeMenu kMenuVoir[] = {{"Voir_Cl_Indiv", "Classement Individuel"},
                                     {"Voir_Cl_Equip", "Classement par Equipes"},
                                     {"Voir_Notes", "Notes"}};
@@ -35,7 +36,7 @@ struct Bouton {
 
 // In toolbar order; the "Note" menu is filled when a competition is opened.
 constexpr Bouton kBoutons[] = {
-    {"Ouvrir", "&Ouvrir", "Ouvrir un fichier existant", false, false, {}},
+    {"Ouvrir", "&Ouvrir", "Ouvrir un fichier existant", false, true, kMenuOuvrir},
     {"Nouveau", "&Nouveau", "Créer un nouveau fichier", false, false, {}},
     {"protege", "&Protéger", "Protéger le fichier en cours", false, false, {}},
     {"partir", "&Quitter", "Quitter Palmora", false, false, {}},

@@ -2,6 +2,7 @@
 #include "platform/ApplicationPalmora.h"
 
 #include "app/Akeuil.h"
+#include "app/Restaurer.h"
 #include "app/Titre.h"
 #include "app/boutons.h"
 #include "app/reglages_compet.h"
@@ -71,6 +72,7 @@ const QList<Touche>& touches() {
         {{Qt::SHIFT | Qt::CTRL | Qt::ALT | Qt::Key_F9}, Commande::Deproteger, ""},
         {{Qt::SHIFT | Qt::CTRL | Qt::ALT | Qt::Key_X}, Commande::ExporterRegistre, ""},
         {{Qt::SHIFT | Qt::CTRL | Qt::ALT | Qt::Key_I}, Commande::ImporterRegistre, ""},
+        {{Qt::CTRL | Qt::ALT | Qt::Key_S}, Commande::Restaurer, ""},
     };
     return kTouches;
 }
@@ -210,6 +212,9 @@ void Commandes::lancer(const Demande& demande) {
         ImporterRegistre(compet, etat.dossierProgramme, lecteur_, dialogues_);
         break;
     }
+    case Commande::Restaurer:
+        executerModal(Restaurer(compet, fenetre_.sauvegardes(), dialogues_, &fenetre_));
+        break;
     }
     fenetre_.afficherCompetition();
 }

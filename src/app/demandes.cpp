@@ -11,7 +11,7 @@
 namespace palmora {
 
 std::optional<Demande> demandeDeCle(std::string_view cle) {
-    static constexpr std::array<std::pair<std::string_view, Commande>, 12> kCles = {{
+    static constexpr std::array<std::pair<std::string_view, Commande>, 13> kCles = {{
         {"Nouveau", Commande::Nouveau},
         {"protege", Commande::Proteger},
         {"partir", Commande::Quitter},
@@ -24,6 +24,7 @@ std::optional<Demande> demandeDeCle(std::string_view cle) {
         {"Imprim_Cl_Indiv", Commande::ImprimIndiv},
         {"Imprim_Cl_Equip", Commande::ImprimEquip},
         {"Imprim_Match", Commande::ImprimMatch},
+        {"Restaurer", Commande::Restaurer},
     }};
     for (const auto& [nom, commande] : kCles)
         if (nom == cle) return Demande{commande, "", true};
@@ -40,6 +41,7 @@ bool commandePermise(const Demande& demande, const Competition& etat,
     case Commande::Proteger:
         return boutons.protege;
     case Commande::Inscrire:
+    case Commande::Restaurer:
         return etat.ouvert() && !etat.Protege();
     case Commande::Saisie: {
         if (!ouvert || !etat.ouvert() || etat.Protege()) return false;

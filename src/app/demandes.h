@@ -33,6 +33,7 @@ enum class Commande {
     Deproteger,
     ExporterRegistre,
     ImporterRegistre,
+    Restaurer,
 };
 
 struct Demande {

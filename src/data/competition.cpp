@@ -4,6 +4,7 @@
 #include "data/nom_compet.h"
 #include "data/nombres.h"
 #include "data/remplacement.h"
+#include "data/sauvegardes.h"
 #include "data/tri_intervalles.h"
 #include "platform/dialogues.h"
 #include "platform/systeme_fichiers.h"
@@ -65,7 +66,12 @@ bool Competition::Ouvrir(std::string_view nom, Dialogues& dialogues) {
         dialogues.message({"     Fichier protégé.\n\nUtilisation possible mais\n  modifications "
                            "interdites.",
                            nom_, Icone::Exclamation});
+    sauvegarder(false, dialogues);
     return true;
+}
+
+void Competition::sauvegarder(bool forcee, Dialogues& dialogues) const {
+    if (sauvegardes_ != nullptr) sauvegardes_->sauver(*this, forcee, dialogues);
 }
 
 bool Competition::Creer(std::string_view nom, std::string_view contenu, Dialogues& dialogues) {
@@ -136,6 +142,8 @@ Ecriture Competition::EcrireEnregs(std::int64_t premier, std::span<const Enregis
     if (resultat == Ecriture::Reussie) {
         if (premier == 1 && !enregs.empty())
             bloc_ = std::string(enregs.front().lire(champs::BlocConfig));
+        ++revision_;
+        sauvegarder(false, dialogues);
         return resultat;
     }
     const std::size_t touches = std::min(anciens.size(), tentes * kTailleEnreg);
@@ -171,7 +179,10 @@ bool Competition::Remplacer(std::string_view temporaire, std::string_view conten
     ouvrirFichier();
     if (resultat == Ecriture::Interdite) signalerModificationInterdite(dialogues);
     if (resultat == Ecriture::Echec) signalerFichierNonEcrit(chemin(), nom_, dialogues);
-    return resultat == Ecriture::Reussie;
+    if (resultat != Ecriture::Reussie) return false;
+    ++revision_;
+    sauvegarder(false, dialogues);
+    return true;
 }
 
 bool Competition::Supprimer(Dialogues& dialogues) {
@@ -240,6 +251,8 @@ bool RetirerEquipe(Competition& compet, std::string_view nomEquipe, std::string_
                    Dialogues& dialogues) {
     if (!compet.ouvert()) return false;
     if (compet.lectureSeule()) signalerModificationInterdite(dialogues);
+    // What the organiser is about to lose is kept first.
+    compet.sauvegarder(true, dialogues);
     const std::string cle = cleEquipe(nomEquipe, 15) + cleEquipe(ville, 20);
     const std::string contenu = compet.contenu();
     const std::size_t n = contenu.size() / kTailleEnreg;

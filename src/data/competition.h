@@ -13,6 +13,7 @@
 namespace palmora {
 
 class Dialogues;
+class Sauvegardes;
 
 inline constexpr std::string_view FichierTempo = "TEMPO";
 inline constexpr std::string_view FichierProvi = "Provi.PLM";
@@ -41,6 +42,13 @@ public:
     bool Creer(std::string_view nom, std::string_view contenu, Dialogues& dialogues);
     // No competition stays open.
     void Fermer();
+
+    // Copies are kept from now on (the program's; tests choose): see Sauvegardes.
+    void installerSauvegardes(Sauvegardes& sauvegardes) { sauvegardes_ = &sauvegardes; }
+    // A copy of the file as it is now (`forcee`: whatever the minute rule), when copies are kept.
+    void sauvegarder(bool forcee, Dialogues& dialogues) const;
+    // Counts the changes written through this object: a copy is made only of a changed file.
+    std::int64_t revision() const { return revision_; }
 
     bool ouvert() const { return !nom_.empty(); }
     // Name on disk; "" when no competition is open.
@@ -118,6 +126,8 @@ private:
     FichierEnreg fichier_;
     std::string bloc_; // the settings block of the first record
     bool protege_ = false;
+    std::int64_t revision_ = 0;
+    Sauvegardes* sauvegardes_ = nullptr;
 };
 
 // Rewrites the open file in sorted order (team name, town, then the rest of the record).
