@@ -211,9 +211,7 @@ std::string cleEquipe(std::string_view texte, std::size_t largeur) {
 
 } // namespace
 
-void TrierFichier(Competition& compet, Dialogues& dialogues) {
-    if (!compet.ouvert()) return;
-    const std::string contenu = compet.contenu();
+std::string contenuTrie(std::string_view contenu) {
     const std::size_t n = contenu.size() / kTailleEnreg;
 
     // Key: team name, town, the rest of the record up to the town, then what follows it.
@@ -243,8 +241,13 @@ void TrierFichier(Competition& compet, Dialogues& dialogues) {
     std::string trie;
     trie.reserve(n * kTailleEnreg);
     for (std::size_t k : ordre)
-        trie.append(contenu, k * kTailleEnreg, kTailleEnreg);
-    compet.Remplacer(FichierTempo, trie, dialogues);
+        trie.append(contenu.substr(k * kTailleEnreg, kTailleEnreg));
+    return trie;
+}
+
+void TrierFichier(Competition& compet, Dialogues& dialogues) {
+    if (!compet.ouvert()) return;
+    compet.Remplacer(FichierTempo, contenuTrie(compet.contenu()), dialogues);
 }
 
 bool RetirerEquipe(Competition& compet, std::string_view nomEquipe, std::string_view ville,

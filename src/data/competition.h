@@ -130,7 +130,9 @@ private:
     Sauvegardes* sauvegardes_ = nullptr;
 };
 
-// Rewrites the open file in sorted order (team name, town, then the rest of the record).
+// The records of `contenu` in sorted order (team name, town, then the rest of the record).
+std::string contenuTrie(std::string_view contenu);
+// Rewrites the open file in sorted order (`contenuTrie`).
 void TrierFichier(Competition& compet, Dialogues& dialogues);
 
 // Rewrites the open file without the records of one team (name and town as typed) and

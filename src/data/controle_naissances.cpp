@@ -22,8 +22,11 @@ bool horsCategorie(char categorie, const Bornes& b, int annee, std::string_view 
     return annee < b.premiere || (annee > b.derniere && surCl == "N");
 }
 
-ControleNaissances verifier(std::string_view fichierCompet, const BornesCategories& bornesAges,
-                            const std::vector<LigneNaissance>& lignes) {
+} // namespace
+
+ControleNaissances verifierNaissances(std::string_view fichierCompet,
+                                      const BornesCategories& bornesAges,
+                                      const std::vector<LigneNaissance>& lignes) {
     const char sexe = caractereNom(fichierCompet, 1);
     if (sexe != 'F' && sexe != 'M') return {};
     const char categorie = caractereNom(fichierCompet, 5);
@@ -39,14 +42,12 @@ ControleNaissances verifier(std::string_view fichierCompet, const BornesCategori
     return {};
 }
 
-} // namespace
-
 ControleNaissances ControlerNaissances(std::string_view fichierCompet,
                                        const BornesCategories& BornesAges,
                                        const std::vector<LigneNaissance>& lignes,
                                        Dialogues& dialogues,
                                        const std::function<void(int)>& placerFocus) {
-    const ControleNaissances controle = verifier(fichierCompet, BornesAges, lignes);
+    const ControleNaissances controle = verifierNaissances(fichierCompet, BornesAges, lignes);
     if (controle.erreur == ErreurNaissance::NonSaisie) {
         dialogues.message({"Année de naissance\nnon saisie", "Erreur", Icone::Critique});
     } else if (controle.erreur == ErreurNaissance::Incompatible) {

@@ -26,6 +26,11 @@ struct ControleNaissances {
     bool ok() const { return erreur == ErreurNaissance::Aucune; }
 };
 
+// The check of `ControlerNaissances` alone, telling nobody.
+ControleNaissances verifierNaissances(std::string_view fichierCompet,
+                                      const BornesCategories& BornesAges,
+                                      const std::vector<LigneNaissance>& lignes);
+
 // `ControlerNaissances`: checks the birth years of the rows, from the first down to the
 // first empty surname, against the category of the open competition (sex: character 1
 // of its file name, category: character 5). The first failure is reported: for a year

@@ -96,6 +96,16 @@ char versOctet(char32_t c) {
     }
 }
 
+// Every sequence well formed; a U+FFFD read must be one written as such.
+bool utf8Valide(std::string_view s) {
+    constexpr std::string_view kRemplacement = "\xEF\xBF\xBD";
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t debut = i;
+        if (lireUtf8(s, i) == 0xFFFD && s.substr(debut, 3) != kRemplacement) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string depuisCp1252(std::string_view octets) {
@@ -114,6 +124,13 @@ std::string versCp1252(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();)
         sortie += versOctet(lireUtf8(utf8, i));
     return sortie;
+}
+
+std::string decoderTexte(std::string_view octets) {
+    constexpr std::string_view kMarqueOrdre = "\xEF\xBB\xBF";
+    if (octets.starts_with(kMarqueOrdre)) octets.remove_prefix(kMarqueOrdre.size());
+    if (utf8Valide(octets)) return std::string(octets);
+    return depuisCp1252(octets);
 }
 
 } // namespace palmora

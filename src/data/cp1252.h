@@ -14,4 +14,8 @@ std::string depuisCp1252(std::string_view octets);
 // otherwise to "?". Malformed UTF-8 gives "?" per bad byte.
 std::string versCp1252(std::string_view utf8);
 
+// A text file of unknown encoding, as spreadsheets save it: UTF-8 (its byte order mark
+// dropped) when its bytes are valid UTF-8, otherwise Windows-1252. Gives UTF-8.
+std::string decoderTexte(std::string_view octets);
+
 } // namespace palmora

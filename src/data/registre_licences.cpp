@@ -114,17 +114,24 @@ bool ReconstruireRegistre(Competition& etat, const fs::path& dossierProgramme,
     return fusionnerRegistre(dossierProgramme, ajouts, "Sortie du logiciel", dialogues);
 }
 
-std::optional<EntreeLicence> ChercherLicence(const fs::path& dossierProgramme, long long numero) {
+std::string EntreesRegistre(const fs::path& dossierProgramme) {
     creerSiAbsent(dossierProgramme / kFichierRegistre);
-    const std::string entrees = entreesRegistre(dossierProgramme);
-    for (std::size_t k = 0; k < entrees.size(); k += kTailleEntree) {
-        const std::string_view e = std::string_view(entrees).substr(k, kTailleEntree);
+    return entreesRegistre(dossierProgramme);
+}
+
+std::optional<EntreeLicence> chercherLicence(std::string_view entrees, long long numero) {
+    for (std::size_t k = 0; k + kTailleEntree <= entrees.size(); k += kTailleEntree) {
+        const std::string_view e = entrees.substr(k, kTailleEntree);
         if (lireNombre(e.substr(0, 10)) != numero) continue;
         return EntreeLicence{std::string(e.substr(0, 10)),       sansBlancsFinaux(e.substr(10, 15)),
                              sansBlancsFinaux(e.substr(25, 15)), sansBlancsFinaux(e.substr(40, 2)),
                              sansBlancsFinaux(e.substr(42, 20)), sansBlancsFinaux(e.substr(62, 1))};
     }
     return std::nullopt;
+}
+
+std::optional<EntreeLicence> ChercherLicence(const fs::path& dossierProgramme, long long numero) {
+    return chercherLicence(EntreesRegistre(dossierProgramme), numero);
 }
 
 } // namespace palmora

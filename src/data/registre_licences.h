@@ -52,8 +52,13 @@ bool ReconstruireRegistre(Competition& etat, const std::filesystem::path& dossie
 bool fusionnerRegistre(const std::filesystem::path& dossierProgramme, std::string_view ajouts,
                        const std::string& titre, Dialogues& dialogues);
 
-// The first entry whose licence number reads as `numero`, in record order; a missing
-// registry is created empty and gives nothing.
+// The registry's whole entries (a trailing partial one left out), read once for many lookups;
+// a missing registry is created empty.
+std::string EntreesRegistre(const std::filesystem::path& dossierProgramme);
+// The first entry of `entrees` whose licence number reads as `numero`, in record order.
+std::optional<EntreeLicence> chercherLicence(std::string_view entrees, long long numero);
+// The first entry of the registry whose licence number reads as `numero`, in record order; a
+// missing registry is created empty and gives nothing.
 std::optional<EntreeLicence> ChercherLicence(const std::filesystem::path& dossierProgramme,
                                              long long numero);
 

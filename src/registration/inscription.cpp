@@ -3,6 +3,7 @@
 #include "data/competition.h"
 #include "data/cp1252.h"
 #include "data/nombres.h"
+#include "data/textes.h"
 #include "platform/dialogues.h"
 #include "registration/saisie_noms.h"
 
@@ -24,17 +25,6 @@ std::string champ(std::string_view utf8, std::size_t largeur) {
     std::string octets = versCp1252(rogner(utf8));
     octets.resize(largeur, ' ');
     return octets;
-}
-
-bool equipeEnDouble(Competition& etat, std::int64_t numero, std::string_view nomEquip,
-                    std::string_view ville) {
-    const std::int64_t n = etat.nbEquipes();
-    for (std::int64_t t = 1; t <= n; ++t) {
-        if (t == numero) continue;
-        const Enregistrement e = etat.LireEnreg(etat.premierEnregEquipe(t));
-        if (e.lire(champs::NomEquip) == nomEquip && e.lire(champs::Ville) == ville) return true;
-    }
-    return false;
 }
 
 // Steps a to e of the save for one slot: the record read is the tail a gymnast keeps.
@@ -62,7 +52,52 @@ Enregistrement composer(const Enregistrement& lu, LigneGymnaste& l, std::string_
     return r;
 }
 
+std::string nomStocke(const EquipeSaisie& equipe) {
+    return champ(equipe.NomEquip, 15);
+}
+
+std::string villeStockee(const EquipeSaisie& equipe) {
+    return champ(majuscules(equipe.Ville), 20);
+}
+
 } // namespace
+
+std::vector<Enregistrement> composerEquipe(const LecteurEnreg& lire, std::int64_t premier,
+                                           int effectEquip, std::string_view blocConfig,
+                                           EquipeSaisie& equipe) {
+    const std::string nomEquip = nomStocke(equipe);
+    const std::string ville = villeStockee(equipe);
+    std::vector<Enregistrement> enregs;
+    for (int i = 0; i < effectEquip; ++i) {
+        LigneGymnaste sansLigne; // slots beyond the shown rows stay empty
+        LigneGymnaste& l = static_cast<std::size_t>(i) < equipe.lignes.size()
+                               ? equipe.lignes[static_cast<std::size_t>(i)]
+                               : sansLigne;
+        enregs.push_back(composer(lire(premier + i), l, nomEquip, ville, blocConfig));
+    }
+    return enregs;
+}
+
+bool equipeEnDouble(const LecteurEnreg& lire, int effectEquip, std::int64_t nbEquipes,
+                    std::int64_t numero, const EquipeSaisie& equipe) {
+    const std::string nomEquip = nomStocke(equipe);
+    const std::string ville = villeStockee(equipe);
+    for (std::int64_t t = 1; t <= nbEquipes; ++t) {
+        if (t == numero) continue;
+        const Enregistrement e = lire(effectEquip * (t - 1) + 1);
+        if (e.lire(champs::NomEquip) == nomEquip && e.lire(champs::Ville) == ville) return true;
+    }
+    return false;
+}
+
+std::vector<LigneNaissance> naissancesAControler(EquipeSaisie& equipe) {
+    std::vector<LigneNaissance> naissances;
+    for (LigneGymnaste& l : equipe.lignes) {
+        if (!rogner(l.Nom).empty() && rogner(l.SurCl).empty()) l.SurCl = "N";
+        naissances.push_back({l.Nom, l.Naissance, l.SurCl});
+    }
+    return naissances;
+}
 
 std::string libelleNombreEquipes(std::int64_t n) {
     return std::to_string(n) + (n > 1 ? " équipes" : " équipe");
@@ -97,9 +132,8 @@ Sauvegarde SauverEquipe(Competition& etat, std::int64_t numero, EquipeSaisie& eq
                         Dialogues& dialogues) {
     if (rogner(equipe.NomEquip).empty() || rogner(equipe.Ville).empty())
         return Sauvegarde::Incomplete;
-    const std::string nomEquip = champ(equipe.NomEquip, 15);
-    const std::string ville = champ(majuscules(equipe.Ville), 20);
-    if (equipeEnDouble(etat, numero, nomEquip, ville)) {
+    const LecteurEnreg lire = [&etat](std::int64_t n) { return etat.LireEnreg(n); };
+    if (equipeEnDouble(lire, etat.EffectEquip(), etat.nbEquipes(), numero, equipe)) {
         dialogues.message({"L'équipe " + std::string(rogner(equipe.NomEquip)) + " de " +
                                std::string(rogner(majuscules(equipe.Ville))) +
                                "\nexiste déjà dans ce fichier.\n\nChangez son nom ou sa ville.",
@@ -107,30 +141,20 @@ Sauvegarde SauverEquipe(Competition& etat, std::int64_t numero, EquipeSaisie& eq
         return Sauvegarde::Refusee;
     }
     const std::int64_t premier = etat.premierEnregEquipe(numero);
-    std::vector<Enregistrement> enregs;
-    for (int i = 0; i < etat.EffectEquip(); ++i) {
-        LigneGymnaste sansLigne; // slots beyond the shown rows stay empty
-        LigneGymnaste& l = static_cast<std::size_t>(i) < equipe.lignes.size()
-                               ? equipe.lignes[static_cast<std::size_t>(i)]
-                               : sansLigne;
-        // A record that cannot be read is all NULs.
-        enregs.push_back(
-            composer(etat.LireEnreg(premier + i), l, nomEquip, ville, etat.BlocConfig()));
-    }
+    // A record that cannot be read is all NULs.
+    const std::vector<Enregistrement> enregs =
+        composerEquipe(lire, premier, etat.EffectEquip(), etat.BlocConfig(), equipe);
     // The whole team or nothing of it.
-    return etat.EcrireEnregs(premier, enregs, dialogues) == Ecriture::Reussie ? Sauvegarde::Ecrite
-                                                                              : Sauvegarde::Refusee;
+    return etat.EcrireEnregs(premier, enregs, dialogues) == Ecriture::Reussie
+               ? Sauvegarde::Ecrite
+               : Sauvegarde::Refusee;
 }
 
 Sauvegarde ValiderEquipe(Competition& etat, const BornesCategories& BornesAges, std::int64_t numero,
                          EquipeSaisie& equipe, Dialogues& dialogues,
                          const std::function<void(int)>& placerFocus) {
-    std::vector<LigneNaissance> naissances;
-    for (LigneGymnaste& l : equipe.lignes) {
-        if (!rogner(l.Nom).empty() && rogner(l.SurCl).empty()) l.SurCl = "N";
-        naissances.push_back({l.Nom, l.Naissance, l.SurCl});
-    }
-    if (!ControlerNaissances(etat.FichierCompet(), BornesAges, naissances, dialogues, placerFocus)
+    if (!ControlerNaissances(etat.FichierCompet(), BornesAges, naissancesAControler(equipe),
+                             dialogues, placerFocus)
              .ok())
         return Sauvegarde::Refusee;
     return SauverEquipe(etat, numero, equipe, dialogues);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "data/textes.h"
-
 #include "data/controle_naissances.h"
+#include "data/enregistrement.h"
 
 #include <cstdint>
 #include <functional>
@@ -41,6 +40,25 @@ int lignesAffichees(const Competition& etat);
 
 // Team `numero` (from 1) as the window shows it; the team after the last one is empty.
 EquipeSaisie lireEquipe(Competition& etat, std::int64_t numero);
+
+// Reads record n of a competition (from 1); a missing record reads as NULs.
+using LecteurEnreg = std::function<Enregistrement(std::int64_t)>;
+
+// The records `SauverEquipe` writes for a team whose first record is `premier`, one per slot of
+// the team size, each keeping the tail of the record `lire` gives there. The boxes are updated
+// to what is written.
+std::vector<Enregistrement> composerEquipe(const LecteurEnreg& lire, std::int64_t premier,
+                                           int effectEquip, std::string_view blocConfig,
+                                           EquipeSaisie& equipe);
+
+// Whether one of the `nbEquipes` teams other than `numero` has the team's name and town as
+// stored: the sorted file would merge their records.
+bool equipeEnDouble(const LecteurEnreg& lire, int effectEquip, std::int64_t nbEquipes,
+                    std::int64_t numero, const EquipeSaisie& equipe);
+
+// The rows as the birth-year check reads them; a named gymnast without moved-up flag gets
+// "N" first, as Valider gives it.
+std::vector<LigneNaissance> naissancesAControler(EquipeSaisie& equipe);
 
 enum class Sauvegarde {
     Ecrite,     // the team's records are written

@@ -3,6 +3,7 @@
 #include "data/cp1252.h"
 #include "data/nombres.h"
 #include "data/registre_licences.h"
+#include "data/textes.h"
 
 namespace palmora {
 
@@ -52,7 +53,50 @@ bool vide(std::string_view texte) {
     return rogner(texte).empty();
 }
 
+// Base letters of the Windows-1252 codes 0xC0 to 0xFF; '*' for a letter of two, ' ' for a
+// character that is not an accented letter.
+constexpr std::string_view kBases = "AAAAAA*CEEEEIIIIDNOOOOO OUUUUY *"
+                                    "aaaaaa*ceeeeiiiidnooooo ouuuuy y";
+
+std::string_view base(unsigned char c) {
+    switch (c) {
+    case 0x8A:
+        return "S";
+    case 0x8C:
+        return "OE";
+    case 0x8E:
+        return "Z";
+    case 0x9A:
+        return "s";
+    case 0x9C:
+        return "oe";
+    case 0x9E:
+        return "z";
+    case 0x9F:
+        return "Y";
+    case 0xC6:
+        return "AE";
+    case 0xDF:
+        return "ss";
+    case 0xE6:
+        return "ae";
+    default:
+        break;
+    }
+    if (c >= 0xC0 && kBases[c - 0xC0] != ' ') return kBases.substr(c - 0xC0, 1);
+    return {};
+}
+
 } // namespace
+
+std::string sansAccents(std::string_view texte) {
+    std::string sortie;
+    for (char octet : versCp1252(texte)) {
+        const std::string_view b = base(static_cast<unsigned char>(octet));
+        sortie += b.empty() ? depuisCp1252(std::string_view(&octet, 1)) : std::string(b);
+    }
+    return sortie;
+}
 
 std::string majuscules(std::string_view texte) {
     std::string octets = versCp1252(texte);

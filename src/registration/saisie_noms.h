@@ -18,6 +18,9 @@ std::string majuscules(std::string_view texte);
 // ("JEAN-PIERRE" gives "Jean-Pierre").
 std::string capitaliserPrénom(std::string_view texte);
 
+// The letters without their accents (é gives e, Œ gives OE, ß gives ss); the rest as it is.
+std::string sansAccents(std::string_view texte);
+
 // Key rules of the gymnast boxes (the birth year and licence boxes take digits,
 // `toucheChiffre`). Surname: unaccented letters as typed, space, apostrophe and hyphen.
 std::optional<std::string> toucheNom(std::string_view caractere);
