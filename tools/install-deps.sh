@@ -3,7 +3,7 @@
 set -euo pipefail
 
 paquets=(
-  cmake g++ make ninja-build qt6-base-dev libgtest-dev qt6-translations-l10n
+  cmake g++ make ninja-build qt6-base-dev libgtest-dev qt6-translations-l10n libcsv-dev
   fonts-liberation2 fonts-dejavu-core xdg-utils
   # for the tests that look at real output
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick poppler-utils faketime
