@@ -14,6 +14,7 @@
 #include "platform/dialogues.h"
 #include "platform/documents.h"
 #include "platform/horloge.h"
+#include "registration/ImportInscriptions.h"
 #include "registration/Noms.h"
 #include "reports/F_Match.h"
 #include "reports/feuilles_match.h"
@@ -73,6 +74,7 @@ const QList<Touche>& touches() {
         {{Qt::SHIFT | Qt::CTRL | Qt::ALT | Qt::Key_X}, Commande::ExporterRegistre, ""},
         {{Qt::SHIFT | Qt::CTRL | Qt::ALT | Qt::Key_I}, Commande::ImporterRegistre, ""},
         {{Qt::CTRL | Qt::ALT | Qt::Key_S}, Commande::Restaurer, ""},
+        {{Qt::CTRL | Qt::ALT | Qt::Key_R}, Commande::ImporterInscriptions, ""},
     };
     return kTouches;
 }
@@ -215,6 +217,9 @@ void Commandes::lancer(const Demande& demande) {
     case Commande::Restaurer:
         executerModal(Restaurer(compet, fenetre_.sauvegardes(), dialogues_, &fenetre_));
         break;
+    case Commande::ImporterInscriptions:
+        importerInscriptions();
+        break;
     }
     fenetre_.afficherCompetition();
 }
@@ -223,9 +228,18 @@ void Commandes::inscrire() {
     Noms noms(fenetre_.etat().compet, fenetre_.etat().BornesAges, fenetre_.etat().dossierProgramme,
               dialogues_, &fenetre_);
     connect(&noms, &Noms::equipeEnregistree, &fenetre_, &Akeuil::majBoutons);
-    executerModal(noms);
+    const int resultat = executerModal(noms);
     // Deleting the last team deletes the file.
     if (!fenetre_.etat().compet.ouvert()) fenetre_.RafraichirListe();
+    if (resultat == Noms::kImporter) importerInscriptions();
+}
+
+void Commandes::importerInscriptions() {
+    EtatAppli& etat = fenetre_.etat();
+    // The backup of the competition before the import will be made here.
+    const std::function<void()> avantEcriture;
+    lancerImportInscriptions(etat.compet, etat.BornesAges, etat.dossierProgramme, dialogues_,
+                             avantEcriture, &fenetre_);
 }
 
 void Commandes::quitter() {

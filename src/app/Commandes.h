@@ -31,6 +31,7 @@ private:
     void installerTouches();
     void lancer(const Demande& demande);
     void inscrire();
+    void importerInscriptions();
     void quitter();
     void aide();
 

@@ -42,6 +42,7 @@ bool commandePermise(const Demande& demande, const Competition& etat,
         return boutons.protege;
     case Commande::Inscrire:
     case Commande::Restaurer:
+    case Commande::ImporterInscriptions:
         return etat.ouvert() && !etat.Protege();
     case Commande::Saisie: {
         if (!ouvert || !etat.ouvert() || etat.Protege()) return false;

@@ -34,6 +34,7 @@ enum class Commande {
     ExporterRegistre,
     ImporterRegistre,
     Restaurer,
+    ImporterInscriptions, // registrations from the clubs' spreadsheets
 };
 
 struct Demande {

@@ -78,6 +78,9 @@ void Noms::construire() {
     connect(CestFini, &QPushButton::clicked, this, &Noms::terminer);
     connect(Effacer, &QPushButton::clicked, this, &Noms::effacer);
     connect(Annule, &QPushButton::clicked, this, &Noms::reject);
+    // Nothing of the team shown is saved: the import command takes over.
+    Importer = bouton("Im&porter…", "Importer", this);
+    connect(Importer, &QPushButton::clicked, this, [this] { done(kImporter); });
 
     auto* entete = new QHBoxLayout;
     entete->addWidget(description, 1);
@@ -109,8 +112,9 @@ void Noms::construire() {
         {Terminé, "Enregistrent les modifications"},
         {CestFini, nullptr},
         {Effacer, nullptr},
-        {Annule, "Ignore les modifications si l'on n'a pas Validé"}};
-    for (int k = 0; k < 4; ++k) {
+        {Annule, "Ignore les modifications si l'on n'a pas Validé"},
+        {Importer, nullptr}};
+    for (int k = 0; k < 5; ++k) {
         boutons->addWidget(rangee[k].first, 0, k);
         if (rangee[k].second) boutons->addWidget(new QLabel(rangee[k].second, this), 1, k);
     }
@@ -136,7 +140,8 @@ void Noms::construire() {
             avant = lignes_->boite(b, i);
         }
     for (QWidget* b : {static_cast<QWidget*>(Terminé), static_cast<QWidget*>(CestFini),
-                       static_cast<QWidget*>(Effacer), static_cast<QWidget*>(Annule)}) {
+                       static_cast<QWidget*>(Effacer), static_cast<QWidget*>(Annule),
+                       static_cast<QWidget*>(Importer)}) {
         setTabOrder(avant, b);
         avant = b;
     }

@@ -29,6 +29,9 @@ public:
     Noms(Competition& compet, const BornesCategories& BornesAges,
          std::filesystem::path dossierProgramme, Dialogues& dialogues, QWidget* parent = nullptr);
 
+    // What `exec` returns when "Im&porter…" closed the window: the import command follows.
+    static constexpr int kImporter = 2;
+
     // The team shown (from 1; one past the last team is a new one).
     int numeroEquipe() const;
 
@@ -75,6 +78,7 @@ private:
     QPushButton* CestFini;
     QPushButton* Effacer;
     QPushButton* Annule;
+    QPushButton* Importer;
 };
 
 } // namespace palmora
