@@ -3,6 +3,7 @@
 #include "app/Commandes.h"
 #include "data/competition.h"
 #include "platform/lecteur_a.h"
+#include "registration/ImportInscriptions.h"
 #include "scoring/Saisie.h"
 
 #include "support/dialogues_scriptes.h"
@@ -11,6 +12,7 @@
 #include "support/ouvreur_enregistre.h"
 #include "support/pilote_modal.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -116,6 +118,36 @@ TEST_F(CommandesFenetre, KeysRunOnlyWhereTheirConditionHolds) {
     touche(Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_EQ(dialogues.messages[0].texte, "Des équipes ont déjà été saisies");
+}
+
+// The whole import by keyboard: Ctrl+Alt+R, the file's name typed, Enter, then Alt+I.
+TEST_F(CommandesFenetre, CtrlAltRImportsAClubFileByKeyboardAlone) {
+    touche(Qt::Key_R, Qt::ControlModifier | Qt::AltModifier); // no competition: nothing
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ouvrir("F_1_PS00.PLM", fichier({enregistrementProvisoire("0430004444")}));
+    ecrireFichier(jour / "club.csv", "Equipe;Ville;Nom;Annee\r\nGYM;01 Bourg;Dupont;96\r\n");
+    bool vu = false;
+    // The file dialog's loop must end before the import window opens: polled, not waited for.
+    QTimer sonde;
+    QObject::connect(&sonde, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || QApplication::activeWindow() != modal || vu) return;
+        if (auto* choix = qobject_cast<QFileDialog*>(modal)) {
+            EXPECT_EQ(choix->directory().absolutePath().toStdString(), jour.string());
+            QTest::keyClicks(QApplication::focusWidget(), "club.csv");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else if (qobject_cast<ImportInscriptions*>(modal)) {
+            vu = true;
+            QTest::keyClick(modal, Qt::Key_I, Qt::AltModifier);
+        }
+    });
+    sonde.start(20);
+    touche(Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
+    sonde.stop();
+    EXPECT_TRUE(vu);
+    EXPECT_EQ(fenetre->etat().compet.nbEquipes(), 1);
+    EXPECT_EQ(enregistrement("F_1_PS00.PLM", 1).lire(champs::Nom), "DUPONT         ");
+    EXPECT_TRUE(fenetre->action("Voir")->isVisible());
 }
 
 TEST_F(CommandesFenetre, ProtectingThenUnprotectingChangesButtonsAndTheReopeningMessage) {
