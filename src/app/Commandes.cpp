@@ -236,10 +236,8 @@ void Commandes::inscrire() {
 
 void Commandes::importerInscriptions() {
     EtatAppli& etat = fenetre_.etat();
-    // The backup of the competition before the import will be made here.
-    const std::function<void()> avantEcriture;
     lancerImportInscriptions(etat.compet, etat.BornesAges, etat.dossierProgramme, dialogues_,
-                             avantEcriture, &fenetre_);
+                             &fenetre_);
 }
 
 void Commandes::quitter() {

@@ -43,10 +43,8 @@ std::optional<std::string> lireTout(const std::filesystem::path& chemin) {
 } // namespace
 
 ImportInscriptions::ImportInscriptions(Competition& compet, const PlanImport& plan,
-                                       Dialogues& dialogues, std::function<void()> avantEcriture,
-                                       QWidget* parent)
-    : QDialog(parent), compet_(compet), plan_(plan), dialogues_(dialogues),
-      avantEcriture_(std::move(avantEcriture)) {
+                                       Dialogues& dialogues, QWidget* parent)
+    : QDialog(parent), compet_(compet), plan_(plan), dialogues_(dialogues) {
     setObjectName("ImportInscriptions");
     setWindowTitle(kTitre);
     QStringList equipes, problemes;
@@ -86,7 +84,7 @@ ImportInscriptions::ImportInscriptions(Competition& compet, const PlanImport& pl
 }
 
 void ImportInscriptions::importer() {
-    if (ImporterInscriptions(compet_, plan_, dialogues_, avantEcriture_)) accept();
+    if (ImporterInscriptions(compet_, plan_, dialogues_)) accept();
 }
 
 std::optional<std::filesystem::path>
@@ -103,7 +101,7 @@ choisirFichierInscriptions(const std::filesystem::path& dossier, QWidget* parent
 
 bool lancerImportInscriptions(Competition& compet, const BornesCategories& BornesAges,
                               const std::filesystem::path& dossierProgramme, Dialogues& dialogues,
-                              const std::function<void()>& avantEcriture, QWidget* parent) {
+                              QWidget* parent) {
     const auto chemin = choisirFichierInscriptions(compet.DossierTravail(), parent);
     if (!chemin) return false;
     const auto octets = lireTout(*chemin);
@@ -118,8 +116,7 @@ bool lancerImportInscriptions(Competition& compet, const BornesCategories& Borne
         dialogues.message({plan.erreur, kTitre, Icone::Critique});
         return false;
     }
-    return executerModal(ImportInscriptions(compet, plan, dialogues, avantEcriture, parent)) ==
-           QDialog::Accepted;
+    return executerModal(ImportInscriptions(compet, plan, dialogues, parent)) == QDialog::Accepted;
 }
 
 } // namespace palmora

@@ -22,7 +22,7 @@ class ImportInscriptions : public QDialog {
     Q_OBJECT
 public:
     ImportInscriptions(Competition& compet, const PlanImport& plan, Dialogues& dialogues,
-                       std::function<void()> avantEcriture, QWidget* parent = nullptr);
+                       QWidget* parent = nullptr);
 
 private:
     void importer();
@@ -30,7 +30,6 @@ private:
     Competition& compet_;
     const PlanImport& plan_;
     Dialogues& dialogues_;
-    std::function<void()> avantEcriture_;
 };
 
 // Qt's own file dialog (the desktop's may not take a typed path), in `dossier`, on the
@@ -38,10 +37,10 @@ private:
 std::optional<std::filesystem::path>
 choisirFichierInscriptions(const std::filesystem::path& dossier, QWidget* parent);
 
-// The import command: a file chosen, read and checked, then the window. `avantEcriture` runs
-// just before the competition file is rewritten (the backup). Returns whether teams were added.
+// The import command: a file chosen, read and checked, then the window. Returns whether teams
+// were added.
 bool lancerImportInscriptions(Competition& compet, const BornesCategories& BornesAges,
                               const std::filesystem::path& dossierProgramme, Dialogues& dialogues,
-                              const std::function<void()>& avantEcriture, QWidget* parent);
+                              QWidget* parent);
 
 } // namespace palmora

@@ -131,10 +131,9 @@ std::string libelleProbleme(const Probleme& p) {
     return "Ligne " + std::to_string(p.ligne) + " : " + p.texte;
 }
 
-bool ImporterInscriptions(Competition& compet, const PlanImport& plan, Dialogues& dialogues,
-                          const std::function<void()>& avantEcriture) {
+bool ImporterInscriptions(Competition& compet, const PlanImport& plan, Dialogues& dialogues) {
     if (plan.nbAcceptees() == 0) return false;
-    if (avantEcriture) avantEcriture();
+    compet.sauvegarder(true, dialogues);
     if (!compet.Remplacer(FichierTempo, plan.contenu, dialogues)) return false;
     std::string bilan = std::to_string(plan.nbAcceptees()) + " équipe(s) ajoutée(s)";
     if (plan.nbAcceptees() < static_cast<int>(plan.equipes.size())) {

@@ -44,11 +44,10 @@ std::string libelleEquipe(const EquipeImport& e);
 // "Ligne 4 : …".
 std::string libelleProbleme(const Probleme& p);
 
-// Writes the plan in one safe rewrite, after `avantEcriture` (the backup), then tells
-// "n équipe(s) ajoutée(s)" with the teams left out. Nothing is written when no team is
-// accepted; a failed write is named in a message and leaves the file as it was.
-bool ImporterInscriptions(Competition& compet, const PlanImport& plan, Dialogues& dialogues,
-                          const std::function<void()>& avantEcriture);
+// Writes the plan in one safe rewrite, after a copy of the file as it is (when copies are
+// kept), then tells "n équipe(s) ajoutée(s)" with the teams left out. Nothing is written when no
+// team is accepted; a failed write is named in a message and leaves the file as it was.
+bool ImporterInscriptions(Competition& compet, const PlanImport& plan, Dialogues& dialogues);
 
 // The empty model the clubs fill in: its headers only.
 inline constexpr std::string_view kFichierModele = "modele-inscriptions.csv";

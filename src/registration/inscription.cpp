@@ -145,9 +145,8 @@ Sauvegarde SauverEquipe(Competition& etat, std::int64_t numero, EquipeSaisie& eq
     const std::vector<Enregistrement> enregs =
         composerEquipe(lire, premier, etat.EffectEquip(), etat.BlocConfig(), equipe);
     // The whole team or nothing of it.
-    return etat.EcrireEnregs(premier, enregs, dialogues) == Ecriture::Reussie
-               ? Sauvegarde::Ecrite
-               : Sauvegarde::Refusee;
+    return etat.EcrireEnregs(premier, enregs, dialogues) == Ecriture::Reussie ? Sauvegarde::Ecrite
+                                                                              : Sauvegarde::Refusee;
 }
 
 Sauvegarde ValiderEquipe(Competition& etat, const BornesCategories& BornesAges, std::int64_t numero,

@@ -41,7 +41,7 @@ struct ImportFenetre : ::testing::Test {
     // The window opened on the plan, driven by `pilote`; returns how it closed.
     int piloter(const PlanImport& p, std::function<void(ImportInscriptions&)> pilote) {
         piloterModal<ImportInscriptions>(std::move(pilote));
-        return executerModal(ImportInscriptions(etat, p, dialogues, {}));
+        return executerModal(ImportInscriptions(etat, p, dialogues));
     }
 };
 

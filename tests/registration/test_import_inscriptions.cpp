@@ -1,4 +1,5 @@
 #include "data/competition.h"
+#include "data/sauvegardes.h"
 #include "data/table_ages.h"
 #include "registration/import_inscriptions.h"
 #include "registration/saisie_noms.h"
@@ -71,7 +72,7 @@ TEST_F(Import, WritesTheBytesRegistrationWritesForTheSameTeamsTyped) {
                                      "ALPHA*;69 LYON;Martin;Léa;96;N;\r\n");
     ASSERT_EQ(plan.nbAcceptees(), 2);
     EXPECT_TRUE(plan.problemes.empty());
-    ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues, {}));
+    ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues));
     saisirALaMain(
         {{"zeta",
           "01 bourg",
@@ -104,7 +105,7 @@ TEST_F(Import, SixtyTeamsOfSixJoinATeamAlreadyRegistered) {
     }
     const PlanImport plan = preparer(lignes);
     ASSERT_EQ(plan.nbAcceptees(), 60);
-    ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues, {}));
+    ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues));
     saisirALaMain(equipes);
     EXPECT_EQ(etat.nbEquipes(), 61);
     EXPECT_EQ(lireFichier(dossier / kNom), lireFichier(autre / kNom));
@@ -132,7 +133,7 @@ TEST_F(Import, TeamsAreRefusedAsTheRegistrationWindowRefusesThem) {
                   "Année de naissance non saisie (ligne 6)", "5 gymnastes pour des équipes de 4",
                   "ligne 12 : caractère « 3 » refusé dans le nom", "existe déjà dans ce fichier"}));
     EXPECT_EQ(libelleEquipe(plan.equipes[3]), "MONTE (01 BOURG) : GRAND Anne 97 O : sera ajoutée");
-    ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues, {}));
+    ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues));
     EXPECT_EQ(etat.nbEquipes(), 2);
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_EQ(dialogues.messages[0].titre, "Importer des inscriptions");
@@ -144,20 +145,25 @@ TEST_F(Import, AFileWithoutTheRequiredHeadersIsRefusedNamingThem) {
     ouvrirNouveau();
     const PlanImport plan = preparerImport(etat, bornes, "", "Nom;Prenom\r\nDupont;Anne\r\n");
     EXPECT_NE(plan.erreur.find("Equipe (ou Club), Ville et Nom"), std::string::npos);
-    EXPECT_FALSE(ImporterInscriptions(etat, plan, dialogues, {}));
+    EXPECT_FALSE(ImporterInscriptions(etat, plan, dialogues));
     EXPECT_EQ(lireFichier(dossier / kNom), lireFichier(autre / kNom));
 }
 
-// The backup hook runs before the rewrite; a failed rewrite leaves the file as it was.
-TEST_F(Import, TheHookRunsFirstAndAFailedWriteChangesNothing) {
+// A copy of the file is made first; a failed rewrite leaves the file as it was.
+TEST_F(Import, ACopyIsMadeFirstAndAFailedWriteChangesNothing) {
+    HorlogeFixe horloge{{2026, 12, 6, 10, 42, 0}};
+    Sauvegardes sauvegardes{horloge};
+    etat.installerSauvegardes(sauvegardes);
     ouvrirNouveau();
     const PlanImport plan = preparer("zeta;01 bourg;Dupont;Anne;96;;\r\n");
     const std::string avant = lireFichier(dossier / kNom);
-    int sauvegardes = 0;
-    simulerPanne(PanneSimulee{Appel::Renommage, ENOSPC});
-    EXPECT_FALSE(ImporterInscriptions(etat, plan, dialogues, [&] { ++sauvegardes; }));
+    // The copy's rename goes through; the import's, the second, fails.
+    simulerPanne(PanneSimulee{Appel::Renommage, ENOSPC, 2});
+    EXPECT_FALSE(ImporterInscriptions(etat, plan, dialogues));
     simulerPanne(std::nullopt);
-    EXPECT_EQ(sauvegardes, 1);
+    const auto copies = sauvegardes.lister(etat);
+    ASSERT_FALSE(copies.empty());
+    EXPECT_EQ(lireFichier(copies.front().chemin), avant);
     EXPECT_EQ(lireFichier(dossier / kNom), avant);
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_NE(dialogues.messages[0].texte.find("ne peut pas être écrit"), std::string::npos);
