@@ -4,6 +4,7 @@
 #include "data/cp1252.h"
 #include "data/ecriture_signalee.h"
 #include "data/nombres.h"
+#include "data/remplacement.h"
 #include "data/tri_intervalles.h"
 
 #include <cstring>
@@ -16,15 +17,6 @@ namespace palmora {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::optional<std::string> lireTout(const fs::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::ostringstream contenu;
-    contenu << f.rdbuf();
-    if (f.bad()) return std::nullopt;
-    return std::move(contenu).str();
-}
 
 // The registry's whole entries; a trailing partial one is left out.
 std::string entreesRegistre(const fs::path& dossierProgramme) {

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 namespace palmora {
@@ -30,6 +32,15 @@ void synchroniserDossier(const std::filesystem::path& dossier) {
 }
 
 } // namespace
+
+std::optional<std::string> lireTout(const std::filesystem::path& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f) return std::nullopt;
+    std::ostringstream contenu;
+    contenu << f.rdbuf();
+    if (f.bad()) return std::nullopt;
+    return std::move(contenu).str();
+}
 
 Ecriture remplacerFichier(const std::filesystem::path& cible,
                           const std::filesystem::path& temporaire, std::string_view contenu) {

@@ -7,10 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 namespace palmora {
 
@@ -56,16 +53,11 @@ std::optional<NomLu> lireNom(std::string_view nom, std::string_view prefixe) {
     return lu;
 }
 
-std::string lire(const fs::path& chemin) {
-    std::ifstream flux(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(flux), {}};
-}
-
 CopieSauvegarde decrire(const fs::path& chemin, const NomLu& nom) {
     const std::string& d = nom.date; // "2026-12-06 10h42"
     CopieSauvegarde copie{chemin, d.substr(8, 2) + "/" + d.substr(5, 2) + "/" + d.substr(0, 4) +
                                       " " + d.substr(11, 2) + ":" + d.substr(14, 2)};
-    const std::string contenu = lire(chemin);
+    const std::string contenu = lireTout(chemin).value_or("");
     const std::size_t n = contenu.size() / kTailleEnreg;
     const Enregistrement premier(contenu);
     const long long effectif = premier.nombre(champs::EffectEquip);
@@ -150,15 +142,14 @@ std::vector<CopieSauvegarde> Sauvegardes::lister(const Competition& compet) cons
 }
 
 bool RestaurerSauvegarde(Competition& compet, const fs::path& copie, Dialogues& dialogues) {
-    std::ifstream flux(copie, std::ios::binary);
-    if (!flux) {
+    const std::optional<std::string> contenu = lireTout(copie);
+    if (!contenu) {
         dialogues.message({"Le fichier\n" + copie.string() + "\nne peut pas être lu.",
                            "Restaurer une sauvegarde", Icone::Critique});
         return false;
     }
-    const std::string contenu{std::istreambuf_iterator<char>(flux), {}};
     compet.sauvegarder(true, dialogues);
-    return compet.Remplacer(FichierTempo, contenu, dialogues);
+    return compet.Remplacer(FichierTempo, *contenu, dialogues);
 }
 
 } // namespace palmora

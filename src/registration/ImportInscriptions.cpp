@@ -2,6 +2,7 @@
 
 #include "data/competition.h"
 #include "data/registre_licences.h"
+#include "data/remplacement.h"
 #include "platform/ApplicationPalmora.h"
 #include "platform/Controles.h"
 #include "platform/dialogues.h"
@@ -29,15 +30,6 @@ QListWidget* liste(const QString& nom, const QStringList& lignes, QWidget* paren
     l->addItems(lignes);
     if (l->count() > 0) l->setCurrentRow(0);
     return l;
-}
-
-std::optional<std::string> lireTout(const std::filesystem::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::ostringstream contenu;
-    contenu << f.rdbuf();
-    if (f.bad()) return std::nullopt;
-    return std::move(contenu).str();
 }
 
 } // namespace
