@@ -92,7 +92,7 @@ std::string Competition::DescriptionCompet() const {
 }
 
 char Competition::CodeSexe() const {
-    return niveau() == 'E' ? 'F' : caractereNom(nom_, 1);
+    return codeSexe(nom_);
 }
 
 char Competition::CodeAppart() const {
@@ -103,21 +103,29 @@ char Competition::niveau() const {
     return caractereNom(nom_, 3);
 }
 
-int Competition::chiffreReglage(Champ chiffre) const {
+int chiffreReglage(std::string_view bloc, Champ chiffre) {
     const std::size_t k = static_cast<std::size_t>(chiffre.position - champs::BlocConfig.position);
-    if (k >= bloc_.size()) return 0;
-    return static_cast<int>(lireNombre(std::string_view(bloc_).substr(k, 1)));
+    if (k >= bloc.size()) return 0;
+    return static_cast<int>(lireNombre(bloc.substr(k, 1)));
+}
+
+bool aDesEquipes(std::uintmax_t longueur, const Enregistrement& premier) {
+    if (longueur > kTailleEnreg) return true;
+    return longueur == kTailleEnreg && !estProvisoire(premier);
+}
+
+std::int64_t nombreEquipes(std::uintmax_t longueur, const Enregistrement& premier) {
+    const int effectif = chiffreReglage(premier.lire(champs::BlocConfig), champs::EffectEquip);
+    if (effectif <= 0 || !aDesEquipes(longueur, premier)) return 0;
+    return static_cast<std::int64_t>(longueur / kTailleEnreg) / effectif;
 }
 
 bool Competition::aDesEquipes() const {
-    if (fichier_.longueur() > kTailleEnreg) return true;
-    Enregistrement premier;
-    return fichier_.lire(1, premier) && !estProvisoire(premier);
+    return palmora::aDesEquipes(fichier_.longueur(), LireEnreg(1));
 }
 
 std::int64_t Competition::nbEquipes() const {
-    if (EffectEquip() <= 0 || !aDesEquipes()) return 0;
-    return fichier_.nombre() / EffectEquip();
+    return nombreEquipes(fichier_.longueur(), LireEnreg(1));
 }
 
 Enregistrement Competition::LireEnreg(std::int64_t n) const {

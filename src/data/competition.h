@@ -18,6 +18,17 @@ class Sauvegardes;
 inline constexpr std::string_view FichierTempo = "TEMPO";
 inline constexpr std::string_view FichierProvi = "Provi.PLM";
 
+// The settings digit at `chiffre` of a settings block; 0 beyond its end.
+int chiffreReglage(std::string_view bloc, Champ chiffre);
+
+// Whether a file of `longueur` bytes, whose first record is `premier`, holds more than its
+// placeholder record: at least one team was registered (with a team size of 1, a single team
+// is as long as the placeholder).
+bool aDesEquipes(std::uintmax_t longueur, const Enregistrement& premier);
+
+// Whole teams of EffectEquip records in such a file; a placeholder alone makes none.
+std::int64_t nombreEquipes(std::uintmax_t longueur, const Enregistrement& premier);
+
 // The open competition: the one way to its file. It opens, reads, writes and replaces the file
 // on one handle, kept open between commands, and derives the rest: the codes and description
 // from the file's name, the settings from its first record, the counts from its length. One
@@ -115,7 +126,7 @@ public:
     bool Supprimer(Dialogues& dialogues);
 
 private:
-    int chiffreReglage(Champ chiffre) const;
+    int chiffreReglage(Champ chiffre) const { return palmora::chiffreReglage(bloc_, chiffre); }
     // Puts back what a failed command changed: `anciens` at record `premier`, the length.
     bool remettre(std::int64_t premier, std::string_view anciens, std::uintmax_t longueur);
     // Opens the file under the current name; reads the settings and the protection mark.

@@ -37,6 +37,12 @@ void ChangementsEnreg::ajouter(std::int64_t numero, std::string_view nouveau,
     anciens.append(ancien);
 }
 
+void ChangementsEnreg::appliquer(std::string& contenu) const {
+    for (std::size_t i = 0; i < numeros.size(); ++i)
+        contenu.replace(static_cast<std::size_t>(numeros[i] - 1) * kTailleEnreg, kTailleEnreg,
+                        nouveaux, i * kTailleEnreg, kTailleEnreg);
+}
+
 bool FichierEnreg::ouvrir(const std::filesystem::path& chemin) {
     fermer();
     fd_ = systeme::ouvrir(chemin.c_str(), O_RDWR);

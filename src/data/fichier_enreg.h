@@ -22,6 +22,8 @@ struct ChangementsEnreg {
     std::string anciens;  // what the file holds there now
     // Keeps the record unless it is unchanged: rewriting it would leave the same bytes.
     void ajouter(std::int64_t numero, std::string_view nouveau, std::string_view ancien);
+    // The same changes made to a copy of the file in memory, whose records they came from.
+    void appliquer(std::string& contenu) const;
 };
 
 // A random-access file of 300-byte records, kept open between commands. It opens for

@@ -12,6 +12,10 @@ char caractereNom(std::string_view nom, int position) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+char codeSexe(std::string_view nom) {
+    return caractereNom(nom, 3) == 'E' ? 'F' : caractereNom(nom, 1);
+}
+
 bool estNomCompetition(std::string_view nom) {
     if (nom.size() < 4) return false;
     std::string fin(nom.substr(nom.size() - 4));

@@ -9,6 +9,10 @@ namespace palmora {
 // when the name is shorter. The name on disk may be in any case.
 char caractereNom(std::string_view nom, int position);
 
+// "M" for a men's competition, "F" otherwise: the name's first character, except that the
+// level "E" is always women's.
+char codeSexe(std::string_view nom);
+
 // True when the name ends with ".plm" in any case.
 bool estNomCompetition(std::string_view nom);
 

@@ -1,6 +1,7 @@
 #include "reports/classement_equipes.h"
 
 #include "data/competition.h"
+#include "data/copie_compet.h"
 #include "data/nombres.h"
 #include "reports/ordre.h"
 #include "scoring/calcul_notes.h"
@@ -29,32 +30,44 @@ EntreeEquipe entree(const Enregistrement& premier) {
     return equipe;
 }
 
+// Every record of `contenu` in file order with its fresh team total (the records whose total
+// changes go into `derives`), and the table of its whole teams.
+ClassementEquipes totaliser(std::string_view contenu, std::int64_t nbEquipes, int effectif,
+                            ChangementsEnreg& derives) {
+    ClassementEquipes cl;
+    cl.NbEnreg = static_cast<std::int64_t>(contenu.size() / kTailleEnreg);
+    cl.NbEquipes = nbEquipes;
+    cl.TabEnreg.reserve(static_cast<std::size_t>(cl.NbEnreg));
+    for (std::int64_t k = 0; k < cl.NbEnreg; ++k) {
+        const std::string_view avant = contenu.substr(k * kTailleEnreg, kTailleEnreg);
+        Enregistrement e(avant);
+        e.poser(champs::TotalEquipe, chiffres(totalEquipe(e), champs::TotalEquipe.longueur));
+        derives.ajouter(k + 1, e.octets(), avant);
+        cl.TabEnreg.push_back(e);
+    }
+    for (std::int64_t t = 1; t <= cl.NbEquipes; ++t)
+        cl.TabEquipes.push_back(entree(cl.TabEnreg[static_cast<std::size_t>(effectif * (t - 1))]));
+    return cl;
+}
+
 } // namespace
 
 ClassementEquipes ClasserEquipes(Competition& etat, bool SansTriEquipes) {
     CalculNotes(etat);
     const std::string contenu = etat.contenu();
-    ClassementEquipes cl;
-    cl.NbEnreg = static_cast<std::int64_t>(contenu.size() / kTailleEnreg);
-    cl.NbEquipes = etat.nbEquipes();
-
-    cl.TabEnreg.reserve(static_cast<std::size_t>(cl.NbEnreg));
-    ChangementsEnreg changements;
-    for (std::int64_t k = 0; k < cl.NbEnreg; ++k) {
-        const std::string_view avant =
-            std::string_view(contenu).substr(k * kTailleEnreg, kTailleEnreg);
-        Enregistrement e(avant);
-        e.poser(champs::TotalEquipe, chiffres(totalEquipe(e), champs::TotalEquipe.longueur));
-        changements.ajouter(k + 1, e.octets(), avant);
-        cl.TabEnreg.push_back(e);
-    }
+    ChangementsEnreg derives;
+    ClassementEquipes cl = totaliser(contenu, etat.nbEquipes(), etat.EffectEquip(), derives);
     // A finished competition is ranked with its fresh totals but stays as it is; a record that
     // cannot be written is left as it is, so that it can still be viewed.
-    if (!etat.Protege()) etat.ecrireDerives(changements);
+    if (!etat.Protege()) etat.ecrireDerives(derives);
+    if (!SansTriEquipes) OrdonnerEquipes(cl.TabEquipes);
+    return cl;
+}
 
-    for (std::int64_t t = 1; t <= cl.NbEquipes; ++t)
-        cl.TabEquipes.push_back(
-            entree(cl.TabEnreg[static_cast<std::size_t>(etat.premierEnregEquipe(t) - 1)]));
+ClassementEquipes ClasserEquipes(const CopieCompet& copie, bool SansTriEquipes) {
+    ChangementsEnreg derives;
+    ClassementEquipes cl =
+        totaliser(copie.contenu, copie.nbEquipes(), copie.EffectEquip(), derives);
     if (!SansTriEquipes) OrdonnerEquipes(cl.TabEquipes);
     return cl;
 }

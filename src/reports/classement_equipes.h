@@ -12,6 +12,7 @@
 namespace palmora {
 
 class Competition;
+struct CopieCompet;
 
 // One team of the ranking, taken from its first record.
 struct EntreeEquipe {
@@ -40,6 +41,8 @@ long totalEquipe(const Enregistrement& e);
 // team and ranks it (higher total first, then team name byte by byte), unless
 // `SansTriEquipes` keeps the order of the file. A trailing incomplete team is left out.
 ClassementEquipes ClasserEquipes(Competition& etat, bool SansTriEquipes = false);
+// The same ranking of a copy whose scores CalculNotes brought up to date; nothing is written.
+ClassementEquipes ClasserEquipes(const CopieCompet& copie, bool SansTriEquipes = false);
 
 // The ranking sort alone.
 void OrdonnerEquipes(std::vector<EntreeEquipe>& TabEquipes);

@@ -1,6 +1,7 @@
 #include "reports/classement_indiv.h"
 
 #include "data/competition.h"
+#include "data/copie_compet.h"
 #include "data/nombres.h"
 #include "reports/mise_en_page.h"
 #include "reports/ordre.h"
@@ -19,26 +20,43 @@ int totalIndiv(const Enregistrement& e) {
     return total;
 }
 
-ClassementIndiv ClasserIndiv(Competition& etat) {
-    CalculNotes(etat);
-    const std::string contenu = etat.contenu();
+namespace {
+
+// Every record of `contenu` in file order with its fresh total; the records whose total
+// changes go into `derives`.
+ClassementIndiv totaliser(std::string_view contenu, ChangementsEnreg& derives) {
     ClassementIndiv cl;
     cl.NbEnreg = static_cast<std::int64_t>(contenu.size() / kTailleEnreg);
     cl.TabEnreg.reserve(static_cast<std::size_t>(cl.NbEnreg));
     cl.TotIndiv.reserve(cl.TabEnreg.capacity());
-    ChangementsEnreg changements;
     for (std::int64_t k = 0; k < cl.NbEnreg; ++k) {
-        const std::string_view avant =
-            std::string_view(contenu).substr(k * kTailleEnreg, kTailleEnreg);
+        const std::string_view avant = contenu.substr(k * kTailleEnreg, kTailleEnreg);
         Enregistrement e(avant);
         if (!gymnasteVide(e)) ++cl.NbGymnastes;
         const int total = totalIndiv(e);
         e.poser(champs::TotalIndiv, chiffres(total, champs::TotalIndiv.longueur));
-        changements.ajouter(k + 1, e.octets(), avant);
+        derives.ajouter(k + 1, e.octets(), avant);
         cl.TabEnreg.push_back(e);
         cl.TotIndiv.push_back(total);
     }
-    etat.ecrireDerives(changements); // a record that cannot be written is left as it is
+    return cl;
+}
+
+} // namespace
+
+ClassementIndiv ClasserIndiv(Competition& etat) {
+    CalculNotes(etat);
+    const std::string contenu = etat.contenu();
+    ChangementsEnreg derives;
+    ClassementIndiv cl = totaliser(contenu, derives);
+    etat.ecrireDerives(derives); // a record that cannot be written is left as it is
+    OrdonnerIndiv(cl);
+    return cl;
+}
+
+ClassementIndiv ClasserIndiv(const CopieCompet& copie) {
+    ChangementsEnreg derives;
+    ClassementIndiv cl = totaliser(copie.contenu, derives);
     OrdonnerIndiv(cl);
     return cl;
 }

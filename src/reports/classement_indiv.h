@@ -8,6 +8,7 @@
 namespace palmora {
 
 class Competition;
+struct CopieCompet;
 
 // The individual ranking of the open competition, rebuilt from the file on every call.
 struct ClassementIndiv {
@@ -24,6 +25,8 @@ int totalIndiv(const Enregistrement& e);
 // protected or not), and ranks the records: higher total first, then the record from `Nom`
 // on, byte by byte.
 ClassementIndiv ClasserIndiv(Competition& etat);
+// The same ranking of a copy whose scores CalculNotes brought up to date; nothing is written.
+ClassementIndiv ClasserIndiv(const CopieCompet& copie);
 
 // The ranking sort alone, on both arrays together.
 void OrdonnerIndiv(ClassementIndiv& cl);

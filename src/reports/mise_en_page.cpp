@@ -78,6 +78,19 @@ bool sansNote(std::string_view note) {
     return note == "   " || note == std::string_view("\0\0\0", 3);
 }
 
+void ajouterNote(std::string& sortie, std::string_view note, char avant) {
+    if (note == kChampDix) {
+        sortie += "10,00";
+    } else if (sansNote(note)) {
+        sortie += "-----";
+    } else {
+        sortie += avant;
+        sortie += note[0];
+        sortie += ',';
+        sortie += note.substr(1, 2);
+    }
+}
+
 std::string totalAffiche(int total, char blanc) {
     std::string texte = chiffres(total, 4);
     texte.insert(2, ",");

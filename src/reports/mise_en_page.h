@@ -62,6 +62,10 @@ std::span<const int> slotsAffiches(bool hommes);
 // A score field holding no score: three blanks or three NULs.
 bool sansNote(std::string_view note);
 
+// An apparatus score in 5 characters, as the individual ranking writes it: "10,00", "-----"
+// when none was given, otherwise `avant`, the units, the comma and the hundredths.
+void ajouterNote(std::string& sortie, std::string_view note, char avant);
+
 // An individual total as "38,50", its leading zero written as `blanc` (" 9,50").
 std::string totalAffiche(int total, char blanc);
 

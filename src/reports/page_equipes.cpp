@@ -30,11 +30,6 @@ std::string totalFormate(long total) {
     return (points == 0 ? "" : std::to_string(points)) + "," + chiffres(std::labs(total % 100), 2);
 }
 
-// "28,15" from the stored "2815".
-std::string notePage(std::string_view note) {
-    return std::string(note.substr(0, 2)) + "," + std::string(note.substr(2, 2));
-}
-
 struct Colonne {
     int slot;
     std::string_view apres; // what follows the score on the page
@@ -46,6 +41,10 @@ constexpr Colonne kColonnesHommes[] = {{6, "\xA0\xA0"}, {2, "\xA0\xA0"}, {1, "\x
 constexpr Colonne kColonnesFemmes[] = {{5, " - "}, {4, " - "}, {3, " - "}, {6, " --"}};
 
 } // namespace
+
+std::string notePage(std::string_view note) {
+    return std::string(note.substr(0, 2)) + "," + std::string(note.substr(2, 2));
+}
 
 std::string totalEquipePage(long total) {
     if (total == 0) return nb(3) + "0";

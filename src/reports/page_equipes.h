@@ -10,6 +10,9 @@ namespace palmora {
 // otherwise the women's).
 PageEtTable composerClEquip(const ClassementEquipes& cl, char CodeAgres, const TextesPage& textes);
 
+// A team's apparatus score as the page shows it: "28,15" from the stored "2815".
+std::string notePage(std::string_view note);
+
 // A team total as the page shows it: 12345 gives " 123,45" after one non-breaking space,
 // 50 gives "0,50" after three, 0 gives "0" after three.
 std::string totalEquipePage(long total);

@@ -29,21 +29,6 @@ std::string enTeteTable(bool hommes) {
                    : "Saut\tBarres\tPoutre\tSol\tTotal");
 }
 
-// A score in 5 characters: "10,00", "-----" when none was given, otherwise `avant` (a
-// non-breaking space on the page, "0" in the table), the units, the comma and the hundredths.
-void ajouterNote(std::string& sortie, std::string_view note, char avant) {
-    if (note == kChampDix) {
-        sortie += "10,00";
-    } else if (sansNote(note)) {
-        sortie += "-----";
-    } else {
-        sortie += avant;
-        sortie += note[0];
-        sortie += ',';
-        sortie += note.substr(1, 2);
-    }
-}
-
 std::string horsConcoursPage(bool hommes) {
     if (hommes) return nb(2) + "------------- H O R S" + nb(4) + "C O N C O U R S --------------";
     return nb(2) + "----- " + NB + "H O R S" + nb(3) + "C O N C O U R S " + NB + "-----";

@@ -101,13 +101,8 @@ std::string decimalSimple(long centiemes) {
     return centiemes < 0 ? "-" + texte : texte;
 }
 
-std::string composerVoirNotes(const ClassementEquipes& cl, int EffectEquip, char CodeAgres,
-                              const TextesPage& textes) {
-    const bool hommes = CodeAgres == 'M';
-    const std::span<const int> slots = slotsAffiches(hommes);
-    std::string page = tete(textes, hommes);
-    page.reserve(page.size() + cl.TabEnreg.size() * 170);
-    std::string ligneCourante;
+std::vector<GroupeNotes> grouperNotes(const ClassementEquipes& cl, int EffectEquip) {
+    std::vector<GroupeNotes> groupes;
     std::int64_t equipeEnCours = 0;
     for (std::size_t k = 0; k < cl.TabEnreg.size(); ++k) {
         const Enregistrement& e = cl.TabEnreg[k];
@@ -115,16 +110,31 @@ std::string composerVoirNotes(const ClassementEquipes& cl, int EffectEquip, char
         const std::int64_t t = EffectEquip > 0 ? static_cast<std::int64_t>(k) / EffectEquip + 1 : 1;
         if (t != equipeEnCours) {
             equipeEnCours = t;
-            ligne(page,
-                  std::string(kParagraphe) + spanCourier("10.0") + std::string(120, '_') + "<BR>");
+            groupes.push_back({&e, std::nullopt, {}});
             // A trailing incomplete team has no entry in the table: its record tells its total.
             const auto ut = static_cast<std::size_t>(t);
             if (!porteEtoile(e))
-                ligne(page,
-                      ligneEquipe(e, ut <= cl.TabEquipes.size() ? cl.TabEquipes[ut - 1].TotalEquipe
-                                                                : totalEquipe(e)));
+                groupes.back().total =
+                    ut <= cl.TabEquipes.size() ? cl.TabEquipes[ut - 1].TotalEquipe : totalEquipe(e);
         }
-        ajouterGymnaste(page, ligneCourante, e, slots);
+        groupes.back().gymnastes.push_back(&e);
+    }
+    return groupes;
+}
+
+std::string composerVoirNotes(const ClassementEquipes& cl, int EffectEquip, char CodeAgres,
+                              const TextesPage& textes) {
+    const bool hommes = CodeAgres == 'M';
+    const std::span<const int> slots = slotsAffiches(hommes);
+    std::string page = tete(textes, hommes);
+    page.reserve(page.size() + cl.TabEnreg.size() * 170);
+    std::string ligneCourante;
+    for (const GroupeNotes& groupe : grouperNotes(cl, EffectEquip)) {
+        ligne(page,
+              std::string(kParagraphe) + spanCourier("10.0") + std::string(120, '_') + "<BR>");
+        if (groupe.total) ligne(page, ligneEquipe(*groupe.premier, *groupe.total));
+        for (const Enregistrement* e : groupe.gymnastes)
+            ajouterGymnaste(page, ligneCourante, *e, slots);
     }
     ligne(page, "</NOBR></body></html>");
     return page;

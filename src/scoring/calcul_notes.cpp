@@ -1,6 +1,7 @@
 #include "scoring/calcul_notes.h"
 
 #include "data/competition.h"
+#include "data/copie_compet.h"
 #include "data/nombres.h"
 #include "data/panneau_juges.h"
 
@@ -135,6 +136,15 @@ std::string ArrondiNote(float note) {
 
 void CalculNotes(Competition& etat) {
     const std::string contenu = etat.lireSuite(1, std::numeric_limits<std::int64_t>::max());
+    etat.ecrireDerives(ChangementsNotes(contenu, etat.BlocConfig())); // failures left untold
+}
+
+void CalculNotes(CopieCompet& copie) {
+    ChangementsNotes(copie.contenu, copie.premier().lire(champs::BlocConfig))
+        .appliquer(copie.contenu);
+}
+
+ChangementsEnreg ChangementsNotes(std::string_view contenu, std::string_view BlocConfig) {
     const std::size_t nombre = contenu.size() / kTailleEnreg;
     const Champ scores{champs::NoteAgres(1).position, kLongueurNotesAgres};
 
@@ -143,12 +153,12 @@ void CalculNotes(Competition& etat) {
         contenu.copy(notesAgres.data() + k * kLongueurNotesAgres, kLongueurNotesAgres,
                      k * kTailleEnreg + scores.position - 1);
     for (const LigneJuges& agres : kLignes)
-        noterAgres(contenu, agres.slot, etat.juges(agres.juges), notesAgres.data());
+        noterAgres(contenu, agres.slot, chiffreReglage(BlocConfig, agres.juges), notesAgres.data());
 
     std::vector<std::size_t> modifies;
     for (std::size_t k = 0; k < nombre; ++k)
-        if (contenu.compare(k * kTailleEnreg + scores.position - 1, kLongueurNotesAgres, notesAgres,
-                            k * kLongueurNotesAgres, kLongueurNotesAgres) != 0)
+        if (contenu.substr(k * kTailleEnreg + scores.position - 1, kLongueurNotesAgres) !=
+            std::string_view(notesAgres).substr(k * kLongueurNotesAgres, kLongueurNotesAgres))
             modifies.push_back(k);
     ChangementsEnreg changements(modifies.size());
     for (std::size_t k : modifies) {
@@ -158,7 +168,7 @@ void CalculNotes(Competition& etat) {
                 std::string_view(notesAgres).substr(k * kLongueurNotesAgres, kLongueurNotesAgres));
         changements.ajouter(static_cast<std::int64_t>(k) + 1, e.octets(), avant);
     }
-    etat.ecrireDerives(changements); // failures leave records as they were, untold
+    return changements;
 }
 
 std::optional<std::string> TotalEquipeAgres(Competition& etat, std::int64_t t, int s) {
