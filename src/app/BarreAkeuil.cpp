@@ -20,7 +20,8 @@ struct EntreeMenu {
 constexpr EntreeMenu kMenuOuvrir[] = {{"Restaurer", "Restaurer une sauvegarde\tCtrl+Alt+S"}};
 constexpr EntreeMenu kMenuVoir[] = {{"Voir_Cl_Indiv", "Classement Individuel"},
                                     {"Voir_Cl_Equip", "Classement par Equipes"},
-                                    {"Voir_Notes", "Notes"}};
+                                    {"Voir_Notes", "Notes"},
+                                    {"Direct", "Résultats en direct"}};
 constexpr EntreeMenu kMenuImprimer[] = {{"Imprim_Cl_Indiv", "Classement Individuel"},
                                         {"Imprim_Cl_Equip", "Classement par Equipes"},
                                         {"Imprim_Match", "Feuilles de match"}};

@@ -3,8 +3,12 @@
 
 #include "app/Akeuil.h"
 #include "app/Restaurer.h"
+#include "app/ResultatsDirect.h"
+#include "app/ServeurDirect.h"
 #include "app/Titre.h"
+#include "app/adresses_direct.h"
 #include "app/boutons.h"
+#include "app/liste_compet.h"
 #include "app/reglages_compet.h"
 #include "data/Ages.h"
 #include "data/Nouvo.h"
@@ -26,7 +30,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QNetworkInterface>
 #include <QShortcut>
+#include <QStatusBar>
 
 namespace palmora {
 
@@ -75,6 +82,7 @@ const QList<Touche>& touches() {
         {{Qt::SHIFT | Qt::CTRL | Qt::ALT | Qt::Key_I}, Commande::ImporterRegistre, ""},
         {{Qt::CTRL | Qt::ALT | Qt::Key_S}, Commande::Restaurer, ""},
         {{Qt::CTRL | Qt::ALT | Qt::Key_R}, Commande::ImporterInscriptions, ""},
+        {{Qt::CTRL | Qt::ALT | Qt::Key_D}, Commande::Direct, ""},
     };
     return kTouches;
 }
@@ -97,6 +105,8 @@ Commandes::Commandes(Akeuil& fenetre, Dialogues& dialogues, const Horloge& horlo
     });
     qApp->installEventFilter(this);
 }
+
+Commandes::~Commandes() = default;
 
 void Commandes::installerTouches() {
     for (const Touche& t : touches()) {
@@ -220,6 +230,9 @@ void Commandes::lancer(const Demande& demande) {
     case Commande::ImporterInscriptions:
         importerInscriptions();
         break;
+    case Commande::Direct:
+        resultatsDirect();
+        return;
     }
     fenetre_.afficherCompetition();
 }
@@ -253,6 +266,44 @@ void Commandes::quitter() {
     // The rebuild closed the competition: the About window shows over a window that says so.
     fenetre_.afficherCompetition();
     fenetre_.close();
+}
+
+void Commandes::resultatsDirect() {
+    if (!direct_) {
+        direct_ = std::make_unique<ServeurDirect>([this] {
+            const EtatAppli& etat = fenetre_.etat();
+            const std::filesystem::path dossier = etat.compet.DossierTravail();
+            return SourceDirect{dossier, etat.titre, listerCompetitions(dossier)};
+        });
+        if (direct_->demarrer() == 0) {
+            direct_.reset();
+            dialogues_.message({"Aucun port libre pour les résultats en direct\n(de 8080 à 8089).",
+                                "Résultats en direct", Icone::Exclamation});
+            return;
+        }
+    }
+    std::vector<std::string> ips;
+    for (const QHostAddress& a : QNetworkInterface::allAddresses())
+        ips.push_back(a.toString().toStdString());
+    std::vector<std::string> adresses;
+    for (const std::string& ip : ordonnerAdresses(ips))
+        adresses.push_back(adresseDirect(ip, direct_->port()));
+    if (!etatDirect_) {
+        etatDirect_ = new QLabel(fenetre_.statusBar());
+        etatDirect_->setObjectName(QStringLiteral("direct"));
+        fenetre_.statusBar()->addWidget(etatDirect_);
+    }
+    etatDirect_->setText(QStringLiteral("Résultats en direct : ") +
+                         QString::fromStdString(adresses.empty()
+                                                    ? adresseDirect("127.0.0.1", direct_->port())
+                                                    : adresses.front()));
+    etatDirect_->show();
+
+    ResultatsDirect dialogue(adresses, &fenetre_);
+    executerModal(dialogue);
+    if (!dialogue.arreter()) return;
+    direct_.reset();
+    etatDirect_->hide();
 }
 
 void Commandes::aide() {

@@ -21,6 +21,7 @@ std::optional<Demande> demandeDeCle(std::string_view cle) {
         {"Voir_Cl_Indiv", Commande::VoirIndiv},
         {"Voir_Cl_Equip", Commande::VoirEquip},
         {"Voir_Notes", Commande::VoirNotes},
+        {"Direct", Commande::Direct},
         {"Imprim_Cl_Indiv", Commande::ImprimIndiv},
         {"Imprim_Cl_Equip", Commande::ImprimEquip},
         {"Imprim_Match", Commande::ImprimMatch},

@@ -1,0 +1,131 @@
+#include "app/ServeurDirect.h"
+
+#include "platform/ServeurTcpBorne.h"
+
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QTcpSocket>
+
+namespace palmora {
+
+namespace {
+
+using Statut = QHttpServerResponder::StatusCode;
+
+constexpr quint16 kPremierPort = 8080;
+constexpr quint16 kDernierPort = 8089;
+
+// Only the page's own resources, nothing inline, no frames.
+constexpr const char* kPolitique = "default-src 'none'; script-src 'self'; style-src 'self'; "
+                                   "connect-src 'self'; img-src 'self'; base-uri 'none'; "
+                                   "form-action 'none'; frame-ancestors 'none'";
+
+void repondre(const QHttpServerRequest& requete, QHttpServerResponder responder, Statut statut,
+              const std::string& type, const std::string& corps, const std::string& etiquette) {
+    const bool tete = requete.method() == QHttpServerRequest::Method::Head;
+    const bool avecCorps = statut != Statut::NotModified;
+    responder.writeStatusLine(statut);
+    responder.writeHeader("Content-Type", QByteArray::fromStdString(type));
+    responder.writeHeader("X-Content-Type-Options", "nosniff");
+    responder.writeHeader("Content-Security-Policy", kPolitique);
+    responder.writeHeader("Cache-Control", "no-cache");
+    responder.writeHeader("Referrer-Policy", "no-referrer");
+    if (statut == Statut::MethodNotAllowed) responder.writeHeader("Allow", "GET, HEAD");
+    if (!etiquette.empty()) responder.writeHeader("ETag", QByteArray::fromStdString(etiquette));
+    responder.writeHeader("Content-Length",
+                          QByteArray::number(avecCorps ? qsizetype(corps.size()) : 0));
+    responder.writeBody(tete || !avecCorps ? QByteArray() : QByteArray::fromStdString(corps));
+}
+
+void refuser(const QHttpServerRequest& requete, QHttpServerResponder responder, Statut statut,
+             const std::string& texte) {
+    repondre(requete, std::move(responder), statut, "text/plain; charset=utf-8", texte + "\n", "");
+}
+
+} // namespace
+
+ServeurDirect::ServeurDirect(std::function<SourceDirect()> source, QObject* parent)
+    : QAbstractHttpServer(parent), source_(std::move(source)) {}
+
+ServeurDirect::~ServeurDirect() {
+    if (travail_.valid()) travail_.wait(); // its answer is dropped with this object
+}
+
+quint16 ServeurDirect::demarrer(const QHostAddress& adresse) {
+    const QByteArray impose = qgetenv("PALMORA_PORT_DIRECT");
+    const quint16 premier = impose.isEmpty() ? kPremierPort : impose.toUShort();
+    const quint16 dernier = impose.isEmpty() ? kDernierPort : premier;
+    for (quint16 port = premier; port != 0 && port <= dernier; ++port) {
+        auto* ecoute = new ServeurTcpBorne(this);
+        if (ecoute->listen(adresse, port)) {
+            ecoute_ = ecoute;
+            bind(ecoute_);
+            port_ = port;
+            return port_;
+        }
+        delete ecoute;
+    }
+    return 0;
+}
+
+bool ServeurDirect::handleRequest(const QHttpServerRequest& requete, QTcpSocket* socket) {
+    const auto methode = requete.method();
+    if (methode != QHttpServerRequest::Method::Get && methode != QHttpServerRequest::Method::Head) {
+        refuser(requete, makeResponder(requete, socket), Statut::MethodNotAllowed,
+                "Méthode non permise");
+        return true;
+    }
+    const std::string chemin = requete.url().path().toStdString();
+    SourceDirect source = source_();
+    const std::optional<RouteDirect> route = routeDirect(chemin, source.competitions);
+    if (!route) return false;
+    const std::string etiquette = etiquetteDirect(*route, source);
+
+    auto page = pages_.find(chemin);
+    if (page == pages_.end()) {
+        // Never built: built now, once, so that the first reader is not kept waiting.
+        std::optional<ContenuDirect> contenu = construireDirect(*route, source);
+        if (!contenu) return false;
+        page = pages_.emplace(chemin, Page{etiquette, std::move(*contenu)}).first;
+    } else if (page->second.etiquette != etiquette) {
+        refaire(chemin, {*route, std::move(source), etiquette});
+    }
+    const Page& p = page->second;
+    const bool inchange = requete.value("If-None-Match").toStdString() == p.etiquette;
+    repondre(requete, makeResponder(requete, socket), inchange ? Statut::NotModified : Statut::Ok,
+             p.contenu.type, p.contenu.corps, p.etiquette);
+    return true;
+}
+
+void ServeurDirect::missingHandler(const QHttpServerRequest& requete, QTcpSocket* socket) {
+    refuser(requete, makeResponder(requete, socket), Statut::NotFound, "Page introuvable");
+}
+
+void ServeurDirect::refaire(const std::string& chemin, Travail travail) {
+    aRefaire_.insert_or_assign(chemin, std::move(travail));
+    if (!enCours_) lancerSuivant();
+}
+
+void ServeurDirect::lancerSuivant() {
+    if (aRefaire_.empty()) return;
+    auto suivant = aRefaire_.extract(aRefaire_.begin());
+    enCours_ = true;
+    travail_ = std::async(std::launch::async, [this, chemin = std::move(suivant.key()),
+                                               t = std::move(suivant.mapped())]() mutable {
+        std::optional<ContenuDirect> contenu = construireDirect(t.route, t.source);
+        QMetaObject::invokeMethod(
+            this,
+            [this, chemin = std::move(chemin), etiquette = std::move(t.etiquette),
+             contenu = std::move(contenu)]() mutable {
+                if (contenu)
+                    pages_.insert_or_assign(chemin, Page{etiquette, std::move(*contenu)});
+                else
+                    pages_.erase(chemin);
+                enCours_ = false;
+                lancerSuivant();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+} // namespace palmora
