@@ -3,7 +3,7 @@
 
 #include "app/Akeuil.h"
 #include "app/Restaurer.h"
-#include "app/ResultatsDirect.h"
+#include "app/DialogueDirect.h"
 #include "app/ServeurDirect.h"
 #include "app/Titre.h"
 #include "app/adresses_direct.h"
@@ -299,7 +299,7 @@ void Commandes::resultatsDirect() {
                                                     : adresses.front()));
     etatDirect_->show();
 
-    ResultatsDirect dialogue(adresses, &fenetre_);
+    DialogueDirect dialogue(adresses, &fenetre_);
     executerModal(dialogue);
     if (!dialogue.arreter()) return;
     direct_.reset();

@@ -1,4 +1,4 @@
-#include "app/ResultatsDirect.h"
+#include "app/DialogueDirect.h"
 
 #include <QImage>
 #include <QLabel>
@@ -31,7 +31,7 @@ QImage codeQr(const std::string& texte, int pixels) {
     return image;
 }
 
-ResultatsDirect::ResultatsDirect(const std::vector<std::string>& adresses, QWidget* parent)
+DialogueDirect::DialogueDirect(const std::vector<std::string>& adresses, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Résultats en direct"));
     auto* colonne = new QVBoxLayout(this);

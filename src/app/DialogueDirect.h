@@ -10,10 +10,10 @@ namespace palmora {
 // "Résultats en direct": the addresses to type on a phone, a QR code of the first one, and
 // the buttons "&Arrêter la diffusion" (the dialog ends with arreter() true) and "&Fermer"
 // (the results go on).
-class ResultatsDirect : public QDialog {
+class DialogueDirect : public QDialog {
     Q_OBJECT
 public:
-    ResultatsDirect(const std::vector<std::string>& adresses, QWidget* parent = nullptr);
+    DialogueDirect(const std::vector<std::string>& adresses, QWidget* parent = nullptr);
     bool arreter() const { return arreter_; }
 
 private:
