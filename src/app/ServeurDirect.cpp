@@ -21,11 +21,11 @@ constexpr const char* kPolitique = "default-src 'none'; script-src 'self'; style
                                    "form-action 'none'; frame-ancestors 'none'";
 
 void repondre(const QHttpServerRequest& requete, QHttpServerResponder responder, Statut statut,
-              const std::string& type, const std::string& corps, const std::string& etiquette) {
+              const QByteArray& type, const QByteArray& corps, const std::string& etiquette) {
     const bool tete = requete.method() == QHttpServerRequest::Method::Head;
     const bool avecCorps = statut != Statut::NotModified;
     responder.writeStatusLine(statut);
-    responder.writeHeader("Content-Type", QByteArray::fromStdString(type));
+    responder.writeHeader("Content-Type", type);
     responder.writeHeader("X-Content-Type-Options", "nosniff");
     responder.writeHeader("Content-Security-Policy", kPolitique);
     responder.writeHeader("Cache-Control", "no-cache");
@@ -34,15 +34,22 @@ void repondre(const QHttpServerRequest& requete, QHttpServerResponder responder,
     if (!etiquette.empty()) responder.writeHeader("ETag", QByteArray::fromStdString(etiquette));
     responder.writeHeader("Content-Length",
                           QByteArray::number(avecCorps ? qsizetype(corps.size()) : 0));
-    responder.writeBody(tete || !avecCorps ? QByteArray() : QByteArray::fromStdString(corps));
+    responder.writeBody(tete || !avecCorps ? QByteArray() : corps);
 }
 
 void refuser(const QHttpServerRequest& requete, QHttpServerResponder responder, Statut statut,
              const std::string& texte) {
-    repondre(requete, std::move(responder), statut, "text/plain; charset=utf-8", texte + "\n", "");
+    repondre(requete, std::move(responder), statut, "text/plain; charset=utf-8",
+             QByteArray::fromStdString(texte + "\n"), "");
 }
 
 } // namespace
+
+ServeurDirect::Page ServeurDirect::enPage(const std::string& etiquette,
+                                          const ContenuDirect& contenu) {
+    return {etiquette, QByteArray::fromStdString(contenu.type),
+            QByteArray::fromStdString(contenu.corps)};
+}
 
 ServeurDirect::ServeurDirect(std::function<SourceDirect()> source, QObject* parent)
     : QAbstractHttpServer(parent), source_(std::move(source)) {}
@@ -86,14 +93,14 @@ bool ServeurDirect::handleRequest(const QHttpServerRequest& requete, QTcpSocket*
         // Never built: built now, once, so that the first reader is not kept waiting.
         std::optional<ContenuDirect> contenu = construireDirect(*route, source);
         if (!contenu) return false;
-        page = pages_.emplace(chemin, Page{etiquette, std::move(*contenu)}).first;
+        page = pages_.emplace(chemin, enPage(etiquette, *contenu)).first;
     } else if (page->second.etiquette != etiquette) {
         refaire(chemin, {*route, std::move(source), etiquette});
     }
     const Page& p = page->second;
     const bool inchange = requete.value("If-None-Match").toStdString() == p.etiquette;
     repondre(requete, makeResponder(requete, socket), inchange ? Statut::NotModified : Statut::Ok,
-             p.contenu.type, p.contenu.corps, p.etiquette);
+             p.type, p.corps, p.etiquette);
     return true;
 }
 
@@ -118,7 +125,7 @@ void ServeurDirect::lancerSuivant() {
             [this, chemin = std::move(chemin), etiquette = std::move(t.etiquette),
              contenu = std::move(contenu)]() mutable {
                 if (contenu)
-                    pages_.insert_or_assign(chemin, Page{etiquette, std::move(*contenu)});
+                    pages_.insert_or_assign(chemin, enPage(etiquette, *contenu));
                 else
                     pages_.erase(chemin);
                 enCours_ = false;

@@ -34,15 +34,18 @@ protected:
     void missingHandler(const QHttpServerRequest& requete, QTcpSocket* socket) override;
 
 private:
+    // Kept as Qt buffers: every answer shares them instead of copying a large page.
     struct Page {
         std::string etiquette;
-        ContenuDirect contenu;
+        QByteArray type;
+        QByteArray corps;
     };
     struct Travail {
         RouteDirect route;
         SourceDirect source;
         std::string etiquette;
     };
+    static Page enPage(const std::string& etiquette, const ContenuDirect& contenu);
     void refaire(const std::string& chemin, Travail travail);
     void lancerSuivant();
 
