@@ -11,7 +11,7 @@
 namespace palmora {
 
 std::optional<Demande> demandeDeCle(std::string_view cle) {
-    static constexpr std::array<std::pair<std::string_view, Commande>, 13> kCles = {{
+    static constexpr std::array<std::pair<std::string_view, Commande>, 14> kCles = {{
         {"Nouveau", Commande::Nouveau},
         {"protege", Commande::Proteger},
         {"partir", Commande::Quitter},

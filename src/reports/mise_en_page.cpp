@@ -1,6 +1,7 @@
 #include "reports/mise_en_page.h"
 
 #include "data/cp1252.h"
+#include "data/enregistrement.h"
 #include "data/nombres.h"
 
 #include <array>
