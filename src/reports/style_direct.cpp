@@ -51,24 +51,18 @@ p.ecran a { color: var(--accent); }
   main { padding: .4em; }
   table.classement, table.classement tbody { display: block; background: none; box-shadow: none; }
   table.classement thead { display: none; }
-  table.classement tr { display: grid; grid-template-columns: 2.4em 1fr auto; gap: 0 .4em;
+  table.classement tr { display: flex; flex-wrap: wrap; align-items: baseline; gap: .1em .7em;
     background: var(--carte); margin: .5em 0; padding: .5em .6em; border-radius: .4em;
     box-shadow: 0 1px 3px rgba(0,0,0,.12); }
   table.classement td { border: 0; padding: .1em 0; }
-  td.place { grid-row: 1 / span 3; font-size: 1.3em; }
-  td.nom { grid-column: 2; }
-  td.total { grid-column: 3; grid-row: 1; font-size: 1.25em; }
+  td.place { order: -3; font-size: 1.3em; min-width: 1.4em; }
+  td.nom { order: -2; flex: 1 1 auto; }
+  td.total { order: -1; font-size: 1.25em; }
   td.an { display: none; }
-  td.club, td.ville { grid-column: 2 / span 2; color: var(--doux); text-align: left;
+  td.club, td.ville, td.horsconcours { flex-basis: 100%; color: var(--doux); text-align: left;
     font-size: .9em; }
-  td.note { display: inline-block; grid-column: auto; text-align: left; font-size: .92em; }
+  td.note { text-align: left; font-size: .92em; }
   td.note::before { content: attr(data-agres) " "; color: var(--doux); font-size: .85em; }
-  table.classement tr td.note:first-of-type { grid-column-start: 2; }
-  td.horsconcours { grid-column: 2 / span 2; text-align: left; }
-  table.notes tr { grid-template-columns: 1fr auto; }
-  table.notes td.nom { grid-column: 1; }
-  table.notes td.total { grid-column: 2; }
-  table.notes tr td.note:first-of-type { grid-column-start: 1; }
 }
 /* The projector: large type, nothing to click. */
 body.ecran { font-size: 2.1vw; }
