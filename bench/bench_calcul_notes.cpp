@@ -118,15 +118,17 @@ int main(int argc, char** argv) {
 
     const Mesure fichier = mesurer([] {}, [&] { lireEtEcrire(chemin); });
     // What the flush that ends every save costs by itself: one record written, then fdatasync.
-    const Mesure vidage = mesurer([] {}, [&] {
-        const int fd = ::open(chemin.c_str(), O_RDWR);
-        Enregistrement e;
-        const bool ok = ::pread(fd, e.data(), kTailleEnreg, 0) == kTailleEnreg &&
-                        ::pwrite(fd, e.data(), kTailleEnreg, 0) == kTailleEnreg &&
-                        ::fdatasync(fd) == 0;
-        ::close(fd);
-        if (!ok) std::exit(1);
-    });
+    const Mesure vidage = mesurer([] {},
+                                  [&] {
+                                      const int fd = ::open(chemin.c_str(), O_RDWR);
+                                      Enregistrement e;
+                                      const bool ok =
+                                          ::pread(fd, e.data(), kTailleEnreg, 0) == kTailleEnreg &&
+                                          ::pwrite(fd, e.data(), kTailleEnreg, 0) == kTailleEnreg &&
+                                          ::fdatasync(fd) == 0;
+                                      ::close(fd);
+                                      if (!ok) std::exit(1);
+                                  });
 
     // A typical recalculation: one gymnast's mark changed since the last one.
     int tour = 0;
@@ -169,8 +171,8 @@ int main(int argc, char** argv) {
     std::printf("%d records, 6 apparatus x 6 judges, %d runs each (median / worst, in ms)\n",
                 kEnregistrements, kTours);
     const auto ligne = [&](const char* quoi, const Mesure& m) {
-        std::printf("  %-46s %8.3f / %8.3f  (%.2f x the file at once)\n", quoi,
-                    m.mediane / 1000, m.pire / 1000, m.mediane / fichier.mediane);
+        std::printf("  %-46s %8.3f / %8.3f  (%.2f x the file at once)\n", quoi, m.mediane / 1000,
+                    m.pire / 1000, m.mediane / fichier.mediane);
     };
     ligne("file read + written at once", fichier);
     ligne("one record written + fdatasync", vidage);

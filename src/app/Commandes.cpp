@@ -2,8 +2,8 @@
 #include "platform/ApplicationPalmora.h"
 
 #include "app/Akeuil.h"
-#include "app/Restaurer.h"
 #include "app/DialogueDirect.h"
+#include "app/Restaurer.h"
 #include "app/ServeurDirect.h"
 #include "app/Titre.h"
 #include "app/adresses_direct.h"

@@ -35,7 +35,7 @@ enum class Commande {
     ImporterRegistre,
     Restaurer,
     ImporterInscriptions, // registrations from the clubs' spreadsheets
-    Direct, // the live results on the local network
+    Direct,               // the live results on the local network
 };
 
 struct Demande {
