@@ -5,6 +5,7 @@
 //   bench_calcul_notes [folder]   (default: the system's temporary folder)
 #include "data/competition.h"
 #include "data/nombres.h"
+#include "dialogues_muets.h"
 #include "platform/dialogues.h"
 #include "scoring/calcul_notes.h"
 #include "scoring/saisie_notes.h"
@@ -22,6 +23,7 @@
 #include <vector>
 
 using namespace palmora;
+using palmora::bench::DialoguesMuets;
 namespace fs = std::filesystem;
 
 namespace {
@@ -29,21 +31,6 @@ namespace {
 constexpr int kEnregistrements = 2000;
 constexpr int kTours = 200;
 constexpr char kNom[] = "M_1_NS00.PLM";
-
-class DialoguesMuets final : public Dialogues {
-public:
-    Reponse message(const Message& m) override {
-        std::fprintf(stderr, "%s\n", m.texte.c_str());
-        return m.defaut;
-    }
-    std::string saisie(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    void bip() override {}
-
-protected:
-    void avantFin(const Message&) override {}
-};
 
 // Teams of six, six judges on each men's apparatus, every mark and deduction entered.
 std::string competition() {

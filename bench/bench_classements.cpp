@@ -3,6 +3,7 @@
 #include "competition_bench.h"
 #include "data/competition.h"
 #include "data/nombres.h"
+#include "dialogues_muets.h"
 #include "platform/dialogues.h"
 #include "reports/classement_equipes.h"
 #include "reports/classement_indiv.h"
@@ -19,22 +20,10 @@
 #include <stdexcept>
 
 using namespace palmora;
+using palmora::bench::DialoguesMuets;
 namespace fs = std::filesystem;
 
 namespace {
-
-// No prompt is expected; one would be a failure of the run.
-class DialoguesMuets : public Dialogues {
-public:
-    Reponse message(const Message& m) override { throw std::runtime_error(m.texte); }
-    std::string saisie(const std::string&, const std::string&, const std::string&) override {
-        return "";
-    }
-    void bip() override {}
-
-protected:
-    void avantFin(const Message&) override {}
-};
 
 // Best of a few runs, in wall-clock and in processor milliseconds (the second tells what the
 // work costs when other programs share the machine).

@@ -5,6 +5,7 @@
 #include "app/ServeurDirect.h"
 #include "competition_bench.h"
 #include "data/competition.h"
+#include "dialogues_muets.h"
 #include "platform/dialogues.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,7 @@
 #include <vector>
 
 using namespace palmora;
+using palmora::bench::DialoguesMuets;
 using Horloge = std::chrono::steady_clock;
 
 namespace {
@@ -36,18 +38,6 @@ constexpr auto kPeriode = std::chrono::seconds(2);
 constexpr auto kDuree = std::chrono::seconds(30);
 constexpr const char* kChemins[] = {"/F_H_PS00/individuel", "/F_H_PS00/equipes", "/F_H_PS00/notes",
                                     "/F_H_PS00/classement.json", "/"};
-
-class DialoguesMuets : public Dialogues {
-public:
-    Reponse message(const Message& m) override { throw std::runtime_error(m.texte); }
-    std::string saisie(const std::string&, const std::string&, const std::string&) override {
-        return "";
-    }
-    void bip() override {}
-
-protected:
-    void avantFin(const Message&) override {}
-};
 
 double centile(std::vector<double> v, double c) {
     if (v.empty()) return 0;
