@@ -107,10 +107,10 @@ void charger(quint16 port, Horloge::time_point fin, Mesures& m) {
                 c.prochaine += kPeriode;
                 continue;
             }
-            const std::string requete =
-                std::string("GET ") + kChemins[c.chemin] +
-                " HTTP/1.1\r\nHost: 127.0.0.1\r\nIf-None-Match: " + c.etiquettes[c.chemin] +
-                "\r\n\r\n";
+            const std::string requete = std::string("GET ") + kChemins[c.chemin] +
+                                        " HTTP/1.1\r\nHost: 127.0.0.1\r\nAccept-Encoding: gzip, "
+                                        "deflate\r\nIf-None-Match: " +
+                                        c.etiquettes[c.chemin] + "\r\n\r\n";
             c.envoi = Horloge::now();
             if (::send(c.fd, requete.data(), requete.size(), MSG_NOSIGNAL) < 0) {
                 ::close(c.fd);

@@ -39,6 +39,7 @@ private:
         std::string etiquette;
         QByteArray type;
         QByteArray corps;
+        QByteArray compresse; // "deflate" (zlib) form of corps, for the browsers that take it
     };
     struct Travail {
         RouteDirect route;
