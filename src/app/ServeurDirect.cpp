@@ -6,6 +6,9 @@
 #include <QHttpServerResponder>
 #include <QTcpSocket>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace palmora {
 
 namespace {
@@ -32,6 +35,7 @@ void repondre(const QHttpServerRequest& requete, QHttpServerResponder responder,
     responder.writeHeader("Cache-Control", "no-cache");
     responder.writeHeader("Referrer-Policy", "no-referrer");
     if (statut == Statut::MethodNotAllowed) responder.writeHeader("Allow", "GET, HEAD");
+    if (statut == Statut::ServiceUnavailable) responder.writeHeader("Retry-After", "1");
     if (!etiquette.empty()) responder.writeHeader("ETag", QByteArray::fromStdString(etiquette));
     responder.writeHeader("Vary", "Accept-Encoding");
     if (compresse && avecCorps) responder.writeHeader("Content-Encoding", "deflate");
@@ -39,6 +43,12 @@ void repondre(const QHttpServerRequest& requete, QHttpServerResponder responder,
                           QByteArray::number(avecCorps ? qsizetype(corps.size()) : 0));
     responder.writeBody(tete || !avecCorps ? QByteArray() : corps);
 }
+
+// A page asked for before it was ever built: the browser comes back a second later.
+const QByteArray kEnPreparation =
+    "<!DOCTYPE html><html lang=\"fr\"><head><meta charset=\"utf-8\">"
+    "<meta http-equiv=\"refresh\" content=\"1\"><title>Résultats</title></head>"
+    "<body><p>Classement en préparation…</p></body></html>\n";
 
 void refuser(const QHttpServerRequest& requete, QHttpServerResponder responder, Statut statut,
              const std::string& texte) {
@@ -98,11 +108,15 @@ bool ServeurDirect::handleRequest(const QHttpServerRequest& requete, QTcpSocket*
 
     auto page = pages_.find(chemin);
     if (page == pages_.end()) {
-        // Never built: built now, once, so that the first reader is not kept waiting.
-        std::optional<ContenuDirect> contenu = construireDirect(*route, source);
-        if (!contenu) return false;
-        page = pages_.emplace(chemin, enPage(etiquette, *contenu)).first;
-    } else if (page->second.etiquette != etiquette) {
+        // Never built: built off the loop like any other, so that the organiser's typing is never
+        // held up; the reader is asked to come back in a second.
+        if (!aRefaire_.contains(chemin) && chemin != cheminEnCours_)
+            refaire(chemin, {*route, std::move(source), etiquette});
+        repondre(requete, makeResponder(requete, socket), Statut::ServiceUnavailable,
+                 "text/html; charset=utf-8", kEnPreparation, "");
+        return true;
+    }
+    if (page->second.etiquette != etiquette) {
         refaire(chemin, {*route, std::move(source), etiquette});
     }
     const Page& p = page->second;
@@ -127,8 +141,11 @@ void ServeurDirect::lancerSuivant() {
     if (aRefaire_.empty()) return;
     auto suivant = aRefaire_.extract(aRefaire_.begin());
     enCours_ = true;
+    cheminEnCours_ = suivant.key();
     travail_ = std::async(std::launch::async, [this, chemin = std::move(suivant.key()),
                                                t = std::move(suivant.mapped())]() mutable {
+        // The organiser's typing comes first: the pages are built at the lowest priority.
+        ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19);
         const std::optional<ContenuDirect> contenu = construireDirect(t.route, t.source);
         std::optional<Page> page;
         if (contenu) page = enPage(t.etiquette, *contenu);
@@ -140,6 +157,7 @@ void ServeurDirect::lancerSuivant() {
                 else
                     pages_.erase(chemin);
                 enCours_ = false;
+                cheminEnCours_.clear();
                 lancerSuivant();
             },
             Qt::QueuedConnection);

@@ -57,6 +57,7 @@ private:
     std::map<std::string, Travail> aRefaire_;
     std::future<void> travail_;
     bool enCours_ = false;
+    std::string cheminEnCours_; // the page being built, if any
 };
 
 } // namespace palmora

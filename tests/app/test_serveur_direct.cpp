@@ -69,9 +69,21 @@ struct ServeurEnDirect : ::testing::Test {
         ASSERT_EQ(serveur->demarrer(QHostAddress::LocalHost), port);
     }
 
-    // One request as a client sends it, raw; the connection is closed after the answer.
+    // One request as a browser would make it: asked again, a second later at most, while the
+    // page is still being built (503).
     Reponse demander(const std::string& methode, const std::string& chemin,
                      const std::string& entetes = "") {
+        Reponse r = demanderUneFois(methode, chemin, entetes);
+        for (int essai = 0; r.statut == 503 && essai < 100; ++essai) {
+            EXPECT_EQ(r.entete("Retry-After"), "1");
+            QTest::qWait(50);
+            r = demanderUneFois(methode, chemin, entetes);
+        }
+        return r;
+    }
+    // One request as a client sends it, raw; the connection is closed after the answer.
+    Reponse demanderUneFois(const std::string& methode, const std::string& chemin,
+                            const std::string& entetes) {
         QTcpSocket client;
         client.connectToHost(QHostAddress::LocalHost, port);
         const std::string requete = methode + " " + chemin + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" +
