@@ -3,7 +3,6 @@
 #include <QDialog>
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 
 class QWidget;

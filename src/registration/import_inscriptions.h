@@ -4,7 +4,6 @@
 #include "registration/lignes_import.h"
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -16,8 +16,6 @@ namespace palmora {
 
 namespace {
 
-constexpr long kDix = kNoteDix;
-
 // The nearest whole number, halves to the even one, as the processor rounds a sum: exact for
 // anything below 2^22, far beyond any score, and quicker than a library call per score.
 float entierPair(float note) {
@@ -30,20 +28,20 @@ long cinquiemes(float note) {
     return static_cast<long>(entierPair(note)) / 5;
 }
 
-// The hundredths a score is stored as: a multiple of 5 up to 995, or kDix.
+// The hundredths a score is stored as: a multiple of 5 up to 995, or kNoteDix.
 long arrondi(float note) {
-    if (note > 995) return kDix;
+    if (note > 995) return kNoteDix;
     if (note == 0) return 0;
     // Adding 0 changes nothing; choosing the addend rather than branching keeps the loop over
     // the whole file free of unpredictable jumps.
     const double ajout = note / 5 != static_cast<float>(cinquiemes(note)) ? 4.999 : 0.0;
     note = static_cast<float>(static_cast<double>(note) + ajout);
     // A score just under 9,95 can be raised twice, to 1000: it still means 10,00.
-    return std::min(cinquiemes(note) * 5, kDix);
+    return std::min(cinquiemes(note) * 5, static_cast<long>(kNoteDix));
 }
 
 void poserNote(char* champ, long centiemes) {
-    if (centiemes >= kDix) {
+    if (centiemes >= kNoteDix) {
         std::memcpy(champ, kChampDix.data(), kChampDix.size());
         return;
     }
