@@ -1,12 +1,15 @@
+// The shell's rules without a window: the day's folder, the buttons and commands of each state,
+// the competition's settings.
+#include "app/boutons.h"
+#include "app/demandes.h"
 #include "app/demarrage.h"
 #include "app/liste_compet.h"
+#include "app/reglages_compet.h"
 #include "data/dates.h"
 #include "platform/version.h"
 
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
-
-#include <gtest/gtest.h>
+#include "support/compet_ouverte.h"
+#include "support/fabrique.h"
 
 using namespace palmora;
 using namespace palmora::test;
@@ -22,37 +25,68 @@ struct Demarrage : ::testing::Test {
     fs::path jour = programme / "05 décembre 2026";
     fs::path avant = fs::current_path();
     void TearDown() override { fs::current_path(avant); }
+    IssueDossier issue() {
+        return preparerDossierDuJour(programme.chemin(), k5Decembre2026, dialogues).issue;
+    }
 };
+
+// A competition in each state: its buttons ("Ouvrir inscrire Note Voir Imprimer protege", 1
+// shown) and the commands it allows (one character a command, in the order of the enum).
+struct Etats : CompetOuverte {
+    std::string boutons() const {
+        const VisibiliteBoutons v = visibiliteBoutons(etat, true);
+        std::string s;
+        for (bool b : {v.Ouvrir, v.inscrire, v.Note, v.Voir, v.Imprimer, v.protege})
+            s += b ? '1' : '0';
+        return s;
+    }
+    std::string permises(bool parMenu = false) const {
+        std::string s;
+        for (int c = 0; c <= static_cast<int>(Commande::Direct); ++c)
+            s += commandePermise({Commande(c), "Poutre", parMenu}, etat,
+                                 visibiliteBoutons(etat, true), {2006, 10, 1})
+                     ? '1'
+                     : '0';
+        return s;
+    }
+};
+
+using Reglages = CompetOuverte;
+
+// A gymnast with every mark of the women's apparatus entered (4 judges).
+Enregistrement noteeComplet(const char* nom) {
+    Enregistrement e = gymnaste("ALPHA", "01 BOURG", nom);
+    for (int s = 3; s <= 6; ++s)
+        for (int j = 1; j <= 4; ++j)
+            e.poser(champs::Notes(s, j), "900");
+    return e;
+}
 
 } // namespace
 
-TEST(Dates, FrenchTextsOfTheDay) {
+TEST(Textes, DatesVersionAndTheCompetitionsOfAFolder) {
     EXPECT_EQ(nomDossierDuJour(k5Decembre2026), "05 décembre 2026");
     EXPECT_EQ(nomDossierDuJour({2027, 2, 28}), "28 février 2027");
     const TextesDate t = textesDate({2026, 8, 1});
     EXPECT_EQ(t.jour + "|" + t.mois + "|" + t.annee, "01| août |2026");
     EXPECT_EQ(dateCourte(k5Decembre2026), "05/12/2026");
     EXPECT_EQ(heureCourte({2026, 12, 5, 9, 3, 7}), "09:03:07");
-}
-
-TEST(Version, MajorDotMinorThenTheRevision) {
     EXPECT_EQ(legendeVersion(4, 0, 1), "Palmora - Version 4.01");
-    EXPECT_EQ(legendeVersion(1, 0, 0), "Palmora - Version 1.00");
+
+    DossierTemporaire d;
+    for (const char* nom :
+         {"M_X_TS00.PLM", "F_1_NS00.PLM", "essai.plm", "notes.txt", "F_1_NS01.PLM"})
+        ecrireFichier(d / nom, "");
+    fs::create_directory(d / "DOSSIER.PLM");
+    EXPECT_EQ(
+        listerCompetitions(d.chemin()),
+        (std::vector<std::string>{"F_1_NS00.PLM", "F_1_NS01.PLM", "M_X_TS00.PLM", "essai.plm"}));
+    EXPECT_TRUE(listerCompetitions(d / "absent").empty());
 }
 
-TEST_F(Demarrage, AnExistingDayFolderIsUsedWithoutAsking) {
-    fs::create_directory(jour);
-    const DossierDuJour r = preparerDossierDuJour(programme.chemin(), k5Decembre2026, dialogues);
-    EXPECT_EQ(r.issue, IssueDossier::Pret);
-    EXPECT_EQ(r.dossier, jour);
-    EXPECT_EQ(fs::current_path(), jour);
-    EXPECT_TRUE(dialogues.messages.empty());
-}
-
-TEST_F(Demarrage, AMissingDayFolderIsCreatedOnYes) {
+TEST_F(Demarrage, AMissingDayFolderIsCreatedOnYesThenUsedWithoutAsking) {
     dialogues.reponses = {Reponse::Oui};
-    const DossierDuJour r = preparerDossierDuJour(programme.chemin(), k5Decembre2026, dialogues);
-    EXPECT_EQ(r.issue, IssueDossier::Pret);
+    EXPECT_EQ(issue(), IssueDossier::Pret);
     EXPECT_TRUE(fs::is_directory(jour));
     EXPECT_EQ(fs::current_path(), jour);
     ASSERT_EQ(dialogues.messages.size(), 1u);
@@ -64,28 +98,24 @@ TEST_F(Demarrage, AMissingDayFolderIsCreatedOnYes) {
     EXPECT_EQ(m.boutons, Boutons::OuiNonAnnuler);
     EXPECT_EQ(m.defaut, Reponse::Non);
 
-    // The next start the same day uses it without asking.
-    dialogues.messages.clear();
-    EXPECT_EQ(preparerDossierDuJour(programme.chemin(), k5Decembre2026, dialogues).issue,
-              IssueDossier::Pret);
-    EXPECT_TRUE(dialogues.messages.empty());
-}
-
-TEST_F(Demarrage, NoLeavesTheChoiceToTheFolderDialogAndCancelEndsTheProgram) {
-    dialogues.reponses = {Reponse::Non, Reponse::Annuler};
-    EXPECT_EQ(preparerDossierDuJour(programme.chemin(), k5Decembre2026, dialogues).issue,
-              IssueDossier::ChoisirDossier);
-    EXPECT_EQ(preparerDossierDuJour(programme.chemin(), k5Decembre2026, dialogues).issue,
-              IssueDossier::Quitter);
-    EXPECT_FALSE(fs::exists(jour));
-}
-
-TEST_F(Demarrage, AFileInTheWayOfTheDayFolderLeadsToTheFolderDialog) {
-    ecrireFichier(jour, "pas un dossier");
+    fs::current_path(avant);
     const DossierDuJour r = preparerDossierDuJour(programme.chemin(), k5Decembre2026, dialogues);
-    EXPECT_EQ(r.issue, IssueDossier::ChoisirDossier);
-    ASSERT_EQ(dialogues.messages.size(), 1u);
-    EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
+    EXPECT_EQ(r.issue, IssueDossier::Pret);
+    EXPECT_EQ(r.dossier, jour);
+    EXPECT_EQ(fs::current_path(), jour);
+    EXPECT_EQ(dialogues.messages.size(), 1u);
+}
+
+TEST_F(Demarrage, NoLeavesTheChoiceToTheFolderDialogCancelEndsAndAFileIsInTheWay) {
+    dialogues.reponses = {Reponse::Non, Reponse::Annuler};
+    EXPECT_EQ(issue(), IssueDossier::ChoisirDossier);
+    EXPECT_EQ(issue(), IssueDossier::Quitter);
+    EXPECT_FALSE(fs::exists(jour));
+
+    ecrireFichier(jour, "pas un dossier");
+    EXPECT_EQ(issue(), IssueDossier::ChoisirDossier);
+    ASSERT_EQ(dialogues.messages.size(), 3u);
+    EXPECT_EQ(dialogues.messages[2].icone, Icone::Critique);
 }
 
 TEST_F(Demarrage, TheProgramFolderIsRefusedAsWorkingFolderButNotItsSubFolders) {
@@ -102,14 +132,124 @@ TEST_F(Demarrage, TheProgramFolderIsRefusedAsWorkingFolderButNotItsSubFolders) {
     EXPECT_EQ(fs::current_path(), jour);
 }
 
-TEST(ListeCompet, Lists_plm_FilesInAnyCaseSortedByName) {
-    DossierTemporaire d;
-    for (const char* nom :
-         {"M_X_TS00.PLM", "F_1_NS00.PLM", "essai.plm", "notes.txt", "F_1_NS01.PLM"})
-        ecrireFichier(d / nom, "");
-    fs::create_directory(d / "DOSSIER.PLM");
-    EXPECT_EQ(
-        listerCompetitions(d.chemin()),
-        (std::vector<std::string>{"F_1_NS00.PLM", "F_1_NS01.PLM", "M_X_TS00.PLM", "essai.plm"}));
-    EXPECT_TRUE(listerCompetitions(d / "absent").empty());
+TEST_F(Etats, EachStateShowsItsButtonsAndAllowsItsCommands) {
+    EXPECT_EQ(visibiliteBoutons(etat, false), VisibiliteBoutons{});
+    EXPECT_EQ(boutons(), "100000");
+    EXPECT_EQ(permises(), "10110000000010001011001");
+    // Menu clicks skip the "open" test: their menus exist only while a competition is open.
+    EXPECT_EQ(permises(true), "10110011111110001011001");
+    EXPECT_FALSE(commandePermise({Commande::Ages, "", false}, etat, {}, {2006, 9, 15}));
+
+    const std::string provisoire = fichier({enregistrementProvisoire("S654402340")});
+    Enregistrement marque = gymnaste("A", "01 X", "UN");
+    marque[300] = kCode160;
+    Enregistrement provisoireMarque = enregistrementProvisoire("S654402340");
+    provisoireMarque[300] = kCode160;
+    const struct {
+        std::string contenu;
+        const char* boutons;
+        const char* permises;
+    } kEtats[] = {
+        {provisoire, "110000", "10111111111111111111111"},
+        // One byte beyond the placeholder counts as teams.
+        {provisoire + "x", "111111", "11111111111111111111111"},
+        {fichier({gymnaste("A", "01 X", "DEUX"), marque}), "100110", "10110011111111111111001"},
+        {fichier({provisoireMarque}), "100000", "10110011111111111111001"},
+        // A team of one gymnast is as long as the placeholder, yet it is a team.
+        {fichier({gymnaste("A", "01 X", "UN", "0110004444")}), "111111", "11111111111111111111111"},
+    };
+    for (const auto& e : kEtats) {
+        ouvrir(e.contenu);
+        EXPECT_EQ(boutons(), e.boutons) << e.boutons;
+        EXPECT_EQ(permises(), e.permises) << e.boutons;
+    }
+    EXPECT_EQ(etat.nbEquipes(), 1);
+    EXPECT_FALSE(commandePermise({Commande::Saisie, "Arçons", false}, etat, {}, {2006, 10, 1}))
+        << "not a women's apparatus";
+}
+
+TEST(Demandes, EachButtonAndMenuEntryHasItsCommand) {
+    // The first keys in the order of the enum.
+    const char* cles[] = {"Nouveau",    "protege",         "partir",          "titre",
+                          "inscrire",   "Parallèles",      "Voir_Cl_Indiv",   "Voir_Cl_Equip",
+                          "Voir_Notes", "Imprim_Cl_Indiv", "Imprim_Cl_Equip", "Imprim_Match",
+                          "Aide"};
+    for (int c = 0; c <= static_cast<int>(Commande::APropos); ++c)
+        EXPECT_EQ(demandeDeCle(cles[c])->commande, Commande(c)) << cles[c];
+    EXPECT_EQ(demandeDeCle("Restaurer")->commande, Commande::Restaurer);
+    EXPECT_EQ(demandeDeCle("Direct")->commande, Commande::Direct);
+    EXPECT_EQ(demandeDeCle("Sol")->agres, "Sol");
+    EXPECT_TRUE(demandeDeCle("Barres")->parMenu);
+    EXPECT_FALSE(demandeDeCle("Note").has_value());
+    EXPECT_FALSE(demandeDeCle("Ouvrir").has_value());
+}
+
+TEST_F(Reglages, TeamSizeIsAskedUntilOneToSixAndRefusedOnceATeamExists) {
+    ouvrir("F_1_N000.PLM", fichier({enregistrementProvisoire("0654404440")}));
+    dialogues.saisies = {"0", "", "7", "3"};
+    DemanderEffectifEquipe(etat, dialogues);
+    EXPECT_EQ(dialogues.invites.size(), 4u);
+    EXPECT_EQ(dialogues.invites[0],
+              "Concurrent(e)s par équipe: Nombre de concurrent(e)s par équipe :\nActuellement 6");
+    EXPECT_EQ(etat.EffectEquip(), 3);
+    EXPECT_EQ(surDisque(), fichier({enregistrementProvisoire("0354404440")}));
+
+    ouvrir("F_1_N001.PLM", fichier({gymnaste("A", "01 X", "UN", "0354404440")}) + "x");
+    DemanderEffectifEquipe(etat, dialogues);
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].titre, "Modification impossible");
+    EXPECT_EQ(dialogues.messages[0].texte, "Des équipes ont déjà été saisies");
+}
+
+TEST_F(Reglages, RetainedMarksStayWithinTheTeamSizeAndFiveAndRewriteEveryRecord) {
+    const std::string bloc3 = "0330004444";
+    ouvrir("F_2_PS00.PLM",
+           fichier({gymnaste("A", "01 X", "UN", bloc3), gymnaste("A", "01 X", "DEUX", bloc3)}));
+    dialogues.saisies = {"4", "5", "0", "2"};
+    DemanderNotesRetenues(etat, dialogues);
+    EXPECT_EQ(dialogues.invites.size(), 4u);
+    EXPECT_EQ(dialogues.invites[0],
+              "Classement par équipe: Nombre de notes retenues (1 à 3) :\nActuellement 3");
+    EXPECT_EQ(etat.CalcEquip(), 2);
+    const std::string bloc2 = "0320004444";
+    EXPECT_EQ(surDisque(),
+              fichier({gymnaste("A", "01 X", "UN", bloc2), gymnaste("A", "01 X", "DEUX", bloc2)}));
+
+    // With six gymnasts, six is still refused.
+    ouvrir("F_2_PS02.PLM", fichier({gymnaste("A", "01 X", "UN", "0620004444")}));
+    dialogues.saisies = {"6", "5"};
+    DemanderNotesRetenues(etat, dialogues);
+    EXPECT_EQ(etat.CalcEquip(), 5);
+
+    // Once a total exists the count is fixed.
+    Enregistrement total = gymnaste("A", "01 X", "UN", bloc2);
+    total.poser(champs::TotalIndiv, "0001");
+    ouvrir("F_2_PS01.PLM", fichier({total}));
+    DemanderNotesRetenues(etat, dialogues);
+    EXPECT_EQ(dialogues.messages.back().texte, "Des notes ont déjà été saisies");
+}
+
+TEST_F(Reglages, ProtectionIsRefusedWhileAMarkIsMissingAndConfirmedOtherwise) {
+    const std::string complet = fichier({noteeComplet("UN"), noteeComplet("DEUX")});
+    ouvrir("F_2_PS00.PLM", fichier({noteeComplet("UN"), gymnaste("ALPHA", "01 BOURG", "DEUX")}));
+    const std::string avant = surDisque();
+    EXPECT_FALSE(ProtegerCompet(etat, dialogues));
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].titre, "Protection impossible");
+    EXPECT_EQ(dialogues.messages[0].texte, "La compétition n'est pas terminée");
+    EXPECT_EQ(surDisque(), avant);
+
+    ouvrir("F_2_PS01.PLM", complet);
+    dialogues.messages.clear();
+    EXPECT_FALSE(ProtegerCompet(etat, dialogues)); // No is the default
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].titre, "Protection du fichier    F_2_PS01.PLM");
+    EXPECT_EQ(dialogues.messages[0].defaut, Reponse::Non);
+    EXPECT_EQ(surDisque(), complet);
+
+    dialogues.reponses = {Reponse::Oui};
+    EXPECT_TRUE(ProtegerCompet(etat, dialogues));
+    EXPECT_TRUE(etat.Protege());
+    EXPECT_EQ(surDisque()[299], kCode160);
+    EXPECT_EQ(surDisque()[599], kCode160);
 }
