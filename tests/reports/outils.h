@@ -24,22 +24,6 @@ namespace palmora::test {
 // Settings with no judge anywhere: the score calculation leaves the scores as a test sets them.
 inline constexpr std::string_view kSansJuges = "0430000000";
 
-// Expected pages are written in UTF-8 and converted once: `nbsp` gives n non-breaking spaces.
-inline std::string nbsp(int n) {
-    std::string s;
-    for (int k = 0; k < n; ++k)
-        s += "\u00A0";
-    return s;
-}
-
-// Lines joined with CR LF, each ended by one, in Windows-1252.
-inline std::string lignesCp1252(const std::vector<std::string>& lignes) {
-    std::string s;
-    for (const std::string& l : lignes)
-        s += l + "\r\n";
-    return versCp1252(s);
-}
-
 // The page texts the tests use.
 inline TextesPage textesDeTest() {
     return {"Féminines Honneur . 9-10 ans",
@@ -71,17 +55,6 @@ struct G {
     operator Enregistrement() const { return e; }
 };
 
-// A men's gymnast with a score on every apparatus: 1,00 on slot 1 up to 6,00 on slot 6.
-inline Enregistrement dupontSixAgres() {
-    return G("ALPHA", "01 BOURG", "DUPONT", "Paul")
-        .note(1, "100")
-        .note(2, "200")
-        .note(3, "300")
-        .note(4, "400")
-        .note(5, "500")
-        .note(6, "600");
-}
-
 // A ranking in the given order, as ClasserIndiv leaves it.
 inline ClassementIndiv classement(std::initializer_list<Enregistrement> ordre) {
     ClassementIndiv cl;
@@ -94,27 +67,6 @@ inline ClassementIndiv classement(std::initializer_list<Enregistrement> ordre) {
     return cl;
 }
 
-// The head lines of a ranking page made with textesDeTest(), in UTF-8.
-inline std::vector<std::string> teteAttendue(std::string_view titrePage) {
-    const std::string centre = "<p class=MsoNormal align=center style='text-align:center' >";
-    return {
-        "<HTML>",
-        "<TITLE>Féminines Honneur . 9-10 ans - " + std::string(titrePage) + "</TITLE>",
-        "<BODY BGCOLOR=\"#FFFFE0\">",
-        centre,
-        "<B><span style='font-size=14.0pt;color:black'>Fédération sportive Orvane - "
-        "Gymnastique</span>",
-        centre,
-        "<B><span style='font-size=14.0pt;color:red'>Coupe &lt;Orvane&gt; &amp; Cie</span>",
-        centre,
-        "<span style='font-size=14.0pt;color:red'>Vienne, 6 décembre 2026</span>",
-        centre,
-        "<span style='font-size=14.0pt;color:blue'>Féminines Honneur . 9-10 ans</span></B><HR>"};
-}
-
-inline constexpr std::string_view kPied = "Page composée le 05 décembre 2026 par Palmora - Version "
-                                          "4.01 - © Fédération sportive Orvane";
-
 // The lines of a page or table, in UTF-8, without their CR LF.
 inline std::vector<std::string> lignesDe(std::string_view cp1252) {
     std::vector<std::string> lignes;
@@ -124,5 +76,18 @@ inline std::vector<std::string> lignesDe(std::string_view cp1252) {
         lignes.push_back(depuisCp1252(cp1252.substr(debut, fin - debut)));
     return lignes;
 }
+
+#ifdef PALMORA_FIXTURES
+inline std::string fixture(std::string_view nom) {
+    return lireFichier(std::filesystem::path(PALMORA_FIXTURES) / nom);
+}
+// A page or table fixture is kept in UTF-8 with LF; the program writes Windows-1252 with CR LF.
+inline std::string pageFixture(std::string_view nom) {
+    std::string page;
+    for (char c : fixture(nom))
+        page += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return versCp1252(page);
+}
+#endif
 
 } // namespace palmora::test

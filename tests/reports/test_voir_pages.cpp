@@ -11,9 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kFermer =
-    "\n\n Fermer cette page (Clic sur X ou Alt-F-F)\n          pour revenir au logiciel";
-
 // Notes when the page is opened, so that the announcement can be seen to come first.
 struct OuvreurApresAnnonce : OuvreurEnregistre {
     const DialoguesScriptes* dialogues = nullptr;
@@ -42,14 +39,20 @@ struct VoirPages : ::testing::Test {
         appli.dates = {"05", " décembre ", "2026"};
         ASSERT_TRUE(appli.compet.Ouvrir(nom, dialogues));
     }
+    // One announcement, then the page opened; both forgotten for the next command.
     void attendreAnnonce(std::string_view texte, std::string_view titre, const fs::path& page) {
         ASSERT_EQ(dialogues.messages.size(), 1U);
-        EXPECT_EQ(dialogues.messages[0].texte, std::string(texte) + std::string(kFermer));
+        EXPECT_EQ(dialogues.messages[0].texte,
+                  std::string(texte) +
+                      "\n\n Fermer cette page (Clic sur X ou Alt-F-F)\n          pour revenir au "
+                      "logiciel");
         EXPECT_EQ(dialogues.messages[0].titre, titre);
         EXPECT_EQ(dialogues.messages[0].icone, Icone::Information);
         EXPECT_EQ(dialogues.messages[0].boutons, Boutons::Ok);
         EXPECT_EQ(ouvreur.ouverts, std::vector<fs::path>{page});
         EXPECT_EQ(ouvreur.messagesAvant, 1U);
+        dialogues.messages.clear();
+        ouvreur.ouverts.clear();
     }
 };
 
@@ -66,14 +69,14 @@ TEST_F(VoirPages, IndividualFilesCarryThePlateauNumberAndTeamFilesNever) {
     EXPECT_EQ(cheminClIndiv(etat, ".txt"), dossier / (description + " (indiv).txt"));
 }
 
-TEST_F(VoirPages, TheIndividualRankingIsWrittenAnnouncedThenOpened) {
+TEST_F(VoirPages, EachPageIsWrittenAnnouncedThenOpened) {
     ouvrir("F_H_PS01.PLM");
     VoirClIndiv(appli.compet, textesPage(appli), dialogues, ouvreur);
-    const fs::path page = cheminClIndiv(appli.compet, ".htm");
+    const fs::path indiv = cheminClIndiv(appli.compet, ".htm");
     attendreAnnonce("   La page de classement va apparaître.", "Affichage du classement individuel",
-                    page);
-    EXPECT_TRUE(page.filename().string().ends_with(" - 01 (indiv).htm"));
-    const std::string html = lireFichier(page);
+                    indiv);
+    EXPECT_TRUE(indiv.filename().string().ends_with(" - 01 (indiv).htm"));
+    const std::string html = lireFichier(indiv);
     EXPECT_TRUE(html.starts_with("<HTML>\r\n<TITLE>F\xE9minines"));
     EXPECT_NE(html.find("Page compos\xE9"
                         "e le 05 d\xE9"
@@ -85,16 +88,13 @@ TEST_F(VoirPages, TheIndividualRankingIsWrittenAnnouncedThenOpened) {
     EXPECT_TRUE(table[1].starts_with("  1\tLEROY"));
     EXPECT_TRUE(table[2].starts_with("   \tMARTIN"));
     EXPECT_TRUE(table[3].starts_with("  3\tDURAND"));
-}
 
-TEST_F(VoirPages, TheTeamRankingIsWrittenAnnouncedThenOpened) {
-    ouvrir("F_H_PS01.PLM");
     VoirClEquip(appli.compet, textesPage(appli), dialogues, ouvreur);
-    const fs::path page = cheminClEquip(appli.compet, ".htm");
+    const fs::path equipes = cheminClEquip(appli.compet, ".htm");
     attendreAnnonce("   La page de classement va apparaître.",
-                    "Affichage du classement par équipes", page);
-    EXPECT_EQ(page.filename().string(), appli.compet.DescriptionCompet() + " (équipe).htm");
-    EXPECT_TRUE(lireFichier(page).ends_with("</HTML>\r\n"));
+                    "Affichage du classement par équipes", equipes);
+    EXPECT_EQ(equipes.filename().string(), appli.compet.DescriptionCompet() + " (équipe).htm");
+    EXPECT_TRUE(lireFichier(equipes).ends_with("</HTML>\r\n"));
     EXPECT_TRUE(fs::exists(cheminClEquip(appli.compet, ".txt")));
 }
 
@@ -108,10 +108,8 @@ TEST_F(VoirPages, TheScoreListingIsWrittenAnnouncedThenOpened) {
     EXPECT_NE(html.find("MARTIN"), std::string::npos);
     // The individual totals were brought up to date in the file first.
     EXPECT_EQ(lireFichier(dossier / "F_H_PS00.PLM").substr(184, 4), "0950");
-}
 
-TEST_F(VoirPages, WhenNothingOpensThePageAMessageGivesItsPath) {
-    ouvrir("F_H_PS00.PLM");
+    // When nothing opens the page, a message gives its path.
     ouvreur.reussit = false;
     VoirNotes(appli.compet, textesPage(appli), dialogues, ouvreur);
     ASSERT_EQ(dialogues.messages.size(), 2U);
