@@ -1,18 +1,41 @@
 #include "data/titre_fichier.h"
 #include "support/systeme_simule.h"
 
-#include "support/dialogues_scriptes.h"
+#include "cas.h"
 #include "support/dossier_temporaire.h"
 
 #include <cerrno>
-#include <gtest/gtest.h>
 
 using namespace palmora;
 using namespace palmora::test;
 namespace fs = std::filesystem;
 
-namespace {
+TEST(Titre, TableOfTitleTextsAndKeys) {
+    for (const Cas& c : lireCas("titre.txt")) {
+        const auto t = lireChampsTitre(c[1]);
+        const std::string obtenu = c[0] == "touche" ? toucheTitre(c[1]).value_or("-")
+                                   : t              ? t->ligne1 + "|" + t->ligne2
+                                                    : "-";
+        EXPECT_EQ(obtenu, c[2] + (c.size() > 3 ? "|" + c[3] : "")) << c.ligne;
+    }
+}
 
+TEST(Titre, TheLabelIsLineOneDashLineTwoSmallerBeyondSeventyCharacters) {
+    const LibelleTitre long113 = libelleTitre({std::string(60, 'T'), std::string(50, 'L')});
+    EXPECT_EQ(long113.texte, std::string(60, 'T') + " - " + std::string(50, 'L'));
+    EXPECT_EQ(long113.taille, 8);
+    EXPECT_EQ(libelleTitre({std::string(40, 'T'), std::string(27, 'L')}).taille, 10);
+    EXPECT_EQ(libelleTitre({std::string(40, 'T'), std::string(28, 'L')}).taille, 8);
+    std::string accents; // characters are counted, not bytes: 67 "é" and " - " make 70
+    for (int k = 0; k < 67; ++k)
+        accents += "é";
+    EXPECT_EQ(libelleTitre({accents, ""}).taille, 10);
+    EXPECT_EQ(libelleTitre({"Gala", ""}).texte, "Gala - ");
+    const LibelleTitre aucun = libelleTitre({" ", ""});
+    EXPECT_EQ(aucun.texte + std::to_string(aucun.taille), "Entrez le titre de la compétition10");
+}
+
+namespace {
 struct TitreFichier : ::testing::Test {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
@@ -24,49 +47,21 @@ struct TitreFichier : ::testing::Test {
     std::string fichier(std::string_view nom) const { return lireFichier(dossier / nom); }
     void TearDown() override { simulerPanne(std::nullopt); }
 };
-
 } // namespace
 
-TEST(ChampsTitre, QuotedFieldsKeepTheirCommasAndBlanks) {
-    EXPECT_EQ(lireChampsTitre("\"Coupe, finale\",\"Lyon, 5 mai\"\r\n"),
-              (TitreCompet{"Coupe, finale", "Lyon, 5 mai"}));
-    EXPECT_EQ(lireChampsTitre("  \" Gala \" , \"\"\r\n"), (TitreCompet{" Gala ", ""}));
-    // What follows a closing quote up to the comma is not part of the field.
-    EXPECT_EQ(lireChampsTitre("\"Gala\"xx,\"Lyon\"\r\n"), (TitreCompet{"Gala", "Lyon"}));
-}
-
-TEST(ChampsTitre, FieldsWithoutQuotesEndAtACommaOrTheLineEnd) {
-    EXPECT_EQ(lireChampsTitre("  Gala de Noël  ,  Bourg  \r\n"),
-              (TitreCompet{"Gala de Noël", "Bourg"}));
-    EXPECT_EQ(lireChampsTitre("Gala,Lyon,en trop\r\n"), (TitreCompet{"Gala", "Lyon"}));
-    EXPECT_EQ(lireChampsTitre("Gala,\r\n"), (TitreCompet{"Gala", ""}));
-    EXPECT_EQ(lireChampsTitre("Gala\nLyon"), (TitreCompet{"Gala", "Lyon"}));
-}
-
-TEST(ChampsTitre, ATextThatEndsBeforeTheSecondFieldCannotBeRead) {
-    EXPECT_EQ(lireChampsTitre(""), std::nullopt);
-    EXPECT_EQ(lireChampsTitre("\"Gala\"\r\n"), std::nullopt);
-    EXPECT_EQ(lireChampsTitre("   "), std::nullopt);
-}
-
-TEST_F(TitreFichier, MissingOrUnreadableFileGivesNoTitle) {
-    EXPECT_EQ(LireTitre(dossier.chemin()), std::nullopt);
-    fs::create_directory(dossier / "TITRE.1");
-    EXPECT_EQ(LireTitre(dossier.chemin()), std::nullopt);
-}
-
 TEST_F(TitreFichier, WrittenInQuotesWithCrLfInWindows1252AndReadBack) {
+    EXPECT_EQ(LireTitre(dossier.chemin()), std::nullopt);
     ASSERT_TRUE(terminer("  Coupe régionale ", " Lyon, 12 mars 2006  "));
     EXPECT_EQ(titre, (TitreCompet{"Coupe régionale", "Lyon, 12 mars 2006"}));
     EXPECT_EQ(fichier("TITRE.1"), "\"Coupe r\xE9gionale\",\"Lyon, 12 mars 2006\"\r\n");
     EXPECT_EQ(LireTitre(dossier.chemin()), titre);
-    EXPECT_TRUE(dialogues.messages.empty());
-}
-
-TEST_F(TitreFichier, AnEmptySecondLineIsATitle) {
-    ASSERT_TRUE(terminer("Gala", ""));
+    ASSERT_TRUE(terminer("Gala", "")) << "an empty second line is a title";
     EXPECT_EQ(fichier("TITRE.1"), "\"Gala\",\"\"\r\n");
     EXPECT_EQ(LireTitre(dossier.chemin()), (TitreCompet{"Gala", ""}));
+    EXPECT_TRUE(dialogues.messages.empty());
+    fs::remove(dossier / "TITRE.1");
+    fs::create_directory(dossier / "TITRE.1");
+    EXPECT_EQ(LireTitre(dossier.chemin()), std::nullopt) << "unreadable";
 }
 
 TEST_F(TitreFichier, BlankBoxesWriteNothingAndLeaveTheStateEmpty) {
@@ -82,16 +77,14 @@ TEST_F(TitreFichier, BlankBoxesWriteNothingAndLeaveTheStateEmpty) {
 }
 
 TEST_F(TitreFichier, EveryChangeKeepsTheFormerFileAsTheNextFreeCopy) {
-    ASSERT_TRUE(terminer("Titre 1", "Lieu"));
-    EXPECT_FALSE(fs::exists(dossier / "TITRE.000")) << "no former title to keep";
-    ASSERT_TRUE(terminer("Titre 2", "Lieu"));
-    ASSERT_TRUE(terminer("Titre 3", "Lieu"));
-    ASSERT_TRUE(terminer("Titre 4", "Lieu"));
-    EXPECT_EQ(fichier("TITRE.000"), "\"Titre 1\",\"Lieu\"\r\n");
-    EXPECT_EQ(fichier("TITRE.001"), "\"Titre 2\",\"Lieu\"\r\n");
-    EXPECT_EQ(fichier("TITRE.002"), "\"Titre 3\",\"Lieu\"\r\n");
-    EXPECT_EQ(fichier("TITRE.1"), "\"Titre 4\",\"Lieu\"\r\n");
-
+    for (const char* t : {"Titre 1", "Titre 2", "Titre 3", "Titre 4"}) {
+        ASSERT_TRUE(terminer(t, "Lieu"));
+        EXPECT_EQ(fs::exists(dossier / "TITRE.000"), t[6] != '1') << "no former title to keep";
+    }
+    EXPECT_EQ(fichier("TITRE.000") + fichier("TITRE.001") + fichier("TITRE.002") +
+                  fichier("TITRE.1"),
+              "\"Titre 1\",\"Lieu\"\r\n\"Titre 2\",\"Lieu\"\r\n\"Titre 3\",\"Lieu\"\r\n\"Titre "
+              "4\",\"Lieu\"\r\n");
     fs::remove(dossier / "TITRE.001");
     ASSERT_TRUE(terminer("Titre 5", "Lieu"));
     EXPECT_EQ(fichier("TITRE.001"), "\"Titre 4\",\"Lieu\"\r\n");
@@ -99,52 +92,18 @@ TEST_F(TitreFichier, EveryChangeKeepsTheFormerFileAsTheNextFreeCopy) {
 }
 
 TEST_F(TitreFichier, WithAllThousandCopiesTakenTheTitleIsStillWritten) {
-    for (int n = 0; n <= 999; ++n) {
-        char nom[16];
-        std::snprintf(nom, sizeof nom, "TITRE.%03d", n);
-        ecrireFichier(dossier / nom, "copie");
-    }
+    for (int n = 1000; n <= 1999; ++n)
+        ecrireFichier(dossier / ("TITRE." + std::to_string(n).substr(1)), "copie");
     ecrireFichier(dossier / "TITRE.1", "\"Ancien\",\"\"\r\n");
     ASSERT_TRUE(terminer("Nouveau", ""));
-    EXPECT_EQ(fichier("TITRE.1"), "\"Nouveau\",\"\"\r\n");
-    EXPECT_EQ(fichier("TITRE.000"), "copie");
-    EXPECT_EQ(fichier("TITRE.999"), "copie");
+    EXPECT_EQ(fichier("TITRE.1") + fichier("TITRE.000") + fichier("TITRE.999"),
+              "\"Nouveau\",\"\"\r\ncopiecopie");
 }
 
 TEST_F(TitreFichier, AFileThatCannotBeWrittenIsReportedAndTheTitleHolds) {
     simulerPanne(PanneSimulee{EtapeRemplacement::Creation, EACCES});
     ASSERT_TRUE(terminer("Gala", "Lyon"));
-    ASSERT_EQ(dialogues.messages.size(), 1u);
-    EXPECT_EQ(dialogues.messages[0].texte,
-              "Le fichier\n" + (dossier / "TITRE.1").string() + "\nne peut pas être écrit.");
-    EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
+    EXPECT_EQ(vus(dialogues), "Titre de la compétition [critique] Le fichier\n" +
+                                  (dossier / "TITRE.1").string() + "\nne peut pas être écrit.");
     EXPECT_EQ(titre, (TitreCompet{"Gala", "Lyon"}));
-}
-
-TEST(LibelleTitre, LineOneDashLineTwoSmallerBeyondSeventyCharacters) {
-    const LibelleTitre long113 = libelleTitre({std::string(60, 'T'), std::string(50, 'L')});
-    EXPECT_EQ(long113.texte, std::string(60, 'T') + " - " + std::string(50, 'L'));
-    EXPECT_EQ(long113.taille, 8);
-    EXPECT_EQ(libelleTitre({std::string(40, 'T'), std::string(27, 'L')}).taille, 10);
-    EXPECT_EQ(libelleTitre({std::string(40, 'T'), std::string(28, 'L')}).taille, 8);
-    // Characters are counted, not bytes: 67 letters "é" and " - " make 70.
-    std::string accents;
-    for (int k = 0; k < 67; ++k)
-        accents += "é";
-    EXPECT_EQ(libelleTitre({accents, ""}).taille, 10);
-    EXPECT_EQ(libelleTitre({"Gala", ""}).texte, "Gala - ");
-}
-
-TEST(LibelleTitre, NoTitleAsksForOne) {
-    const LibelleTitre l = libelleTitre({" ", ""});
-    EXPECT_EQ(l.texte, "Entrez le titre de la compétition");
-    EXPECT_EQ(l.taille, 10);
-}
-
-TEST(ToucheTitre, DoubleQuoteAndLineBreaksAreRefused) {
-    EXPECT_EQ(toucheTitre("\""), std::nullopt);
-    EXPECT_EQ(toucheTitre("\n"), std::nullopt);
-    EXPECT_EQ(toucheTitre(","), ",");
-    EXPECT_EQ(toucheTitre("é"), "é");
-    EXPECT_EQ(toucheTitre("'"), "'");
 }
