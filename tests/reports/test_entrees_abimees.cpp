@@ -180,17 +180,15 @@ TEST(EntreesAbimees, AFullDiskNamesThePageThatCouldNotBeWritten) {
     EXPECT_TRUE(fs::exists(cheminClIndiv(essai.appli.compet, ".txt"))) << "the table is written";
 }
 
-TEST(EntreesAbimees, AnEnormousFileIsRankedAndPrinted) {
-    // 33 000 identical records, 10 MB: more than record numbers of 16 bits reach, far more
-    // than any competition. Once, ranking them took minutes.
-    constexpr int kNombre = 33000;
+TEST(EntreesAbimees, AFileOfIdenticalRecordsIsRankedAndPrinted) {
+    // All tied, over two printed pages; their order is free.
     Essai essai("vide");
-    std::string gros;
+    std::string identiques;
     const std::string modele = lireFichier(kEntrees / "longueur" / "M_H_PS02.PLM").substr(0, 300);
-    for (int k = 0; k < kNombre; ++k)
-        gros += modele;
-    ecrireFichier(essai.travail / essai.nom, gros);
+    for (int k = 0; k < 61; ++k)
+        identiques += modele;
+    ecrireFichier(essai.travail / essai.nom, identiques);
     essai.parcourir();
     EXPECT_EQ(titres(essai.dialogues), kParcoursNormal);
-    EXPECT_EQ(essai.appli.compet.NbEnreg(), kNombre);
+    EXPECT_EQ(essai.appli.compet.NbEnreg(), 61);
 }
