@@ -67,36 +67,22 @@ struct FenetreSaisie : ::testing::Test {
     void cliquer(const char* nom) { controle<QPushButton>(nom)->click(); }
 };
 
-// Three teams of four on Sol: each row's marks, then its deduction, as typed.
+// Three teams of four on Sol: ALPHA (A1 to A4), BETA and GAMMA (C1 to C4).
 struct TroisEquipes : FenetreSaisie {
-    Enregistrement equipes[3][4] = {
-        {gym("ALPHA", "A1"), gym("ALPHA", "A2"), gym("ALPHA", "A3"), gym("ALPHA", "A4")},
-        {gym("BETA", "B1"), gym("BETA", "B2"), gym("BETA", "B3"), gym("BETA", "B4")},
-        {gym("GAMMA", "C1"), gym("GAMMA", "C2"), gym("GAMMA", "C3"), gym("GAMMA", "C4")}};
     void SetUp() override {
         std::string contenu;
-        for (const auto& equipe : equipes)
-            for (const Enregistrement& e : equipe)
-                contenu += e.octets();
+        for (int t = 0; t < 3; ++t)
+            for (int g = 1; g <= 4; ++g)
+                contenu += gym(std::array{"ALPHA", "BETA", "GAMMA"}[t],
+                               std::string(1, "ABC"[t]) + std::to_string(g))
+                               .octets();
         ouvrir(contenu);
-    }
-    // Every gymnast gets 9,00, 9,50, 8,50 and 8,75.
-    Enregistrement attendu(int t, int g, std::string_view deduc, std::string_view score,
-                           std::string_view total) const {
-        Enregistrement e = equipes[t][g];
-        int j = 1;
-        for (std::string_view note : {"900", "950", "850", "875"})
-            e.poser(champs::Notes(6, j++), note);
-        e.poser(champs::Deduc(6), deduc);
-        e.poser(champs::NoteAgres(6), score);
-        e.poser(champs::NoteEquipe(6), total);
-        return e;
     }
 };
 
 } // namespace
 
-TEST_F(TroisEquipes, TheWindowOpensOnTheFirstTeamWithItsJudgesColumns) {
+TEST_F(TroisEquipes, MarksOfAMensCompetitionTypedWithTheKeyboardAlone) {
     EXPECT_EQ(fenetre->windowTitle().toStdString(),
               "Saisie des notes - " + etat.DescriptionCompet());
     EXPECT_EQ(texte("Nom_d_Appareil"), "Notes au sol");
@@ -111,10 +97,18 @@ TEST_F(TroisEquipes, TheWindowOpensOnTheFirstTeamWithItsJudgesColumns) {
     EXPECT_TRUE(controle<QLabel>("Avant")->isHidden());
     EXPECT_FALSE(controle<QLabel>("Après")->isHidden());
     EXPECT_EQ(controle<QScrollBar>("Ascen")->maximum(), 3);
-    EXPECT_EQ(focus(), boite("N_J1", 0));
-}
 
-TEST_F(TroisEquipes, MarksOfAMensCompetitionTypedWithTheKeyboardAlone) {
+    // Page Up on the first team saves nothing; from a mark box the focus goes back to the top,
+    // a deduction box keeps it.
+    const std::string avant = surDisque();
+    boite("Déd", 1)->setFocus();
+    QTest::keyClick(focus(), Qt::Key_PageUp);
+    EXPECT_EQ(focus(), boite("Déd", 1));
+    boite("N_J4", 2)->setFocus();
+    QTest::keyClick(focus(), Qt::Key_PageUp);
+    EXPECT_EQ(surDisque(), avant);
+    EXPECT_EQ(texte("Ekip"), "Equipe : ALPHA (1/3)");
+
     // Each gymnast's marks typed four ways; one bonus in the second team, one deduction in
     // the third.
     const char* deductions[3][4] = {{"", "", "", ""}, {"+1", "", "", ""}, {"", "", "", "05"}};
@@ -132,102 +126,48 @@ TEST_F(TroisEquipes, MarksOfAMensCompetitionTypedWithTheKeyboardAlone) {
     EXPECT_EQ(texte("Ekip"), "Equipe : GAMMA (3/3)") << "Page Down on the last team";
 
     // 9,00 and 8,75 remain: 8,875 raised to 8,90. A bonus of 1,00 gives 9,90; 0,50 off, 8,40.
-    const std::string attenduFichier = fichier({
-        attendu(0, 0, " 000", "890", "2670"),
-        attendu(0, 1, " 000", "890", "2670"),
-        attendu(0, 2, " 000", "890", "2670"),
-        attendu(0, 3, " 000", "890", "2670"),
-        attendu(1, 0, "-100", "990", "2770"),
-        attendu(1, 1, " 000", "890", "2770"),
-        attendu(1, 2, " 000", "890", "2770"),
-        attendu(1, 3, " 000", "890", "2770"),
-        attendu(2, 0, " 000", "890", "2670"),
-        attendu(2, 1, " 000", "890", "2670"),
-        attendu(2, 2, " 000", "890", "2670"),
-        attendu(2, 3, " 050", "840", "2670"),
-    });
-    EXPECT_EQ(surDisque(), attenduFichier);
+    EXPECT_EQ(surDisque(), lireFichier(PALMORA_FIXTURES "/clavier-trois-equipes.PLM"));
     EXPECT_EQ(texte("Totéq"), "26,70");
     EXPECT_EQ(texte("Défin", 3), "8,40");
     EXPECT_EQ(boite("Déd", 3)->text(), " 0,50");
     EXPECT_EQ(dialogues.bips, 0);
 }
 
-TEST_F(TroisEquipes, MarkBoxesCompleteWhatIsTypedWhenLeft) {
-    const struct {
-        const char* tape;
-        const char* vu;
-    } cas[] = {{"95", "9,50"}, {"10", "1,00"}, {",5", "0,50"}, {".25", "0,25"}, {"'", "4,00"}};
-    for (const auto& c : cas) {
-        QLineEdit* n = boite("N_J2", 0);
-        n->clear();
-        n->setFocus();
-        QTest::keyClicks(n, QString::fromUtf8(c.tape));
-        QTest::keyClick(n, Qt::Key_Tab);
-        EXPECT_EQ(n->text(), c.vu) << c.tape;
-    }
-    // The French keyboard's top row, without Shift.
-    QLineEdit* n = boite("N_J3", 0);
-    QTest::sendKeyEvent(QTest::Click, n, Qt::Key_Eacute, QString::fromUtf8("é"), Qt::NoModifier);
-    QTest::sendKeyEvent(QTest::Click, n, Qt::Key_Agrave, QString::fromUtf8("à"), Qt::NoModifier);
-    EXPECT_EQ(n->text(), "20");
-    QTest::keyClicks(n, "a+");
+TEST_F(TroisEquipes, BoxesFilterKeysWithABeepAndARefusedDeductionKeepsTheFocusAndBlocksValider) {
+    // A mark box: the top row gives its digit, other keys beep; left, the box is completed.
+    QLineEdit* n = boite("N_J2", 0);
+    n->setFocus();
+    QTest::keyClicks(n, "'a+");
     EXPECT_EQ(dialogues.bips, 2);
-    EXPECT_EQ(n->text(), "20");
-}
-
-TEST_F(TroisEquipes, DeductionBoxesTakeABonusAndRefuseMoreThanThreePoints) {
+    QTest::keyClick(n, Qt::Key_Tab);
+    EXPECT_EQ(n->text(), "4,00");
+    // A deduction box: "+" gives a bonus, five characters fit.
     QLineEdit* d = boite("Déd", 0);
-    const struct {
-        const char* tape;
-        const char* vu;
-    } acceptes[] = {{"+050", "-0,50"}, {"050", " 0,50"}, {"3,00", " 3,00"}, {"+3,00", "-3,00"}};
-    for (const auto& c : acceptes) {
-        d->clear();
-        d->setFocus();
-        QTest::keyClicks(d, c.tape);
-        QTest::keyClick(d, Qt::Key_Tab);
-        EXPECT_EQ(d->text(), c.vu) << c.tape;
-        EXPECT_NE(focus(), d);
-    }
+    d->setFocus();
+    QTest::keyClicks(d, "+3,00");
+    QTest::keyClick(d, Qt::Key_Tab);
+    EXPECT_EQ(d->text(), "-3,00");
+    EXPECT_NE(focus(), d);
+
     d->clear();
     d->setFocus();
     QTest::keyClicks(d, "3,50");
     QTest::keyClick(d, Qt::Key_Tab);
-    EXPECT_EQ(dialogues.bips, 1);
+    EXPECT_EQ(dialogues.bips, 3);
     QTest::qWait(0);
     EXPECT_EQ(focus(), d) << "the focus comes back";
     EXPECT_EQ(d->text(), "3,50");
-
     // Nor can it be saved: Valider beeps and writes nothing.
     const std::string avant = surDisque();
     cliquer("Valider");
-    EXPECT_EQ(dialogues.bips, 2);
+    EXPECT_EQ(dialogues.bips, 4);
     EXPECT_EQ(surDisque(), avant);
-}
-
-TEST_F(TroisEquipes, PageUpOnTheFirstTeamSavesNothingAndTakesAMarkBoxBackToTheTop) {
-    const std::string avant = surDisque();
-    boite("N_J4", 2)->setFocus();
-    QTest::keyClicks(focus(), "95");
-    QTest::keyClick(focus(), Qt::Key_PageUp);
-    EXPECT_EQ(surDisque(), avant);
-    EXPECT_EQ(texte("Ekip"), "Equipe : ALPHA (1/3)");
-    EXPECT_EQ(focus(), boite("N_J1", 0));
-
-    // A deduction box keeps the focus when no team changes.
-    boite("Déd", 1)->setFocus();
-    QTest::keyClick(focus(), Qt::Key_PageUp);
-    EXPECT_EQ(focus(), boite("Déd", 1));
 }
 
 TEST_F(TroisEquipes, TerminéStoresTheTeamTotalAndAnnulerLosesTheUnsavedTeam) {
-    for (int g = 0; g < 4; ++g) {
-        boite("N_J1", g)->setText("9,00");
-        boite("N_J2", g)->setText("9,00");
-        boite("N_J3", g)->setText("9,00");
-        boite("N_J4", g)->setText("9,00");
-    }
+    for (int g = 0; g < 4; ++g)
+        for (const char* juge : {"N_J1", "N_J2", "N_J3", "N_J4"})
+            boite(juge, g)->setText("9,00");
     cliquer("Terminé");
     EXPECT_FALSE(fenetre->isVisible());
     EXPECT_EQ(fenetre->result(), QDialog::Accepted);
