@@ -59,14 +59,14 @@ inline DateHeure date(const std::string& texte) {
     return d;
 }
 
-// The messages shown, one a line: title, [icon, buttons, default button when not OK], text.
+// The messages shown, " / " between them: title, [icon, buttons, default button when not OK], text.
 inline std::string vus(const DialoguesScriptes& d) {
     static const char* icones[] = {"", "critique", "exclamation", "question", "information"};
     static const char* boutons[] = {"", " oui-non", " oui-non-annuler", " réessayer-annuler"};
     static const char* defauts[] = {"", " oui", " non", " annuler", " réessayer"};
     std::string t;
     for (const Message& m : d.messages)
-        t += (t.empty() ? "" : "\n---\n") + m.titre + " [" + icones[int(m.icone)] +
+        t += (t.empty() ? "" : " / ") + m.titre + " [" + icones[int(m.icone)] +
              boutons[int(m.boutons)] + defauts[int(m.defaut)] + "] " + m.texte;
     return t;
 }
