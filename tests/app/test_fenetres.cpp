@@ -119,6 +119,7 @@ TEST_F(Accueil, StartsInTheDayFolderWithItsTitleDateAndClock) {
     EXPECT_TRUE(dialogues.messages.empty());
     EXPECT_EQ(fenetre->etat().compet.DossierTravail(), jour);
     EXPECT_EQ(fenetre->windowTitle(), "Palmora - Version 1.00");
+    EXPECT_EQ(fenetre->fichierAide(), programme / "PALMORA.html");
     EXPECT_EQ(fenetre->etat().dates.mois, " octobre ");
     EXPECT_EQ(panneau("TitreCompét"), "Coupe de printemps - Lyon");
     EXPECT_EQ(fenetre->titreCompet().font().pointSize(), 10);
@@ -172,24 +173,17 @@ TEST_F(Accueil, TheTitleIsAskedForAndRefusesQuotesAndBlanks) {
     EXPECT_EQ(panneau("TitreCompét"), "Gala - ");
 }
 
-TEST_F(Accueil, TheTitleButtonChangesTheStoredTitleOrLeavesIt) {
+TEST_F(Accueil, TheTitleButtonShowsTheStoredTitleAndWritesTheNewOne) {
     demarrer();
     piloterModal<Titre>([&](Titre& t) {
         EXPECT_EQ(enfant<QLineEdit>(t, "Titre1")->text(), "Coupe de printemps");
         EXPECT_EQ(enfant<QLineEdit>(t, "LieuDate")->text(), "Lyon");
         EXPECT_FALSE(enfant<QLabel>(t, "Label2")->isVisible());
-        QTest::keyClicks(enfant<QLineEdit>(t, "Titre1"), " de Noel");
-        cliquer(t, "Annuler");
-    });
-    fenetre->action("titre")->trigger();
-    EXPECT_FALSE(fs::exists(jour / "TITRE.000"));
-    piloterModal<Titre>([&](Titre& t) {
         enfant<QLineEdit>(t, "Titre1")->setText(QString(60, 'T'));
         enfant<QLineEdit>(t, "LieuDate")->setText(QString(50, 'L'));
         cliquer(t, "Terminé");
     });
     fenetre->action("titre")->trigger();
-    EXPECT_EQ(lireFichier(jour / "TITRE.000"), "\"Coupe de printemps\",\"Lyon\"\r\n");
     EXPECT_EQ(fenetre->etat().titre, (TitreCompet{std::string(60, 'T'), std::string(50, 'L')}));
     const QLabel& titre = fenetre->titreCompet();
     EXPECT_EQ(titre.text().size(), 113);
@@ -338,6 +332,10 @@ TEST_F(Accueil, CtrlAltRImportsAClubFileByKeyboardAlone) {
 
 TEST_F(Accueil, KeysProtectUnprotectAndRefuseTheTeamSize) {
     demarrer();
+    // No competition: Ctrl+V and Alt+I do nothing.
+    touche(Qt::Key_V, Qt::ControlModifier);
+    touche(Qt::Key_I, Qt::AltModifier);
+    EXPECT_TRUE(ouvreur.ouverts.empty());
     Enregistrement complet = gymnaste("ALPHA", "69 LYON", "DUPONT", "0111111110");
     for (int s = 1; s <= 6; ++s)
         complet.poser(champs::Notes(s, 1), "900");
