@@ -1,17 +1,12 @@
-#include "data/competition.h"
+#include "registration/inscriptions.h"
+
+#include "data/cp1252.h"
 #include "data/sauvegardes.h"
-#include "data/table_ages.h"
 #include "registration/import_inscriptions.h"
 #include "registration/saisie_noms.h"
 
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
-#include "support/fabrique.h"
 #include "support/systeme_simule.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cerrno>
 
 using namespace palmora;
@@ -19,96 +14,144 @@ using namespace palmora::test;
 
 namespace {
 
-constexpr char kNom[] = "F_1_PS00.PLM"; // women, 9-10 ans: born 1995 or 1996
 constexpr char kEntete[] = "Equipe;Ville;Nom;Prenom;Annee;Surcl;Licence\r\n";
 
 // The same competition twice: one imports the file, the other gets the teams typed by hand.
-struct Import : ::testing::Test {
-    DossierTemporaire dossier;
+struct Import : Ouverte {
     DossierTemporaire autre;
-    DialoguesScriptes dialogues;
-    Competition etat;
     Competition aLaMain;
-    BornesCategories bornes = deriverBornes(anneesDeTable("97989596939491929798959693949192"));
 
-    void ouvrir(const std::string& contenu) {
-        for (auto [d, c] : {std::pair{&dossier, &etat}, std::pair{&autre, &aLaMain}}) {
-            ecrireFichier(*d / kNom, contenu);
-            c->changerDossier(d->chemin());
-            ASSERT_TRUE(c->Ouvrir(kNom, dialogues));
-        }
-    }
-    void ouvrirNouveau(std::string_view bloc = kBlocFeminin) {
-        ouvrir(fichier({enregistrementProvisoire(bloc)}));
+    void ouvrirLesDeux(const std::string& contenu) {
+        ouvrir(contenu);
+        ouvrirDans(autre, aLaMain, contenu);
     }
     PlanImport preparer(const std::string& lignes) {
         return preparerImport(etat, bornes, "", kEntete + lignes);
     }
-    // Each team typed in the registration window as a new team (entering the first surname
-    // box puts the team name and town in upper case), validated, then Terminé's sort.
-    void saisirALaMain(const std::vector<EquipeSaisie>& equipes) {
+    // The file imported, then each team typed as a new team (entering the first surname box
+    // puts the team name and town in upper case), validated, and Terminé's sort: same bytes.
+    void commeALaMain(const std::string& lignes, const std::vector<EquipeSaisie>& equipes) {
+        const PlanImport plan = preparer(lignes);
+        ASSERT_EQ(plan.nbAcceptees(), static_cast<int>(equipes.size()));
+        EXPECT_TRUE(plan.problemes.empty());
+        ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues));
         for (EquipeSaisie e : equipes) {
             entrerBoite(e, {Boite::Nom, 0});
             ASSERT_EQ(ValiderEquipe(aLaMain, bornes, aLaMain.nbEquipes() + 1, e, dialogues),
                       Sauvegarde::Ecrite);
         }
         TrierFichier(aLaMain, dialogues);
-    }
-    std::vector<std::string> refus(const PlanImport& plan) {
-        std::vector<std::string> r;
-        for (const EquipeImport& e : plan.equipes)
-            r.push_back(e.refus);
-        return r;
+        EXPECT_EQ(surDisque(), lireFichier(autre / kNom));
     }
 };
 
 } // namespace
 
-// The file written is the one the registration window gives for the same teams typed.
+// Excel's UTF-8 with its byte order mark, LibreOffice's Windows-1252 with Tab, and a bare
+// comma file: the separator comes from the header, the rows keep the line they start on.
+TEST(LectureCsv, ReadsTheSpreadsheetsFormats) {
+    const std::pair<const char*, TableauCsv> cas[] = {
+        {"excel-utf8-bom.csv",
+         {';',
+          {{1, {"Equipe", "Ville", "Nom", "Prénom", "Année", "Surcl.", "N° licence", "Remarques"}},
+           {2, {"GYM CLUB", "01 Bourg", "Dupont", "jean-pierre", "2015", "", "", ""}},
+           {3,
+            {"GYM CLUB", "01 Bourg", "Lefèvre", "Anne", "15", "n", "123",
+             "allergie; \"pollen\"\r\nà signaler"}},
+           {6, {"Les Étoiles", "69 Lyon", "Martin", "Léa", "2016", "O", "", ""}}}}},
+        {"libreoffice-cp1252-tab.txt",
+         {'\t',
+          {{1, {"Club", "Ville", "Nom", "Prenom", "Ne(e) en", "Licence"}},
+           {2, {"Étoile Sportive", "38 Vienne", "Bérard", "Élodie", "2015", ""}}}}},
+        {"minimal-virgules.csv",
+         {',', {{1, {"equipe", "VILLE", "nom"}}, {2, {"Alpha, Beta", "01 Bourg", "Durand"}}}}},
+        {"", {';', {{1, {"a", "b"}}, {4, {"x", "y"}}}}}}; // the last row without line end
+    for (const auto& [nom, attendu] : cas) {
+        const TableauCsv t = lireCsv(*nom ? lireFichier(kFixtures / nom) : "a;b\n ; \n\n\"x\";y");
+        EXPECT_EQ(t.separateur, attendu.separateur) << nom;
+        EXPECT_EQ(t.lignes, attendu.lignes) << nom;
+    }
+    EXPECT_EQ(decoderTexte("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9"), "été");
+    EXPECT_EQ(decoderTexte("\xC3\xA9t\xC3\xA9"), "été");
+    EXPECT_EQ(decoderTexte("\xE9t\xE9"), "été");             // Windows-1252
+    EXPECT_EQ(decoderTexte("\xC3\xA9t\xE9"), "Ã©té");        // one bad byte: all Windows-1252
+    EXPECT_EQ(decoderTexte("\xEF\xBF\xBD"), "\xEF\xBF\xBD"); // a real U+FFFD stays UTF-8
+}
+
+TEST(LigneImport, HeadersAreFoundInAnyOrderCaseAndAccents) {
+    EXPECT_EQ(trouverColonnes({"N° Licence", " CLUB ", "Né(e) en", "Prénom", "ville", "Nom",
+                               "Surclassement", "Remarques", "Nom"}),
+              (Colonnes{1, 4, 5, 3, 2, 6, 0}));
+    EXPECT_EQ(trouverColonnes({"Equipe", "Ville", "Nom", "AN", "No licence"}),
+              (Colonnes{0, 1, 2, std::nullopt, 3, std::nullopt, 4}));
+    EXPECT_EQ(trouverColonnes({"equipe", "ville", "nom", "naissance", "Surcl.", "Licence"}),
+              (Colonnes{0, 1, 2, std::nullopt, 3, 4, 5}));
+    EXPECT_EQ(trouverColonnes(lireCsv(kEntete).lignes[0].champs), (Colonnes{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_FALSE(trouverColonnes({"Equipe", "Nom", "Prenom"}));   // no town
+    EXPECT_FALSE(trouverColonnes({"Ville", "Nom", "Prenom"}));    // no team
+    EXPECT_FALSE(trouverColonnes({"Equipe", "Ville", "Prenom"})); // no surname
+}
+
+// lignes-import.csv: each line against its columns "donne …" (what the boxes would store),
+// "refus" and "problèmes" (joined by " | "); a line neither refused nor giving a surname is
+// left out. The registry of registre.lic fills what a line leaves empty.
+TEST(LigneImport, FieldsAreStoredAsTheBoxesStoreThem) {
+    const std::string registre = lireFichier(kFixtures / "registre.lic");
+    const TableauCsv table = lireCsv(lireFichier(kFixtures / "lignes-import.csv"));
+    const Colonnes colonnes = *trouverColonnes(table.lignes[0].champs);
+    for (const LigneCsv& cas : std::vector(table.lignes.begin() + 1, table.lignes.end())) {
+        const auto attendu = [&](std::size_t k) { return cas.champs.at(7 + k); };
+        std::vector<Probleme> problemes;
+        const auto l = lireLigneImport(cas, colonnes, registre, problemes);
+        std::string textes;
+        for (const Probleme& p : problemes)
+            textes += (textes.empty() ? "" : " | ") + p.texte + (p.ligne == cas.numero ? "" : "?");
+        EXPECT_EQ(textes, attendu(6));
+        if (attendu(0).empty() && attendu(5).empty()) {
+            EXPECT_FALSE(l) << cas.numero;
+            continue;
+        }
+        ASSERT_TRUE(l) << cas.numero;
+        EXPECT_EQ(l->NomEquip + "/" + l->Ville + "/" + l->refus, "GYM/01 BOURG/" + attendu(5));
+        const LigneGymnaste donne{attendu(0), attendu(1), attendu(2), attendu(3), attendu(4)};
+        EXPECT_TRUE(!l->refus.empty() || l->gymnaste == donne) << cas.numero;
+    }
+    EXPECT_EQ(table.lignes.size(), 12u);
+    std::vector<Probleme> problemes; // a line shorter than the header: its fields are empty
+    EXPECT_FALSE(lireLigneImport({5, {"gym", "", "Dupont"}}, colonnes, "", problemes));
+}
+
 TEST_F(Import, WritesTheBytesRegistrationWritesForTheSameTeamsTyped) {
-    ouvrirNouveau();
-    const PlanImport plan = preparer("zeta;01 bourg;Dupont;jean-pierre;1996;;\r\n"
-                                     "zeta;01 bourg;Lefèvre;anne;95;o;4567\r\n"
-                                     "ALPHA*;69 LYON;Martin;Léa;96;N;\r\n");
-    ASSERT_EQ(plan.nbAcceptees(), 2);
-    EXPECT_TRUE(plan.problemes.empty());
-    ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues));
-    saisirALaMain(
+    ouvrirLesDeux(fichier({enregistrementProvisoire(kBlocFeminin)}));
+    commeALaMain(
+        "zeta;01 bourg;Dupont;jean-pierre;1996;;\r\n"
+        "zeta;01 bourg;Lefèvre;anne;95;o;4567\r\n"
+        "ALPHA*;69 LYON;Martin;Léa;96;N;\r\n",
         {{"zeta",
           "01 bourg",
           {{"dupont", "jean-pierre", "96", "", ""}, {"Lefevre", "anne", "95", "O", "4567"}}},
          {"ALPHA*", "69 LYON", {{"Martin", "Léa", "96", "N", ""}}}});
-    EXPECT_EQ(lireFichier(dossier / kNom), lireFichier(autre / kNom));
-    EXPECT_EQ(lireFichier(dossier / kNom).size(), 8u * 300);
+    EXPECT_EQ(surDisque().size(), 8u * 300);
 }
 
-// 60 teams of 6 added to a competition that already holds one: 61 teams, the same bytes.
-TEST_F(Import, SixtyTeamsOfSixJoinATeamAlreadyRegistered) {
-    constexpr std::string_view kBlocSix = "0630004444";
-    std::string existante;
-    for (int i = 0; i < 6; ++i)
-        existante += std::string(
-            gymnaste("DEJA", "01 BOURG", "G" + std::string(1, char('A' + i)), kBlocSix).octets());
-    ouvrir(existante);
-    std::string lignes;
+// Twelve full teams of 6, in reverse order, join a team already registered.
+TEST_F(Import, FullTeamsJoinATeamAlreadyRegistered) {
+    std::string existante, lignes;
+    for (char g = 'A'; g < 'G'; ++g)
+        existante += gymnaste("DEJA", "01 BOURG", std::string("G") + g, "0630004444").octets();
+    ouvrirLesDeux(existante);
     std::vector<EquipeSaisie> equipes;
-    for (int t = 0; t < 60; ++t) {
-        const std::string nom = "CLUB " + std::to_string(60 - t);
+    for (int t = 12; t > 0; --t) {
+        const std::string nom = "CLUB " + std::to_string(t);
         equipes.push_back({nom, "42 ST ETIENNE", {}});
         for (int g = 0; g < 6; ++g) {
-            const std::string surnom(1, char('Z' - g));
-            lignes +=
-                nom + ";42 St Etienne;" + surnom + ";Anne;9" + std::to_string(5 + g % 2) + ";;\r\n";
-            equipes.back().lignes.push_back(
-                {surnom, "Anne", "9" + std::to_string(5 + g % 2), "N", ""});
+            const std::string surnom(1, char('Z' - g)), an = "9" + std::to_string(5 + g % 2);
+            lignes += nom + ";42 St Etienne;" + surnom + ";Anne;" + an + ";;\r\n";
+            equipes.back().lignes.push_back({surnom, "Anne", an, "N", ""});
         }
     }
-    const PlanImport plan = preparer(lignes);
-    ASSERT_EQ(plan.nbAcceptees(), 60);
-    ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues));
-    saisirALaMain(equipes);
-    EXPECT_EQ(etat.nbEquipes(), 61);
-    EXPECT_EQ(lireFichier(dossier / kNom), lireFichier(autre / kNom));
+    commeALaMain(lignes, equipes);
+    EXPECT_EQ(etat.nbEquipes(), 13);
 }
 
 // Refusals name the line; the accepted teams still go in.
@@ -125,7 +168,10 @@ TEST_F(Import, TeamsAreRefusedAsTheRegistrationWindowRefusesThem) {
                                      "trop;01 bourg;E;Anne;95;;\r\n"        // 7 to 11
                                      "nom;01 bourg;Dupont3;Anne;95;;\r\n"   // 12
                                      "monte;01 bourg;Autre;Anne;96;;\r\n"); // 13
-    EXPECT_EQ(refus(plan),
+    std::vector<std::string> refus;
+    for (const EquipeImport& e : plan.equipes)
+        refus.push_back(e.refus);
+    EXPECT_EQ(refus,
               (std::vector<std::string>{
                   "existe déjà dans ce fichier",
                   "Année de naissance incompatible avec la catégorie (ligne 3)",
@@ -133,46 +179,57 @@ TEST_F(Import, TeamsAreRefusedAsTheRegistrationWindowRefusesThem) {
                   "Année de naissance non saisie (ligne 6)", "5 gymnastes pour des équipes de 4",
                   "ligne 12 : caractère « 3 » refusé dans le nom", "existe déjà dans ce fichier"}));
     EXPECT_EQ(libelleEquipe(plan.equipes[3]), "MONTE (01 BOURG) : GRAND Anne 97 O : sera ajoutée");
+    EXPECT_EQ(libelleEquipe(plan.equipes[5]),
+              "TROP (01 BOURG) : A Anne 95 N, B Anne 95 N, C Anne 95 N, D Anne 95 N, E Anne 95 N "
+              ": refusée, 5 gymnastes pour des équipes de 4");
     ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues));
     EXPECT_EQ(etat.nbEquipes(), 2);
-    ASSERT_EQ(dialogues.messages.size(), 1u);
-    EXPECT_EQ(dialogues.messages[0].titre, "Importer des inscriptions");
-    EXPECT_TRUE(dialogues.messages[0].texte.starts_with(
-        "1 équipe(s) ajoutée(s)\n\nA saisir à la main :\nDEJA (01 BOURG) : existe déjà"));
+    ASSERT_EQ(journal().size(), 1u);
+    EXPECT_TRUE(journal()[0].starts_with("Importer des inscriptions (4, 0, 0): 1 équipe(s) "
+                                         "ajoutée(s)\n\nA saisir à la main :\nDEJA (01 BOURG) : "
+                                         "existe déjà dans ce fichier\nVIEILLE (01 BOURG) : "));
 }
 
-TEST_F(Import, AFileWithoutTheRequiredHeadersIsRefusedNamingThem) {
-    ouvrirNouveau();
-    const PlanImport plan = preparerImport(etat, bornes, "", "Nom;Prenom\r\nDupont;Anne\r\n");
-    EXPECT_NE(plan.erreur.find("Equipe (ou Club), Ville et Nom"), std::string::npos);
-    EXPECT_FALSE(ImporterInscriptions(etat, plan, dialogues));
-    EXPECT_EQ(lireFichier(dossier / kNom), lireFichier(autre / kNom));
-}
-
-// A copy of the file is made first; a failed rewrite leaves the file as it was.
-TEST_F(Import, ACopyIsMadeFirstAndAFailedWriteChangesNothing) {
+// A file without the headers is refused; a copy of the file is made before the import's
+// rewrite, and a failed rewrite leaves the file as it was.
+TEST_F(Import, RefusedHeadersAndAFailedWriteChangeNothing) {
     HorlogeFixe horloge{{2026, 12, 6, 10, 42, 0}};
     Sauvegardes sauvegardes{horloge};
     etat.installerSauvegardes(sauvegardes);
     ouvrirNouveau();
-    const PlanImport plan = preparer("zeta;01 bourg;Dupont;Anne;96;;\r\n");
-    const std::string avant = lireFichier(dossier / kNom);
+    const std::string avant = surDisque();
+    const PlanImport sansEntete = preparerImport(etat, bornes, "", "Nom;Prenom\r\nDupont;Anne\r\n");
+    EXPECT_EQ(sansEntete.erreur,
+              "Ce fichier n'a pas les colonnes attendues.\n\nSa première ligne doit nommer les "
+              "colonnes :\nEquipe (ou Club), Ville et Nom, puis si besoin Prenom, Annee (ou "
+              "Naissance, Ne(e) en, AN), Surcl (ou Surclassement) et Licence (ou N° licence, No "
+              "licence).");
+    EXPECT_FALSE(ImporterInscriptions(etat, sansEntete, dialogues));
     // The copy's rename goes through; the import's, the second, fails.
     simulerPanne(PanneSimulee{Appel::Renommage, ENOSPC, 2});
-    EXPECT_FALSE(ImporterInscriptions(etat, plan, dialogues));
+    EXPECT_FALSE(
+        ImporterInscriptions(etat, preparer("zeta;01 bourg;Dupont;Anne;96;;\r\n"), dialogues));
     simulerPanne(std::nullopt);
     const auto copies = sauvegardes.lister(etat);
     ASSERT_FALSE(copies.empty());
     EXPECT_EQ(lireFichier(copies.front().chemin), avant);
-    EXPECT_EQ(lireFichier(dossier / kNom), avant);
+    EXPECT_EQ(surDisque(), avant);
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_NE(dialogues.messages[0].texte.find("ne peut pas être écrit"), std::string::npos);
 }
 
+// The model holds the headers only; one already there is replaced only on Yes.
 TEST_F(Import, TheModelFileHoldsTheHeadersOnly) {
+    const std::string chemin = (dossier / "modele-inscriptions.csv").string();
     EcrireModele(dossier.chemin(), dialogues);
-    EXPECT_EQ(lireFichier(dossier / "modele-inscriptions.csv"), kEntete);
-    const auto colonnes = trouverColonnes(lireCsv(kEntete).lignes.front().champs);
-    ASSERT_TRUE(colonnes);
-    EXPECT_TRUE(std::ranges::all_of(*colonnes, [](auto c) { return c.has_value(); }));
+    EXPECT_EQ(lireFichier(chemin), kEntete);
+    ecrireFichier(chemin, "x");
+    EcrireModele(dossier.chemin(), dialogues); // No by default
+    EXPECT_EQ(lireFichier(chemin), "x");
+    EXPECT_EQ(journal(), (std::vector<std::string>{
+                             "Importer des inscriptions (4, 0, 0): Le modèle vide\n" + chemin +
+                                 "\na été écrit : les clubs le remplissent, une ligne par "
+                                 "gymnaste.",
+                             "Importer des inscriptions (3, 1, 2): Le fichier\n" + chemin +
+                                 "\nexiste déjà. Le remplacer ?"}));
 }
