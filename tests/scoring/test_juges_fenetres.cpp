@@ -2,8 +2,7 @@
 #include "scoring/ModiJuge.h"
 
 #include "scoring/pilote_juges.h"
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
+#include "support/compet_ouverte.h"
 #include "support/fabrique.h"
 
 #include <QLabel>
@@ -72,16 +71,13 @@ TEST(JugesFenetre, CtrlAndAltWithTheFunctionKeysChangeTheCountsAnnulerAndEscapeC
 
 // A women's team whose third judge at Sol has given a mark (4 judges everywhere): removing two
 // judges there is refused, removing one at Sol and adding one at Barres is written.
-TEST(ModiJugeFenetre, OuiRefusesToRemoveAJudgeWithMarksOrWritesTheCountsIntoEveryRecord) {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    Competition etat;
+using ModiJugeFenetre = CompetOuverte;
+
+TEST_F(ModiJugeFenetre, OuiRefusesToRemoveAJudgeWithMarksOrWritesTheCountsIntoEveryRecord) {
     Enregistrement note = gymnaste("ALPHA", "01 BOURG", "ABEL");
     note.poser(champs::Notes(6, 3), "925");
     const std::string original = fichier({note, slotLibre("ALPHA", "01 BOURG")});
-    ecrireFichier(dossier / "F_2_PS00.PLM", original);
-    etat.changerDossier(dossier.chemin());
-    ASSERT_TRUE(etat.Ouvrir("F_2_PS00.PLM", dialogues));
+    ouvrir(original);
 
     piloterJuges([](Juges& d) {
         EXPECT_EQ(d.objectName(), "ModiJuge");
@@ -95,7 +91,7 @@ TEST(ModiJugeFenetre, OuiRefusesToRemoveAJudgeWithMarksOrWritesTheCountsIntoEver
     EXPECT_FALSE(lancerModiJuge(etat, dialogues, nullptr));
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_EQ(dialogues.messages[0].texte, "Le juge n° 3 au sol\na déjà mis des notes");
-    EXPECT_EQ(lireFichier(dossier / "F_2_PS00.PLM"), original);
+    EXPECT_EQ(surDisque(), original);
 
     piloterJuges([](Juges& d) {
         fonction(d, Qt::Key_F7, -1);
@@ -104,7 +100,7 @@ TEST(ModiJugeFenetre, OuiRefusesToRemoveAJudgeWithMarksOrWritesTheCountsIntoEver
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_TRUE(lancerModiJuge(etat, dialogues, nullptr));
-    const std::string apres = lireFichier(dossier / "F_2_PS00.PLM");
+    const std::string apres = surDisque();
     ASSERT_EQ(apres.size(), 600u);
     EXPECT_EQ(apres.substr(51, 7), "0005434");
     EXPECT_EQ(apres.substr(351, 7), "0005434");

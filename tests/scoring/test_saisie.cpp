@@ -1,8 +1,7 @@
 #include "data/competition.h"
 #include "scoring/Saisie.h"
 
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
+#include "support/compet_ouverte.h"
 #include "support/fabrique.h"
 
 #include <QApplication>
@@ -23,22 +22,17 @@ namespace {
 
 // Men, teams of 4 with 3 retained, 4 judges at Sol and none elsewhere.
 constexpr std::string_view kBloc = "0430000040";
-constexpr char kNom[] = "M_1_NS00.PLM";
 
 Enregistrement gym(std::string_view equipe, std::string_view nom) {
     return gymnaste(equipe, "01 BOURG", nom, kBloc);
 }
 
-struct FenetreSaisie : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    Competition etat;
+struct FenetreSaisie : CompetOuverte {
     std::unique_ptr<Saisie> fenetre;
 
-    void ouvrir(const std::string& contenu) {
-        ecrireFichier(dossier / kNom, contenu);
-        etat.changerDossier(dossier.chemin());
-        ASSERT_TRUE(etat.Ouvrir(kNom, dialogues));
+    FenetreSaisie() { nom = "M_1_NS00.PLM"; }
+    void ouvrirFenetre(const std::string& contenu) {
+        ouvrir(contenu);
         const Agres* sol = agresSaisissable(etat, "Sol");
         ASSERT_NE(sol, nullptr);
         fenetre = std::make_unique<Saisie>(etat, dialogues, *sol);
@@ -46,8 +40,6 @@ struct FenetreSaisie : ::testing::Test {
         fenetre->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
     }
-    std::string surDisque() const { return lireFichier(dossier / kNom); }
-
     template <class W> W* controle(const char* nom, int rangee = -1) const {
         for (W* w : fenetre->findChildren<W*>(QString::fromUtf8(nom)))
             if (rangee < 0 || w->property("index").toInt() == rangee) return w;
@@ -76,7 +68,7 @@ struct TroisEquipes : FenetreSaisie {
                 contenu += gym(std::array{"ALPHA", "BETA", "GAMMA"}[t],
                                std::string(1, "ABC"[t]) + std::to_string(g))
                                .octets();
-        ouvrir(contenu);
+        ouvrirFenetre(contenu);
     }
 };
 
@@ -176,7 +168,7 @@ TEST_F(TroisEquipes, TerminéStoresTheTeamTotalAndAnnulerLosesTheUnsavedTeam) {
     EXPECT_EQ(premier.lire(champs::NoteEquipe(6)), "2700");
 
     const std::string avant = surDisque();
-    ouvrir(avant);
+    ouvrirFenetre(avant);
     QTest::keyClicks(focus(), "5");
     cliquer("Annuler");
     EXPECT_EQ(fenetre->result(), QDialog::Rejected);
@@ -186,7 +178,7 @@ TEST_F(TroisEquipes, TerminéStoresTheTeamTotalAndAnnulerLosesTheUnsavedTeam) {
 TEST_F(FenetreSaisie, OutOfCompetitionRowsAreSkippedAndIndividualsHaveNoTotal) {
     Enregistrement hc = gym("LIBRES*", "HORS");
     hc.poser(champs::SurCl, "H");
-    ouvrir(fichier(
+    ouvrirFenetre(fichier(
         {gym("LIBRES*", "A"), hc, gym("LIBRES*", "C"), slotLibre("LIBRES*", "01 B", kBloc)}));
     EXPECT_TRUE(controle<QLabel>("Totéq")->isHidden());
     EXPECT_TRUE(controle<QLabel>("Et_Tot")->isHidden());
