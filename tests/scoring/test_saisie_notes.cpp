@@ -24,6 +24,15 @@ Enregistrement gym(std::string_view equipe, std::string_view nom) {
     return gymnaste(equipe, "01 BOURG", nom, kBloc);
 }
 
+// A row as one line: shown, out of competition, names, the six marks, deduction, score.
+std::string vue(const LigneSaisie& l) {
+    std::string t = std::string(l.visible ? "V" : "-") + (l.horsConcours ? "H " : "  ") + l.Nom +
+                    " " + l.Prénom + " |";
+    for (const std::string& note : l.textes.notes)
+        t += note + "|";
+    return t + l.textes.Déd + "|" + l.Défin;
+}
+
 struct Saisie : CompetOuverte {
     Saisie() { nom = "M_1_NS00.PLM"; }
 };
@@ -69,22 +78,10 @@ TEST_F(EquipeAlpha, ATeamIsShownWithItsMarksScoresAndStoredTotal) {
     EXPECT_TRUE(equipe.Après);
     ASSERT_EQ(equipe.lignes.size(), 4U);
 
-    const LigneSaisie& d = equipe.lignes[0];
-    EXPECT_TRUE(d.visible);
-    EXPECT_FALSE(d.horsConcours);
-    EXPECT_EQ(d.Nom, "DURAND");
-    EXPECT_EQ(d.Prénom, "Anne");
-    EXPECT_EQ(d.textes.notes, (std::array<std::string, 6>{"9,50", "9,00", "", "", "", ""}));
-    EXPECT_EQ(d.textes.Déd, " 0,50");
-    EXPECT_EQ(d.Défin, "9,45");
-
-    EXPECT_EQ(equipe.lignes[1].textes.Déd, "");
-    EXPECT_EQ(equipe.lignes[1].Défin, "10,00");
+    EXPECT_EQ(vue(equipe.lignes[0]), "V  DURAND Anne |9,50|9,00||||| 0,50|9,45");
+    EXPECT_EQ(vue(equipe.lignes[1]), "V  MARTIN Anne ||||||||10,00");
     // Out of competition: every judge's mark shows 0,00 whatever is stored.
-    EXPECT_TRUE(equipe.lignes[2].horsConcours);
-    EXPECT_EQ(equipe.lignes[2].textes.notes[0], "0,00");
-    EXPECT_EQ(equipe.lignes[2].textes.notes[3], "0,00");
-    EXPECT_EQ(equipe.lignes[2].Défin, "");
+    EXPECT_EQ(vue(equipe.lignes[2]), "VH PETIT Anne |0,00|0,00|0,00|0,00||||");
     EXPECT_FALSE(equipe.lignes[3].visible);
 
     const EquipeNotee suivante = saisie.ChargerEquipe(2);
