@@ -153,20 +153,23 @@ TEST_F(Fenetre, PageKeysMoveBetweenTeamsAndTerminéSortsAndCloses) {
     EXPECT_EQ(noms->result(), QDialog::Accepted);
 }
 
-// The faulty year gets the focus, selected; once corrected the team is validated. Deleting
-// the only team (after a No) deletes the file and closes.
+// With one team Effacer is on. The faulty year gets the focus, selected; once corrected the
+// team is validated. Deleting the only team (after a No) deletes the file and closes.
 TEST_F(Fenetre, AFaultyBirthYearStopsValidationAndDeletingTheOnlyTeamCloses) {
-    montrer(fichier({enregistrementProvisoire(kBlocFeminin)}));
-    saisir({"alpha", "01 bourg", "petit", "zoe", "97", "", "", "durand", "anne", "95"});
+    const Enregistrement vide = slotLibre("ALPHA", "01 BOURG");
+    montrer(fichier({gymnaste("ALPHA", "01 BOURG", "PETIT"), vide, vide, vide}));
+    EXPECT_TRUE(noms->findChild<QWidget*>("Effacer")->isEnabled());
+    const std::string avant = surDisque();
+    boite("Naissance0")->setText("97");
     cliquer("Terminé");
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_EQ(focus(), "Naissance0");
     EXPECT_EQ(boite("Naissance0")->selectedText(), "97");
-    EXPECT_EQ(etat.NbEnreg(), 1);
+    EXPECT_EQ(surDisque(), avant);
     EXPECT_TRUE(noms->findChild<QWidget*>("Terminé")->isEnabled());
     boite("Naissance0")->setText("96");
     cliquer("Terminé");
-    EXPECT_EQ(etat.NbEnreg(), 4);
+    EXPECT_EQ(lireEquipe(etat, 1).lignes[0].Naissance, "96");
     dialogues.reponses = {Reponse::Non, Reponse::Oui};
     cliquer("Effacer");
     EXPECT_TRUE(noms->isVisible());
