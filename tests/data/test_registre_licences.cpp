@@ -18,104 +18,96 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A licensed gymnast of team ALPHA (first name Anne, born 95, not moved up).
-Enregistrement licencie(std::string_view nom, std::string_view licence,
-                        std::string_view ville = "01 BOURG") {
-    return palmora::test::licencie("ALPHA", ville, nom, licence);
+// "SURNAME/LICENCE/TOWN" of team ALPHA, "_" for a blank; "-" an empty place, "P" a placeholder.
+Enregistrement enreg(std::string t) {
+    std::replace(t.begin(), t.end(), '_', ' ');
+    if (t == "-") return slotLibre("ALPHA", "01 BOURG");
+    if (t == "P") return enregistrementProvisoire(kBlocFeminin);
+    std::istringstream champs(t);
+    std::string nom, licence, ville = "01 BOURG";
+    std::getline(champs, nom, '/');
+    std::getline(champs, licence, '/');
+    std::getline(champs, ville, '/');
+    return licencie("ALPHA", ville, nom, licence);
 }
 
 // The registry entry of such a gymnast, written out field by field.
-std::string entree(std::string_view licence, std::string_view nom,
-                   std::string_view ville = "01 BOURG") {
-    std::string e = std::string(licence) + std::string(nom);
+std::string entree(std::string t) {
+    std::replace(t.begin(), t.end(), '_', ' ');
+    std::istringstream champs(t);
+    std::string nom, licence, ville = "01 BOURG";
+    std::getline(champs, nom, '/');
+    std::getline(champs, licence, '/');
+    std::getline(champs, ville, '/');
+    std::string e = licence + nom;
     e.resize(25, ' ');
-    e += "Anne           95" + std::string(ville);
+    e += "Anne           95" + ville;
     e.resize(62, ' ');
     e += "N";
     e.resize(100, ' ');
     return e;
 }
 
-struct Registre : ::testing::Test {
-    DossierTemporaire travail;
-    DossierTemporaire programme;
-    Competition etat;
-    DialoguesScriptes dialogues;
-
-    Registre() { etat.changerDossier(travail.chemin()); }
-    fs::path registre() const { return programme / "Orvane.lic"; }
-    bool reconstruire(const std::vector<std::string>& fichiers) {
-        return ReconstruireRegistre(etat, programme.chemin(), fichiers, dialogues);
-    }
-};
+std::string mots(const std::string& texte, const auto& faire) {
+    std::istringstream flux(texte);
+    std::string octets;
+    for (std::string m; flux >> m;)
+        octets += faire(m);
+    return octets;
+}
 
 } // namespace
 
-TEST(EntreeRegistre, LicenceSurnameFirstNameYearTownAndFlagThenBlanksOnlyForALicence) {
-    EXPECT_EQ(entreeDepuisEnreg(licencie("DUPONT", "0000004567")), entree("0000004567", "DUPONT"));
-    // A number typed short and padded with blanks is written on ten digits.
-    EXPECT_EQ(entreeDepuisEnreg(licencie("DUPONT", "123       ")), entree("0000000123", "DUPONT"));
-    EXPECT_FALSE(entreeDepuisEnreg(licencie("DUPONT", "0000000000")));
-    EXPECT_FALSE(entreeDepuisEnreg(licencie("DUPONT", "          ")));
-    EXPECT_FALSE(entreeDepuisEnreg(slotLibre("ALPHA", "01 BOURG")));
-    EXPECT_FALSE(entreeDepuisEnreg(enregistrementProvisoire(kBlocFeminin)));
-}
-
-TEST_F(Registre, ShortAndPaddedFormsOfANumberMakeOneEntryAndTheSmallestWholeEntrySurvives) {
-    ecrireFichier(travail / "F_1_NS00.PLM", fichier({licencie("DUPONT", "123       ")}));
-    ecrireFichier(travail / "F_1_NS01.PLM", fichier({licencie("DUPONT", "0000000123")}));
-    EXPECT_TRUE(reconstruire({"F_1_NS00.PLM", "F_1_NS01.PLM"}));
-    EXPECT_EQ(lireFichier(registre()), entree("0000000123", "DUPONT"));
-    EXPECT_FALSE(fs::exists(programme / "Orvane01.prv"));
-
-    fs::remove(registre());
-    ecrireFichier(travail / "A.PLM", fichier({licencie("ZED", "0000000007")}));
-    ecrireFichier(travail / "B.PLM", fichier({licencie("ABC", "0000000007")}));
-    for (const auto& ordre : {std::vector<std::string>{"A.PLM", "B.PLM"}, {"B.PLM", "A.PLM"}}) {
-        EXPECT_TRUE(reconstruire(ordre));
-        EXPECT_EQ(lireFichier(registre()), entree("0000000007", "ABC"));
+TEST(Registre, TableOfRebuildsFromTheCompetitionFiles) {
+    for (const Cas& c : lireCas("registre.txt")) {
+        SCOPED_TRACE(c.ligne);
+        DossierTemporaire travail, programme;
+        Competition etat;
+        DialoguesScriptes dialogues;
+        etat.changerDossier(travail.chemin());
+        fs::create_directory(travail / "DOSSIER.PLM");
+        std::istringstream fichiers(c[0]);
+        for (std::string f; std::getline(fichiers, f, ';');) {
+            std::istringstream lus(f);
+            std::string nom, r, contenu;
+            lus >> nom;
+            while (lus >> r)
+                contenu += enreg(r).octets();
+            ecrireFichier(travail / nom.substr(0, nom.size() - 1), contenu);
+        }
+        if (!c[2].empty()) ecrireFichier(programme / "Orvane.lic", mots(c[2], entree));
+        std::vector<std::string> liste;
+        std::istringstream noms(c[1]);
+        for (std::string n; noms >> n;)
+            liste.push_back(n);
+        ASSERT_TRUE(etat.Ouvrir(liste.back(), dialogues));
+        EXPECT_TRUE(ReconstruireRegistre(etat, programme.chemin(), liste, dialogues));
+        EXPECT_FALSE(etat.ouvert()) << "the rebuild closes the open competition";
+        ASSERT_TRUE(fs::exists(programme / "Orvane.lic"));
+        EXPECT_EQ(lireFichier(programme / "Orvane.lic"), mots(c[3], entree));
+        EXPECT_FALSE(fs::exists(programme / "Orvane01.prv"));
+        EXPECT_TRUE(dialogues.messages.empty());
     }
 }
 
-TEST_F(Registre, EntriesComeOutSortedEarlierEntriesStayAndUnreadableFilesAreSkipped) {
-    // An entry from another working folder, then two gymnasts of this one in reverse order.
-    ecrireFichier(registre(), entree("0000000500", "MARTIN"));
-    ecrireFichier(
-        travail / "F_1_NS00.PLM",
-        fichier({licencie("BRUN", "0000000900"), slotLibre("ALPHA", "01 BOURG"),
-                 licencie("DUPONT", "0000000042", "38 VIENNE"), licencie("SANS", "0000000000")}));
-    fs::create_directory(travail / "DOSSIER.PLM");
-    ASSERT_TRUE(etat.Ouvrir("F_1_NS00.PLM", dialogues));
-    EXPECT_TRUE(reconstruire({"DOSSIER.PLM", "DISPARU.PLM", "F_1_NS00.PLM"}));
-    EXPECT_FALSE(etat.ouvert()) << "the rebuild closes the open competition";
-    EXPECT_EQ(lireFichier(registre()), entree("0000000042", "DUPONT", "38 VIENNE") +
-                                           entree("0000000500", "MARTIN") +
-                                           entree("0000000900", "BRUN"));
-}
-
-TEST_F(Registre, AnEmptyRebuildOrALookupInAMissingRegistryLeavesItEmpty) {
-    ecrireFichier(travail / "F_1_NS00.PLM", fichier({enregistrementProvisoire(kBlocFeminin)}));
-    EXPECT_TRUE(reconstruire({"F_1_NS00.PLM"}));
-    EXPECT_EQ(fs::file_size(registre()), 0u);
-    EXPECT_FALSE(fs::exists(programme / "Orvane01.prv"));
-    fs::remove(registre());
+TEST(Registre, LookupFindsTheFirstEntryOfTheNumberReadFromWindows1252) {
+    DossierTemporaire travail, programme;
+    Competition etat;
+    DialoguesScriptes dialogues;
     EXPECT_FALSE(ChercherLicence(programme.chemin(), 1));
-    EXPECT_EQ(fs::file_size(registre()), 0u);
-}
-
-TEST_F(Registre, LookupFindsTheFirstEntryOfTheNumberInRecordOrderReadFromWindows1252) {
-    std::string brut = entree("0000000123", "DUPONT") + entree("0000000123", "AUTRE") +
-                       entree("0000000124", "MARTIN");
+    EXPECT_EQ(fs::file_size(programme / "Orvane.lic"), 0u) << "a missing registry is created";
+    std::string brut = mots("DUPONT/0000000123 AUTRE/0000000123 MARTIN/0000000124", entree);
     brut[64] = 'X'; // bytes past the flag are not read
-    ecrireFichier(registre(), brut);
+    ecrireFichier(programme / "Orvane.lic", brut);
     EXPECT_EQ(ChercherLicence(programme.chemin(), 123),
               (EntreeLicence{"0000000123", "DUPONT", "Anne", "95", "01 BOURG", "N"}));
     EXPECT_FALSE(ChercherLicence(programme.chemin(), 125));
 
-    Enregistrement e = licencie("LÉA", "0000000003");
+    Enregistrement e = enreg("LÉA/0000000003");
     e.poser(champs::Prénom, "H\xE9l\xE8ne"); // Hélène
-    ecrireFichier(travail / "F_1_NS00.PLM", fichier({e}));
-    reconstruire({"F_1_NS00.PLM"});
+    ecrireFichier(travail / "F_1_NS00.PLM", e.octets());
+    etat.changerDossier(travail.chemin());
+    ReconstruireRegistre(etat, programme.chemin(), {"F_1_NS00.PLM"}, dialogues);
     const auto trouvee = ChercherLicence(programme.chemin(), 3);
     ASSERT_TRUE(trouvee);
     EXPECT_EQ(trouvee->Nom + " " + trouvee->Prénom, "LÉA Hélène");
@@ -150,16 +142,12 @@ struct LecteurFactice : LecteurA {
 // "9:ZED 1:ABC abc": entries of those numbers and surnames, other words as they are.
 std::optional<std::string> entrees(const std::string& texte) {
     if (texte == "-") return std::nullopt;
-    std::istringstream mots(texte);
-    std::string octets;
-    for (std::string m; mots >> m;) {
+    return mots(texte, [](const std::string& m) {
         const std::size_t deux = m.find(':');
-        octets +=
-            deux == std::string::npos
-                ? m
-                : entreeNue(std::string(10 - deux, '0') + m.substr(0, deux), m.substr(deux + 1));
-    }
-    return octets;
+        return deux == std::string::npos
+                   ? m
+                   : entreeNue(std::string(10 - deux, '0') + m.substr(0, deux), m.substr(deux + 1));
+    });
 }
 
 } // namespace
@@ -176,6 +164,9 @@ TEST(Echange, TableOfExportsAndImportsWithTheDrivesFailures) {
         DialoguesScriptes dialogues;
         LecteurFactice lecteur;
         Competition etat;
+        ecrireFichier(programme / "F.PLM", std::string(300, ' '));
+        etat.changerDossier(programme.chemin());
+        ASSERT_TRUE(etat.Ouvrir("F.PLM", dialogues));
         if (auto r = entrees(c[1])) ecrireFichier(programme / "Orvane.lic", *r);
         if (auto r = entrees(c[2])) lecteur.fichiers["Orvane.cop"] = *r;
         std::istringstream pannes(c[3]), reponses(c[4]);
@@ -187,6 +178,7 @@ TEST(Echange, TableOfExportsAndImportsWithTheDrivesFailures) {
             ExporterRegistre(etat, programme.chemin(), lecteur, dialogues);
         else
             ImporterRegistre(etat, programme.chemin(), lecteur, dialogues);
+        EXPECT_FALSE(etat.ouvert()) << "the exchange closes the open competition";
         EXPECT_EQ(vus(dialogues), c[5]);
         EXPECT_EQ(fs::exists(programme / "Orvane.lic")
                       ? std::optional(lireFichier(programme / "Orvane.lic"))
@@ -200,23 +192,8 @@ TEST(Echange, TableOfExportsAndImportsWithTheDrivesFailures) {
     }
 }
 
-TEST(Echange, ExportAndImportCloseTheOpenCompetition) {
-    DossierTemporaire travail;
-    DialoguesScriptes dialogues;
-    LecteurFactice lecteur;
-    Competition etat;
-    ecrireFichier(travail / "F_1_NS00.PLM", std::string(300, ' '));
-    etat.changerDossier(travail.chemin());
-    ASSERT_TRUE(etat.Ouvrir("F_1_NS00.PLM", dialogues));
-    ExporterRegistre(etat, travail.chemin(), lecteur, dialogues);
-    EXPECT_FALSE(etat.ouvert());
-    ASSERT_TRUE(etat.Ouvrir("F_1_NS00.PLM", dialogues));
-    ImporterRegistre(etat, travail.chemin(), lecteur, dialogues);
-    EXPECT_FALSE(etat.ouvert());
-}
-
-// The real drive, pointed at a folder through PALMORA_LECTEUR_A; a folder that does not exist
-// is a drive without medium.
+// The real drive is a folder named by PALMORA_LECTEUR_A; a missing folder is a drive without
+// medium.
 TEST(LecteurSysteme, WritesReplacesAndReadsBackOnTheNamedFolder) {
     DossierTemporaire support;
     ::setenv("PALMORA_LECTEUR_A", support.chemin().c_str(), 1);
@@ -225,9 +202,8 @@ TEST(LecteurSysteme, WritesReplacesAndReadsBackOnTheNamedFolder) {
     EXPECT_EQ(lecteur.ecrire("Orvane.cop", "ancienne copie plus longue"), 0);
     EXPECT_EQ(lecteur.ecrire("Orvane.cop", "copie"), 0);
     std::string lu;
-    EXPECT_EQ(lecteur.lire("Orvane.cop", lu), 0);
+    EXPECT_EQ(lecteur.lire("Orvane.cop", lu) + lecteur.lire("Absent.cop", lu), ENOENT);
     EXPECT_EQ(lu, "copie");
-    EXPECT_EQ(lecteur.lire("Absent.cop", lu), ENOENT);
     ::setenv("PALMORA_LECTEUR_A", (support / "retiré").c_str(), 1);
     EXPECT_FALSE(dossierLecteurA());
     EXPECT_EQ(lecteur.ecrire("Orvane.cop", "copie"), ENOMEDIUM);
