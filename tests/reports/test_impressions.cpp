@@ -1,5 +1,5 @@
-// The printed rankings and match sheets, each compared whole with its drawing list in
-// tests/data/sorties (one drawing a line: position in millimetres, size, weight, colour).
+// The printed rankings and match sheets, each checked against its drawing list in
+// tests/data/sorties (the drawings and absences each case must show).
 #include "app/etat_appli.h"
 #include "data/titre_fichier.h"
 #include "reports/classement_equipes.h"
@@ -9,6 +9,7 @@
 #include "reports/outils.h"
 #include "reports/voir_pages.h"
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace palmora;
@@ -37,10 +38,10 @@ ClassementIndiv gymnastes(int n, int egal = 0, int libres = 0) {
     return cl;
 }
 
-std::string indiv(const ClassementIndiv& cl, bool hommes = false) {
+void indiv(const ClassementIndiv& cl, const std::string& cas, bool hommes = false) {
     SurfaceEnregistree s;
     imprimerClIndiv(cl, hommes, textesDeTest(), s);
-    return dessins(s);
+    verifierDessins(s, "imprim_indiv.txt", cas);
 }
 
 EntreeEquipe equipe(std::string nom, std::string ville, long total,
@@ -49,61 +50,58 @@ EntreeEquipe equipe(std::string nom, std::string ville, long total,
     return {std::move(nom), std::move(ville), total, std::move(notes)};
 }
 
-std::string equipes(std::vector<EntreeEquipe> tab, bool hommes = false) {
+void equipes(std::vector<EntreeEquipe> tab, const std::string& cas, bool hommes = false) {
     ClassementEquipes cl;
     cl.TabEquipes = std::move(tab);
     SurfaceEnregistree s;
     imprimerClEquip(cl, hommes, textesDeTest(), s);
-    return dessins(s);
+    verifierDessins(s, "imprim_equipes.txt", cas);
 }
 
 } // namespace
 
 TEST(ImpressionIndiv, PrintsAsItsDrawingLists) {
     // The head, the women's labels, one row.
-    EXPECT_EQ(indiv(gymnastes(1)), fixture("imprim_indiv_tete.txt"));
+    indiv(gymnastes(1), "tete");
     // 61 gymnasts: two numbered pages; 60 and empty slots: one page without number.
-    EXPECT_EQ(indiv(gymnastes(61)), fixture("imprim_indiv_61.txt"));
-    EXPECT_EQ(indiv(gymnastes(60, 0, 3)), fixture("imprim_indiv_60_libres.txt"));
+    indiv(gymnastes(61), "61");
+    indiv(gymnastes(60, 0, 3), "60_libres");
     // A tie shows no place, except on the first row of a page.
-    EXPECT_EQ(indiv(gymnastes(61, 61)), fixture("imprim_indiv_61_egal.txt"));
-    EXPECT_EQ(indiv(gymnastes(3, 3)), fixture("imprim_indiv_3_egal.txt"));
+    indiv(gymnastes(61, 61), "61_egal");
+    indiv(gymnastes(3, 3), "3_egal");
     // Scores on their commas (10,00, a missing one, "  1"), the total bold with its mark.
-    EXPECT_EQ(
-        indiv(classement(
-            {G("INDIV *", "01 BOURG", "MARTIN").note(5, "999").note(4, "950").note(6, "  1")})),
-        fixture("imprim_indiv_virgules.txt"));
+    indiv(classement(
+              {G("INDIV *", "01 BOURG", "MARTIN").note(5, "999").note(4, "950").note(6, "  1")}),
+          "virgules");
     // Names, town and the dash leader without a vault score.
-    EXPECT_EQ(indiv(classement({G("ALPHA", "01 BOURG", "MARTIN", "Élodie").note(6, "950")})),
-              fixture("imprim_indiv_colonnes.txt"));
+    indiv(classement({G("ALPHA", "01 BOURG", "MARTIN", "Élodie").note(6, "950")}), "colonnes");
     // The dash leader stops a space before a vault score of 10,00 or 9,50.
-    EXPECT_EQ(indiv(classement({G("ALPHA", "01 BOURG", "DURAND").note(5, "999"),
-                                G("ALPHA", "01 BOURG", "MARTIN").note(5, "950")})),
-              fixture("imprim_indiv_tirets.txt"));
-    EXPECT_EQ(indiv(classement({G("ALPHA", "01 BOURG", "MARTIN").note(5, "950"),
-                                G("ALPHA", "01 BOURG", "DURAND").note(5, "900").horsConcours()})),
-              fixture("imprim_indiv_hors_concours.txt"));
+    indiv(classement({G("ALPHA", "01 BOURG", "DURAND").note(5, "999"),
+                      G("ALPHA", "01 BOURG", "MARTIN").note(5, "950")}),
+          "tirets");
+    indiv(classement({G("ALPHA", "01 BOURG", "MARTIN").note(5, "950"),
+                      G("ALPHA", "01 BOURG", "DURAND").note(5, "900").horsConcours()}),
+          "hors_concours");
     // The men's columns, mark and hors-concours text.
-    EXPECT_EQ(indiv(classement({G("SOLO*", "01 BOURG", "MARTIN").note(6, "950").note(3, "800"),
-                                G("ALPHA", "01 BOURG", "DURAND").horsConcours()}),
-                    true),
-              fixture("imprim_indiv_hommes.txt"));
+    indiv(classement({G("SOLO*", "01 BOURG", "MARTIN").note(6, "950").note(3, "800"),
+                      G("ALPHA", "01 BOURG", "DURAND").horsConcours()}),
+          "hommes", true);
 }
 
 TEST(ImpressionEquipes, PrintsAsItsDrawingLists) {
     // A row: place, name, town, leaders, scores and the total in bold.
-    EXPECT_EQ(equipes({equipe("ALPHA          ", "01 BOURG            ", 12345,
-                              {"0000", "0000", "1234", "2950", "3100", "3001"})}),
-              fixture("imprim_equipes_rangee.txt"));
+    equipes({equipe("ALPHA          ", "01 BOURG            ", 12345,
+                    {"0000", "0000", "1234", "2950", "3100", "3001"})},
+            "rangee");
     // Ties and individual entrants show no place.
-    EXPECT_EQ(equipes({equipe("ALPHA", "A", 12000), equipe("BETA", "B", 12000),
-                       equipe("SOLO*", "C", 11000), equipe("GAMMA", "D", 50)}),
-              fixture("imprim_equipes_places.txt"));
+    equipes({equipe("ALPHA", "A", 12000), equipe("BETA", "B", 12000), equipe("SOLO*", "C", 11000),
+             equipe("GAMMA", "D", 50)},
+            "places");
     // 70 men's teams: the head printed once.
     std::vector<EntreeEquipe> soixanteDix;
     for (int i = 0; i < 70; ++i)
         soixanteDix.push_back(equipe("E" + std::to_string(i), "V", 1000 - i));
-    EXPECT_EQ(equipes(soixanteDix, true), fixture("imprim_equipes_hommes.txt"));
+    equipes(soixanteDix, "hommes", true);
 }
 
 namespace {
@@ -143,7 +141,11 @@ TEST_F(CommandeImpression, YesWritesThePageThenPrintsOneDocument) {
     dialogues.reponses = {Reponse::Oui};
     ImprimClIndivF(appli.compet, textesPage(appli), dialogues, s);
     EXPECT_TRUE(std::filesystem::exists(page()));
-    EXPECT_EQ(dessins(s, dossier.chemin().string()), fixture("imprim_indiv_commande.txt"));
+    EXPECT_EQ(s.documents,
+              std::vector{dossier / (appli.compet.DescriptionCompet() + " (indiv).pdf")});
+    EXPECT_EQ(s.documentsTermines, 1);
+    const std::vector<Trace> textes = s.textes(0);
+    EXPECT_NE(std::ranges::find(textes, "MARTIN         ", &Trace::texte), textes.end());
 }
 
 TEST_F(CommandeImpression, AMissingMarkStopsBeforeTheQuestion) {
@@ -157,6 +159,7 @@ TEST_F(CommandeImpression, AMissingMarkStopsBeforeTheQuestion) {
 namespace {
 
 struct FeuillesMatch : CompetOuverte {
+    SurfaceEnregistree s;
     // Teams of 4 gymnasts named after their team: "A1" … "A4", "B1" …
     void equipes(int nombre) {
         std::string contenu;
@@ -168,11 +171,11 @@ struct FeuillesMatch : CompetOuverte {
         }
         ouvrir(contenu);
     }
-    std::string feuilles(const ChoixFeuilles& choix,
-                         const TitreCompet& titre = {"Coupe d'hiver", "Vienne, 6 décembre 2026"}) {
-        SurfaceEnregistree s;
+    void feuilles(const ChoixFeuilles& choix, const std::string& cas,
+                  const TitreCompet& titre = {"Coupe d'hiver", "Vienne, 6 décembre 2026"}) {
+        s = {};
         ImprimerFeuilles(etat, titre, choix, s);
-        return dessins(s, dossier.chemin().string());
+        verifierDessins(s, "feuilles.txt", cas, dossier.chemin().string());
     }
 };
 
@@ -182,16 +185,25 @@ TEST_F(FeuillesMatch, PrintAsTheirDrawingLists) {
     // Every sheet of every team in the women's apparatus order; one team, one apparatus: a
     // half-empty page; the grid only; no grid.
     equipes(3);
-    EXPECT_EQ(feuilles({}), fixture("feuilles_trois_equipes.txt"));
-    EXPECT_EQ(feuilles({2, 5}), fixture("feuilles_une_feuille.txt"));
-    EXPECT_EQ(feuilles({2, -1, true, true}), fixture("feuilles_grille_seule.txt"));
-    // The grid of a team of four and its total box; 83 characters of title: 14 pt is too wide,
-    // 11 pt fits.
+    feuilles({}, "trois_equipes");
+    feuilles({2, 5}, "une_feuille");
+    feuilles({2, -1, true, true}, "grille_seule");
     equipes(1);
-    EXPECT_EQ(feuilles({-1, 6}), fixture("feuilles_grille.txt"));
-    EXPECT_EQ(feuilles({-1, 6}, {std::string(60, 'T'), std::string(20, 'L')}),
-              fixture("feuilles_titre_long.txt"));
-    EXPECT_EQ(feuilles({-1, 4, false}), fixture("feuilles_sans_grille.txt"));
+    feuilles({-1, 6}, "grille");
+    // The grid of a team of four: rows from 48 to 88 mm, the columns down to them.
+    std::vector<double> horizontales;
+    for (const Trace& l : s.traces(0, Trace::Genre::Ligne)) {
+        if (l.y == l.y2 && l.x == 6) {
+            EXPECT_EQ(l.x2, 196);
+            horizontales.push_back(l.y);
+        } else if (l.x == l.x2) {
+            EXPECT_EQ(l.y2, 88) << l.x;
+            EXPECT_EQ(l.y, l.x < 80 ? 48 : 34) << l.x;
+        }
+    }
+    EXPECT_EQ(horizontales, (std::vector<double>{48, 58, 68, 78, 88}));
+    feuilles({-1, 6}, "titre_long", {std::string(60, 'T'), std::string(20, 'L')});
+    feuilles({-1, 4, false}, "sans_grille");
     // Title, description, team and gymnasts: an empty slot, a nameless record, a licence
     // number without first name.
     std::string contenu =
@@ -202,17 +214,30 @@ TEST_F(FeuillesMatch, PrintAsTheirDrawingLists) {
     licencie.poser(champs::NoLic, "0001234567");
     contenu.replace(300, 300, licencie.octets());
     ouvrir(contenu);
-    EXPECT_EQ(feuilles({-1, 7}), fixture("feuilles_gymnastes.txt"));
+    feuilles({-1, 7}, "gymnastes");
+    const std::string description = etat.DescriptionCompet();
+    const double w = static_cast<double>(SurfaceEnregistree::caracteres(description)) * 12 * 0.2;
+    const std::vector<Trace> textes = s.textes(0);
+    const auto d = std::ranges::find(textes, description, &Trace::texte);
+    ASSERT_NE(d, textes.end());
+    EXPECT_TRUE(std::abs(d->x - (105 - w / 2)) < 1e-6 && d->y == 18 && d->taille == 12 &&
+                d->couleur == kBleu);
+    const Trace cadre = s.traces(0, Trace::Genre::Rectangle).back();
+    EXPECT_EQ(std::tie(cadre.x, cadre.y, cadre.x2, cadre.y2),
+              std::make_tuple(103 - w / 2, 17.0, 106 + w / 2, 24.5));
+    EXPECT_EQ(cadre.couleur, kNoir);
+    EXPECT_EQ(s.textes(0).back().couleur, kNoir);
     // A placeholder alone makes no team, unless teams hold one gymnast.
     ouvrir(fichier({enregistrementProvisoire(kBlocFeminin)}));
     EXPECT_EQ(equipesFeuilles(etat), 0);
-    EXPECT_EQ(feuilles({}), fixture("feuilles_provisoire.txt"));
+    feuilles({}, "provisoire");
     ouvrir(fichier({enregistrementProvisoire("0130004444")}));
-    EXPECT_EQ(feuilles({}), fixture("feuilles_equipes_d_une.txt"));
+    feuilles({}, "equipes_d_une");
+    EXPECT_FALSE(s.traces(0, Trace::Genre::Ligne).empty());
     // The men's set.
     nom = "M_2_PS00.PLM";
     equipes(1);
-    EXPECT_EQ(feuilles({}), fixture("feuilles_hommes.txt"));
+    feuilles({}, "hommes");
 }
 
 TEST_F(FeuillesMatch, AHalfTeamGoesToTheEvenNeighbour) {
