@@ -7,8 +7,6 @@
 #include "platform/dialogues.h"
 #include "reports/outils.h"
 
-#include <random>
-
 using namespace palmora;
 using namespace palmora::test;
 
@@ -124,28 +122,6 @@ TEST_F(Classements, EqualTotalsGoByTheRecordFromTheSurnameInByteOrder) {
     // Records equal from the surname on keep the order of the file.
     ouvrir(fichier({G("B", "V", "X").note(6, "900"), G("A", "V", "X").note(6, "900")}));
     EXPECT_EQ(ClasserIndiv(etat).TabEnreg[0].lire(champs::NomEquip).substr(0, 1), "B");
-}
-
-TEST_F(Classements, ALargeFileComesOutInRankingOrder) {
-    std::mt19937 alea(7);
-    std::string contenu;
-    for (int k = 0; k < 3000; ++k) {
-        const std::string nom = "N" + std::to_string(alea() % 100000);
-        contenu += G("T" + std::to_string(k / 4), "V", nom)
-                       .note(5, chiffres(alea() % 1000, 3))
-                       .note(6, chiffres(alea() % 1000, 3))
-                       .e.octets();
-    }
-    ouvrir(contenu);
-    const ClassementIndiv cl = ClasserIndiv(etat);
-    ASSERT_EQ(cl.TabEnreg.size(), 3000U);
-    for (std::size_t k = 1; k < cl.TabEnreg.size(); ++k) {
-        const auto suite = [&](std::size_t i) { return cl.TabEnreg[i].octets().substr(15); };
-        EXPECT_TRUE(cl.TotIndiv[k - 1] > cl.TotIndiv[k] ||
-                    (cl.TotIndiv[k - 1] == cl.TotIndiv[k] && suite(k - 1) <= suite(k)))
-            << k;
-        EXPECT_EQ(cl.TotIndiv[k], totalIndiv(cl.TabEnreg[k]));
-    }
 }
 
 TEST(PlacesIndividuelles, TiesShowNoPlaceAndAHorsConcoursGymnastUsesUpANumber) {

@@ -1,8 +1,7 @@
-// What only Qt does: the PDF written and shown when there is no printer, the page handed to
-// the browser, and the match sheet dialogues.
+// What only Qt does: the PDF surface's metric and its write failure, and the match sheet
+// dialogues (the PDF written, shown and read back is the acceptance run's).
 #include "app/etat_appli.h"
 #include "data/titre_fichier.h"
-#include "platform/OuvreurQt.h"
 #include "platform/SurfaceQt.h"
 #include "reports/F_Match.h"
 #include "reports/Quelepreuv.h"
@@ -14,29 +13,16 @@
 #include "support/pilote_modal.h"
 #include "support/surface_enregistree.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QUrl>
 
 using namespace palmora;
 using namespace palmora::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-// What a poppler tool prints about the PDF (pdftotext writes to "-", the standard output).
-QString sortie(const QString& programme, const fs::path& pdf) {
-    QStringList arguments{QString::fromStdString(pdf.string())};
-    if (programme == "pdftotext") arguments << "-";
-    QProcess p;
-    p.start(programme, arguments);
-    p.waitForFinished(10000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 struct SurfacePdf : ::testing::Test {
     DossierTemporaire dossier;
@@ -48,31 +34,6 @@ struct SurfacePdf : ::testing::Test {
 };
 
 } // namespace
-
-TEST_F(SurfacePdf, WithoutAPrinterTheRankingBecomesAPdfThatIsShown) {
-    ClassementIndiv cl;
-    for (int i = 0; i < 61; ++i) {
-        Enregistrement e = G("ÉCOLE", "Besançon", "GYM" + std::to_string(i), "Amélie")
-                               .note(5, std::to_string(900 - i));
-        cl.TabEnreg.push_back(e);
-        cl.TotIndiv.push_back(totalIndiv(e));
-    }
-    cl.NbEnreg = cl.NbGymnastes = 61;
-    const fs::path pdf = dossier / "Féminines (indiv).pdf";
-    SurfaceQt s(dialogues, ouvreur);
-    s.commencer(pdf);
-    imprimerClIndiv(cl, false, textesDeTest(), s);
-    s.terminer();
-    ASSERT_TRUE(fs::exists(pdf));
-    ASSERT_EQ(dialogues.messages.size(), 1U);
-    EXPECT_NE(dialogues.messages[0].texte.find(pdf.string()), std::string::npos);
-    EXPECT_EQ(ouvreur.ouverts, std::vector{pdf});
-    EXPECT_TRUE(sortie("pdfinfo", pdf).contains(QRegularExpression("Pages:\\s+2\\n")));
-    const QString texte = sortie("pdftotext", pdf);
-    for (const char* attendu : {"Fédération sportive Orvane - Gymnastique", "Besançon", "Amélie"})
-        EXPECT_TRUE(texte.contains(QString::fromUtf8(attendu))) << attendu;
-    EXPECT_TRUE(texte.contains(QRegularExpression("Page\\s+2\\s+/\\s+2")));
-}
 
 TEST_F(SurfacePdf, TextIsMeasuredInMillimetresOfArialAndNothingDrawnWritesNoFile) {
     SurfaceQt s(dialogues, ouvreur);
@@ -101,31 +62,6 @@ TEST_F(SurfacePdf, APdfThatCannotBeWrittenIsNamedOnceAndNothingOpens) {
               "Le fichier\n" + pdf.string() + "\nne peut pas être écrit.");
     EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
     EXPECT_TRUE(ouvreur.ouverts.empty());
-}
-
-namespace {
-
-// Takes the place of the browser for "file" URLs.
-class Navigateur : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> recues;
-public slots:
-    void open(const QUrl& url) { recues.append(url); }
-};
-
-} // namespace
-
-TEST(OuvreurQt, APageIsHandedToTheBrowserAsALocalFileWithItsAccents) {
-    Navigateur navigateur;
-    QDesktopServices::setUrlHandler("file", &navigateur, "open");
-    const bool ouvert = OuvreurQt().ouvrir("/tmp/jour/Féminines Honneur (équipe).htm");
-    QDesktopServices::unsetUrlHandler("file");
-    EXPECT_TRUE(ouvert);
-    ASSERT_EQ(navigateur.recues.size(), 1);
-    EXPECT_TRUE(navigateur.recues[0].isLocalFile());
-    EXPECT_EQ(navigateur.recues[0].toLocalFile(),
-              QString::fromUtf8("/tmp/jour/Féminines Honneur (équipe).htm"));
 }
 
 namespace {
@@ -224,5 +160,3 @@ TEST(Quelepreuv, TheMensSetHidesTheBeamAndStartsOnTheRings) {
     EXPECT_EQ(choix.EpreuveChoisie, 5);
     EXPECT_TRUE(enRouge(option(q, "Option4")));
 }
-
-#include "test_impression_qt.moc"
