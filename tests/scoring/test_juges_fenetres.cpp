@@ -70,7 +70,7 @@ TEST(JugesFenetre, CtrlAndAltWithTheFunctionKeysChangeTheCountsAnnulerAndEscapeC
 }
 
 // A women's team whose third judge at Sol has given a mark (4 judges everywhere): removing two
-// judges there is refused, removing one at Sol and adding one at Barres is written.
+// judges there is refused, removing one at Sol and adding one at Barres and at Poutre is written.
 using ModiJugeFenetre = CompetOuverte;
 
 TEST_F(ModiJugeFenetre, OuiRefusesToRemoveAJudgeWithMarksOrWritesTheCountsIntoEveryRecord) {
@@ -96,14 +96,15 @@ TEST_F(ModiJugeFenetre, OuiRefusesToRemoveAJudgeWithMarksOrWritesTheCountsIntoEv
     piloterJuges([](Juges& d) {
         fonction(d, Qt::Key_F7, -1);
         fonction(d, Qt::Key_F4, +1);
+        fonction(d, Qt::Key_F8, +1);
         cliquer(d, "Oui");
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_TRUE(lancerModiJuge(etat, dialogues, nullptr));
     const std::string apres = surDisque();
     ASSERT_EQ(apres.size(), 600u);
-    EXPECT_EQ(apres.substr(51, 7), "0005434");
-    EXPECT_EQ(apres.substr(351, 7), "0005434");
+    EXPECT_EQ(apres.substr(51, 7), "0005435");
+    EXPECT_EQ(apres.substr(351, 7), "0005435");
     EXPECT_EQ(etat.juges(champs::JugesSlot(6)), 3);
     EXPECT_EQ(dialogues.messages.size(), 1u);
 

@@ -116,6 +116,7 @@ TEST_F(TroisEquipes, MarksOfAMensCompetitionTypedWithTheKeyboardAlone) {
         QTest::keyClick(focus(), Qt::Key_PageDown);
     }
     EXPECT_EQ(texte("Ekip"), "Equipe : GAMMA (3/3)") << "Page Down on the last team";
+    EXPECT_TRUE(controle<QLabel>("Après")->isHidden());
 
     // 9,00 and 8,75 remain: 8,875 raised to 8,90. A bonus of 1,00 gives 9,90; 0,50 off, 8,40.
     EXPECT_EQ(surDisque(), lireFichier(PALMORA_FIXTURES "/clavier-trois-equipes.PLM"));
@@ -186,6 +187,7 @@ TEST_F(FenetreSaisie, OutOfCompetitionRowsAreSkippedAndIndividualsHaveNoTotal) {
     EXPECT_FALSE(boite("N_J1", 1)->isEnabled());
     EXPECT_FALSE(boite("Déd", 1)->isEnabled());
     EXPECT_TRUE(boite("N_J1", 3)->isHidden()) << "an empty place";
+    EXPECT_TRUE(controle<QLabel>("Nom", 3)->isHidden());
 
     boite("Déd", 0)->setFocus();
     QTest::keyClick(focus(), Qt::Key_Return);
