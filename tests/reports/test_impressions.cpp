@@ -122,23 +122,19 @@ struct CommandeImpression : CompetOuverte {
 
 } // namespace
 
-TEST_F(CommandeImpression, NoPrintsNothingAndWritesNoPage) {
+TEST_F(CommandeImpression, NoPrintsNothingYesWritesThePageThenPrintsOneDocument) {
     preparer(kSansJuges);
-    dialogues.reponses = {Reponse::Non};
+    dialogues.reponses = {Reponse::Non, Reponse::Oui};
     ImprimClIndivF(appli.compet, textesPage(appli), dialogues, s);
     ASSERT_EQ(dialogues.messages.size(), 1U);
-    const Message& m = dialogues.messages[0];
+    const Message m = dialogues.messages[0];
     EXPECT_EQ(m.texte, "Imprimer le classement individuel");
     EXPECT_EQ(m.titre, "Impression");
     EXPECT_EQ(m.boutons, Boutons::OuiNon);
     EXPECT_EQ(m.defaut, Reponse::Non);
     EXPECT_TRUE(s.documents.empty());
     EXPECT_FALSE(std::filesystem::exists(page()));
-}
 
-TEST_F(CommandeImpression, YesWritesThePageThenPrintsOneDocument) {
-    preparer(kSansJuges);
-    dialogues.reponses = {Reponse::Oui};
     ImprimClIndivF(appli.compet, textesPage(appli), dialogues, s);
     EXPECT_TRUE(std::filesystem::exists(page()));
     EXPECT_EQ(s.documents,
