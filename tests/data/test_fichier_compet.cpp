@@ -50,16 +50,15 @@ EquipeSaisie equipe(const char* nom) {
 
 TEST_F(FichierCompet, APlaceholderFileOpensWithItsSettingsAndNoTeam) {
     ouvrir("F_1_NS00.PLM", fichier({kProvisoire}));
-    std::string juges;
+    std::string vu = etat.BlocConfig() + " ";
     for (int s = 1; s <= 6; ++s)
-        juges += std::to_string(etat.juges(champs::JugesSlot(s)));
-    EXPECT_EQ(juges + std::to_string(etat.juges(champs::JugesPoutre)), "4402340");
-    EXPECT_EQ(etat.EffectEquip() * 10 + etat.CalcEquip(), 65);
-    EXPECT_EQ(etat.BlocConfig(), "S654402340");
-    EXPECT_EQ(etat.NbEnreg(), 1);
-    EXPECT_EQ(etat.nbEquipes(), 0);
-    EXPECT_EQ((std::string{etat.CodeSexe(), etat.CodeAgres(), etat.CodeAppart()}), "FFS");
-    EXPECT_EQ(etat.DescriptionCompet(), "Féminines Niveau 1 . 7-8 ans . Simple appartenance");
+        vu += std::to_string(etat.juges(champs::JugesSlot(s)));
+    vu += std::to_string(etat.juges(champs::JugesPoutre)) + " " +
+          std::to_string(etat.EffectEquip() * 1000 + etat.CalcEquip() * 100 + etat.NbEnreg() * 10 +
+                         etat.nbEquipes()) +
+          " " + etat.CodeSexe() + etat.CodeAgres() + etat.CodeAppart() + " " +
+          etat.DescriptionCompet();
+    EXPECT_EQ(vu, "S654402340 4402340 6510 FFS Féminines Niveau 1 . 7-8 ans . Simple appartenance");
     EXPECT_FALSE(etat.Protege());
     EXPECT_TRUE(dialogues.messages.empty());
     // Men's Mini-enchaînements use the women's apparatus.
@@ -84,19 +83,9 @@ TEST_F(FichierCompet, OneMarkedRecordAnywhereMakesTheFileProtected) {
     EXPECT_FALSE(etat.Protege());
 }
 
-TEST_F(FichierCompet, AnEmptyNameOnlyClosesAndAMissingFileIsReported) {
+TEST_F(FichierCompet, RecordsAreReadAndWrittenWholeAndAnEmptyOrMissingNameCloses) {
     ouvrir(fichier({kProvisoire}));
-    EXPECT_FALSE(etat.Ouvrir("", dialogues));
-    EXPECT_FALSE(etat.ouvert());
-    EXPECT_FALSE(etat.Ouvrir("ABSENT.PLM", dialogues));
-    EXPECT_FALSE(etat.ouvert());
-    EXPECT_EQ(vus(dialogues), "ABSENT.PLM [critique] Le fichier\n" +
-                                  (dossier / "ABSENT.PLM").string() + "\nne peut pas être ouvert.");
-}
-
-TEST_F(FichierCompet, RecordsAreReadAndWrittenWholeAndWritingPastTheEndAppends) {
-    ouvrir(fichier({kProvisoire}));
-    ASSERT_EQ(etat.EcrireEnreg(2, kAlphaDurand, dialogues), Ecriture::Reussie);
+    ASSERT_EQ(etat.EcrireEnreg(2, kAlphaDurand, dialogues), Ecriture::Reussie) << "appended";
     Enregistrement lu;
     ASSERT_TRUE(etat.LireEnreg(1, lu));
     EXPECT_EQ(lu, kProvisoire);
@@ -105,6 +94,13 @@ TEST_F(FichierCompet, RecordsAreReadAndWrittenWholeAndWritingPastTheEndAppends) 
     EXPECT_FALSE(etat.LireEnreg(3, lu));
     EXPECT_EQ(lu, Enregistrement());
     EXPECT_EQ(surDisque(), fichier({kProvisoire, kAlphaDurand}));
+    EXPECT_FALSE(etat.Ouvrir("", dialogues));
+    EXPECT_FALSE(etat.ouvert());
+    ouvrir(fichier({kProvisoire}));
+    EXPECT_FALSE(etat.Ouvrir("ABSENT.PLM", dialogues));
+    EXPECT_FALSE(etat.ouvert());
+    EXPECT_EQ(vus(dialogues), "ABSENT.PLM [critique] Le fichier\n" +
+                                  (dossier / "ABSENT.PLM").string() + "\nne peut pas être ouvert.");
 }
 
 TEST_F(FichierCompet, SortedRewriteOrdersByTeamTownThenGymnastInBinaryOrder) {
