@@ -10,10 +10,44 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 namespace palmora::test {
 
 inline const std::filesystem::path kFixtures = PALMORA_FIXTURES;
 inline constexpr char kNom[] = "F_1_PS00.PLM"; // women, 9-10 ans: born 1995 or 1996
+
+inline std::vector<std::string> couper(const std::string& texte, char separateur) {
+    std::vector<std::string> champs;
+    std::istringstream flux(texte + separateur);
+    for (std::string c; std::getline(flux, c, separateur);)
+        champs.push_back(c);
+    return champs;
+}
+
+// A table of cases under tests/data/inscriptions: one case a line, fields split by '|'.
+inline std::vector<std::vector<std::string>> cas(const char* nom) {
+    std::vector<std::vector<std::string>> lignes;
+    std::ifstream flux(kFixtures / nom);
+    for (std::string l; std::getline(flux, l);)
+        if (!l.empty() && l[0] != '#') lignes.push_back(couper(l, '|'));
+    return lignes;
+}
+
+// A team as "name/town/row/row…", a row "surname,first name,year,moved up,licence"; rows left
+// out or written empty are empty, up to `places`.
+inline EquipeSaisie equipe(const std::string& texte, std::size_t places = 4) {
+    const std::vector<std::string> c = couper(texte, '/');
+    EquipeSaisie e{c.at(0), c.size() > 1 ? c[1] : "", {}};
+    for (std::size_t i = 2; i < c.size(); ++i) {
+        const std::vector<std::string> l = couper(c[i], ',');
+        e.lignes.push_back(l.size() < 5 ? LigneGymnaste{}
+                                        : LigneGymnaste{l[0], l[1], l[2], l[3], l[4]});
+    }
+    e.lignes.resize(std::max(places, e.lignes.size()));
+    return e;
+}
 
 // A competition opened from a temporary folder, its messages answered from a script.
 struct Ouverte : ::testing::Test {
@@ -28,9 +62,7 @@ struct Ouverte : ::testing::Test {
         ASSERT_TRUE(c.Ouvrir(kNom, dialogues));
     }
     void ouvrir(const std::string& contenu) { ouvrirDans(dossier, etat, contenu); }
-    void ouvrirNouveau(std::string_view bloc = kBlocFeminin) {
-        ouvrir(fichier({enregistrementProvisoire(bloc)}));
-    }
+    void ouvrirNouveau() { ouvrir(fichier({enregistrementProvisoire(kBlocFeminin)})); }
     std::string surDisque() const { return lireFichier(dossier / kNom); }
     // Each message as "title (icon, buttons, default): text", in order.
     std::vector<std::string> journal() const {
