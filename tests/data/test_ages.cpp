@@ -96,38 +96,27 @@ struct TableAges : ::testing::Test {
 };
 } // namespace
 
-TEST_F(TableAges, October2005ReplacesAnyOtherStoredTableEvenWhenItCannotBeWritten) {
-    ecrireFichier(programme / "AGE.AGE", kTableDistincte);
-    ASSERT_TRUE(charger(kOctobre2005));
-    EXPECT_EQ(age(), kTable2005);
-    EXPECT_EQ(vu(bornes.de('F', 'B')), "1993 1996");
-    EXPECT_EQ(vu(bornes.de('M', 'J')), "1991 1994");
-    EXPECT_TRUE(dialogues.messages.empty());
-
-    ecrireFichier(programme / "AGE.AGE", kTableDistincte);
-    bornes = {};
-    simulerPanne(PanneSimulee{EtapeRemplacement::Creation, EACCES});
-    ASSERT_TRUE(charger(kOctobre2005));
-    EXPECT_EQ(vus(dialogues), "Années de naissance [critique] Le fichier\n" +
-                                  (programme / "AGE.AGE").string() + "\nne peut pas être écrit.");
-    EXPECT_EQ(vu(bornes.de('F', 'B')), "1993 1996") << "the season table still holds";
-}
-
-TEST_F(TableAges, AMissingOrMalformedTableAndFromSeptember2006AnyTableAskForTheDialog) {
-    EXPECT_FALSE(charger(kOctobre2005));
-    EXPECT_TRUE(fs::exists(programme / "AGE.AGE")) << "created empty";
-    EXPECT_EQ(age(), "");
-    ecrireFichier(programme / "AGE.AGE", std::string(kTable2005) + "9");
-    EXPECT_FALSE(charger(kOctobre2005));
-    EXPECT_EQ(bornes, BornesCategories{}) << "bounds stay 0";
-    EXPECT_EQ(lireTextesAges(programme.chemin()), TextesAges{}) << "the dialog shows empty boxes";
-
-    ecrireFichier(programme / "AGE.AGE", kTableDistincte);
-    EXPECT_FALSE(charger({2006, 9, 1}));
-    EXPECT_FALSE(charger({2026, 12, 5}));
-    EXPECT_EQ(age(), kTableDistincte);
-    const TextesAges textes = lireTextesAges(programme.chemin());
-    EXPECT_EQ(textes[0] + textes[3] + textes[15], "009994");
+TEST_F(TableAges, TableOfLoadingsByDayAndStoredTable) {
+    for (const Cas& c : lireCas("chargement_ages.txt")) {
+        SCOPED_TRACE(c.ligne);
+        bornes = {};
+        dialogues = {};
+        if (c[0] == "-")
+            fs::remove(programme / "AGE.AGE");
+        else
+            ecrireFichier(programme / "AGE.AGE", c[0]);
+        if (c[2] != "-") simulerPanne(PanneSimulee{EtapeRemplacement::Creation, EACCES});
+        EXPECT_EQ(charger(date(c[1])), c[3] == "1");
+        simulerPanne(std::nullopt);
+        EXPECT_EQ(age(), c[4]);
+        EXPECT_EQ(vu(bornes.de('F', 'B')) + " " + vu(bornes.de('M', 'J')), c[5]);
+        const TextesAges textes = lireTextesAges(programme.chemin());
+        EXPECT_EQ(textes[0] + textes[3] + textes[15], c[6]);
+        std::string attendu = c[7];
+        if (const auto d = attendu.find('$'); d != std::string::npos)
+            attendu.replace(d, 1, programme.chemin().string());
+        EXPECT_EQ(vus(dialogues), attendu);
+    }
 }
 
 TEST_F(TableAges, OuiStoresTheBoxesPaddedTo32AndDerivesTheBoundsEvenWhenNotWritten) {
