@@ -48,6 +48,14 @@ TEST_F(SurfacePdf, TextIsMeasuredInMillimetresOfArialAndNothingDrawnWritesNoFile
     s.terminer();
     EXPECT_FALSE(fs::exists(dossier / "vide.pdf"));
     EXPECT_TRUE(dialogues.messages.empty());
+    // Something drawn: the PDF is written, its path told, then it is shown.
+    SurfaceQt pdf(dialogues, ouvreur);
+    pdf.commencer(dossier / "un.pdf");
+    pdf.texte(10, 10, "Saut");
+    pdf.terminer();
+    ASSERT_EQ(dialogues.messages.size(), 1U);
+    EXPECT_NE(dialogues.messages[0].texte.find((dossier / "un.pdf").string()), std::string::npos);
+    EXPECT_EQ(ouvreur.ouverts, std::vector{dossier / "un.pdf"});
 }
 
 TEST_F(SurfacePdf, APdfThatCannotBeWrittenIsNamedOnceAndNothingOpens) {
