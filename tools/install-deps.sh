@@ -5,8 +5,8 @@ set -euo pipefail
 paquets=(
   cmake g++ make ninja-build qt6-base-dev libgtest-dev qt6-translations-l10n libcsv-dev
   fonts-liberation2 fonts-dejavu-core xdg-utils
-  # the live results: HTTP server, JSON, QR codes, and the browser their tests open
-  qt6-httpserver-dev qt6-websockets-dev nlohmann-json3-dev libqrencode-dev pkg-config chromium
+  # the live results: HTTP server, JSON, QR codes
+  qt6-httpserver-dev qt6-websockets-dev nlohmann-json3-dev libqrencode-dev pkg-config
   # for the tests that look at real output
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick poppler-utils faketime
   # for the fuzz targets (libFuzzer comes with clang's runtime)
