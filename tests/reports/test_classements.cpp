@@ -1,5 +1,5 @@
 // The individual and team rankings with their places and ties, and the check that every mark
-// is entered before printing.
+// is entered before printing. Input records: tests/data/sorties/enregistrements.txt.
 #include "reports/classement_equipes.h"
 #include "reports/classement_indiv.h"
 #include "reports/verif_notes.h"
@@ -25,25 +25,17 @@ struct Classements : CompetOuverte {
             n += std::string(rogner(e.NomEquip)) + "/" + std::string(rogner(e.Ville)) + " ";
         return n;
     }
-};
-
-// A team of four on the given team scores (slots 1 to 6), its last slot empty.
-std::string equipe(std::string_view nom, std::string_view ville,
-                   std::initializer_list<std::string_view> scores) {
-    std::string contenu;
-    for (std::string_view individu : {"UN", "DEUX", "TROIS"}) {
-        G g(nom, ville, individu);
-        int s = 1;
-        for (std::string_view score : scores)
-            g.equipe(s++, score);
-        contenu += g.e.octets();
+    // The places of the ranked teams, "-" for none, "=" after a tied one.
+    static std::string places(const ClassementEquipes& cl) {
+        PlacesEquipes p;
+        std::string vues;
+        for (const EntreeEquipe& e : cl.TabEquipes) {
+            const auto place = p.suivante(e);
+            vues += !place ? "- " : std::to_string(place->numero) + (place->exAequo ? "= " : " ");
+        }
+        return vues;
     }
-    Enregistrement libre = slotLibre(nom, ville, kSansJuges);
-    int s = 1;
-    for (std::string_view score : scores)
-        libre.poser(champs::NoteEquipe(s++), score);
-    return contenu + std::string(libre.octets());
-}
+};
 
 } // namespace
 
@@ -62,65 +54,39 @@ TEST_F(Classements, APlaceholderAloneIsRankedEmptyAndMakesNoTeam) {
 }
 
 TEST_F(Classements, TotalsAreSummedWrittenBackAndRankedHighestFirst) {
-    Enregistrement deuxDix =
-        G("ALPHA", "01 BOURG", "MARTIN").note(1, "999").note(3, "999").note(5, "850");
-    Enregistrement nonNote = G("ALPHA", "01 BOURG", "DURAND").note(5, "950"); // NULs elsewhere
-    Enregistrement blancs = G("ALPHA", "01 BOURG", "ZOLA").note(5, "  5").note(6, "   ");
-    ouvrir(fichier({nonNote, blancs, deuxDix, slotLibre("ALPHA", "01 BOURG", kSansJuges)}));
-
+    ouvrir(contenu("totaux"));
     const ClassementIndiv cl = ClasserIndiv(etat);
     EXPECT_EQ(cl.NbGymnastes, 3);
     EXPECT_EQ(noms(cl), "MARTIN DURAND ZOLA \xA0 ");
     EXPECT_EQ(cl.TotIndiv, (std::vector<int>{2850, 950, 5, 0}));
     EXPECT_EQ(cl.TabEnreg[0].lire(champs::TotalIndiv), "2850");
+    EXPECT_EQ(surDisque(), contenu("totaux_ecrits")); // only the totals changed on disk
 
-    // Only the totals changed on disk.
-    deuxDix.poser(champs::TotalIndiv, "2850");
-    nonNote.poser(champs::TotalIndiv, "0950");
-    blancs.poser(champs::TotalIndiv, "0005");
-    Enregistrement libre = slotLibre("ALPHA", "01 BOURG", kSansJuges);
-    libre.poser(champs::TotalIndiv, "0000");
-    EXPECT_EQ(surDisque(), fichier({nonNote, blancs, deuxDix, libre}));
-}
-
-TEST_F(Classements, ScoresAreRecomputedFromTheMarksFirst) {
-    // One judge at Saut (slot 5): the score comes from his mark, whatever was stored.
-    Enregistrement e = G("ALPHA", "01 BOURG", "MARTIN", "Anne", "0430000100").note(5, "100");
-    e.poser(champs::Notes(5, 1), "875");
-    ouvrir(fichier({e}));
+    ouvrir(contenu("recalcul"));
     EXPECT_EQ(ClasserIndiv(etat).TotIndiv, std::vector<int>{875});
     EXPECT_EQ(surDisque().substr(184, 4), "0875");
 }
 
 TEST_F(Classements, AProtectedFileGetsItsIndividualTotalsButNotItsTeamTotals) {
-    Enregistrement e = G("ALPHA", "01 BOURG", "MARTIN").note(6, "900");
-    e[kTailleEnreg] = kCode160;
-    ouvrir(fichier({e}));
+    ouvrir(contenu("protege_indiv"));
     ASSERT_TRUE(etat.Protege());
     ClasserIndiv(etat);
     EXPECT_EQ(surDisque().substr(184, 4), "0900");
 
-    std::string contenu = equipe("BETA", "V", {"", "", "1000", "", "", ""}) +
-                          equipe("ALPHA", "V", {"", "", "2000", "", "", ""});
-    contenu[299] = kCode160;
-    ouvrir(contenu);
+    ouvrir(contenu("protege_equipes"));
     ASSERT_TRUE(etat.Protege());
     const ClassementEquipes cl = ClasserEquipes(etat);
-    EXPECT_EQ(surDisque(), contenu);
+    EXPECT_EQ(surDisque(), contenu("protege_equipes"));
     EXPECT_EQ(noms(cl), "ALPHA/V BETA/V ");
     EXPECT_EQ(cl.TabEquipes[0].TotalEquipe, 2000);
 }
 
 TEST_F(Classements, EqualTotalsGoByTheRecordFromTheSurnameInByteOrder) {
-    ouvrir(fichier(
-        {G("B", "V", "DUPONTEL").note(6, "900"), G("A", "V", "DUPONT", "Zoé").note(6, "900"),
-         G("A", "V", "DUPONT", "Alice").note(6, "900"), G("A", "V", "Éric").note(6, "900"),
-         G("A", "V", "dupont").note(6, "900"), G("C", "V", "ZZ").note(6, "950")}));
+    ouvrir(contenu("egalites"));
     // The padding space sorts before a letter, upper case before lower, É (201) last.
     EXPECT_EQ(noms(ClasserIndiv(etat)), "ZZ DUPONT DUPONT DUPONTEL dupont \xC9ric ");
     EXPECT_EQ(rogner(ClasserIndiv(etat).TabEnreg[1].lire(champs::Prénom)), "Alice");
-    // Records equal from the surname on keep the order of the file.
-    ouvrir(fichier({G("B", "V", "X").note(6, "900"), G("A", "V", "X").note(6, "900")}));
+    ouvrir(contenu("ordre_du_fichier")); // equal from the surname on: the file's order
     EXPECT_EQ(ClasserIndiv(etat).TabEnreg[0].lire(champs::NomEquip).substr(0, 1), "B");
 }
 
@@ -128,51 +94,42 @@ TEST(PlacesIndividuelles, TiesShowNoPlaceAndAHorsConcoursGymnastUsesUpANumber) {
     PlacesIndiv places;
     std::string vues;
     for (int total : {3850, 3700, 3700, 3600}) {
-        const PlacesIndiv::Place p = places.suivante(G("A", "V", "X"), total);
+        const PlacesIndiv::Place p = places.suivante(enreg("A|V|X"), total);
         vues += p.exAequo ? "_ " : std::to_string(p.numero) + " ";
     }
     EXPECT_EQ(vues, "1 2 _ 4 ");
 
     PlacesIndiv hc;
-    EXPECT_FALSE(hc.suivante(G("A", "V", "X"), 3850).horsConcours);
-    EXPECT_TRUE(hc.suivante(G("A", "V", "HC").horsConcours(), 3700).horsConcours);
-    const PlacesIndiv::Place troisieme = hc.suivante(G("A", "V", "Y"), 3600);
+    EXPECT_FALSE(hc.suivante(enreg("A|V|X"), 3850).horsConcours);
+    EXPECT_TRUE(hc.suivante(enreg("A|V|HC||H"), 3700).horsConcours);
+    const PlacesIndiv::Place troisieme = hc.suivante(enreg("A|V|Y"), 3600);
     EXPECT_EQ(troisieme.numero, 3);
     EXPECT_FALSE(troisieme.exAequo || troisieme.horsConcours);
-    // Tied with the hors-concours gymnast just before.
-    EXPECT_TRUE(hc.suivante(G("A", "V", "Z"), 3600).exAequo);
+    EXPECT_TRUE(hc.suivante(enreg("A|V|Z"), 3600).exAequo); // tied with the hors-concours one
 }
 
 TEST(GymnasteVide, BlankNamesOrALoneCode160MakeAnEmptySlot) {
     EXPECT_TRUE(gymnasteVide(enregistrementProvisoire(kSansJuges)));
     EXPECT_TRUE(gymnasteVide(slotLibre("A", "V")));
-    EXPECT_FALSE(gymnasteVide(G("A", "V", "X")));
+    EXPECT_FALSE(gymnasteVide(enreg("A|V|X")));
     Enregistrement prenomSeul = slotLibre("A", "V");
     prenomSeul.poser(champs::Prénom, "Anne");
     EXPECT_FALSE(gymnasteVide(prenomSeul));
 }
 
 TEST_F(Classements, TeamsAreRankedByTotalThenByNameWithTheirPlaces) {
-    ouvrir(equipe("GAMMA", "V", {"0000", "0000", "2000", "2100", "2200", "2300"}) +
-           equipe("BETA", "V", {"", "", "3000", "3000", "3000", "3000"}) +
-           equipe("ALPHA", "V", {"", "", "3000", "3000", "3000", "3000"}));
+    ouvrir(contenu("equipes_classees"));
     const ClassementEquipes cl = ClasserEquipes(etat);
     EXPECT_EQ(cl.NbEquipes, 3);
     EXPECT_EQ(noms(cl), "ALPHA/V BETA/V GAMMA/V ");
     EXPECT_EQ(cl.TabEquipes[0].TotalEquipe, 12000);
     EXPECT_EQ(cl.TabEquipes[2].TotalEquipe, 8600);
     EXPECT_EQ(cl.TabEquipes[2].Ville, "V" + std::string(19, ' '));
-
-    PlacesEquipes places;
-    EXPECT_EQ(places.suivante(cl.TabEquipes[0])->numero, 1);
-    EXPECT_TRUE(places.suivante(cl.TabEquipes[1])->exAequo);
-    const auto troisieme = places.suivante(cl.TabEquipes[2]);
-    EXPECT_EQ(troisieme->numero, 3);
-    EXPECT_FALSE(troisieme->exAequo);
+    EXPECT_EQ(places(cl), "1 2= 3 "); // the tied second keeps its position
 }
 
 TEST_F(Classements, EveryRecordGetsItsTeamTotalOnFiveDigits) {
-    ouvrir(equipe("ALPHA", "V", {"", "", "0950", "", "", ""}) + equipe("BETA", "V", {}));
+    ouvrir(contenu("cinq_chiffres"));
     const ClassementEquipes cl = ClasserEquipes(etat);
     const std::string disque = surDisque();
     for (int k = 0; k < 8; ++k)
@@ -183,81 +140,39 @@ TEST_F(Classements, EveryRecordGetsItsTeamTotalOnFiveDigits) {
     EXPECT_EQ(cl.TabEquipes[0].note(6), "0000");
 }
 
-TEST_F(Classements, WithoutSortTheTableKeepsTheOrderOfTheFile) {
-    ouvrir(equipe("BETA", "V", {"1000"}) + equipe("ALPHA", "W", {"2000"}) +
-           equipe("ALPHA", "V", {"2000"}));
+TEST_F(Classements, TeamOrderPlacesAndGroupsOfIndividualEntrants) {
+    ouvrir(contenu("sans_tri"));
     EXPECT_EQ(noms(ClasserEquipes(etat, true)), "BETA/V ALPHA/W ALPHA/V ");
-    // Sorted, teams of the same name and total keep it too.
+    // Sorted, teams of the same name and total keep the file's order too.
     EXPECT_EQ(noms(ClasserEquipes(etat)), "ALPHA/W ALPHA/V BETA/V ");
-}
-
-TEST_F(Classements, AGroupOfIndividualEntrantsIsRankedButNotListed) {
-    ouvrir(equipe("BETA", "V", {"1000"}) + equipe("INDIV*", "V", {"6000"}) +
-           equipe("ALPHA", "V", {"5000"}));
+    // A group of individual entrants is ranked but gets no place; a tie with it shows none.
+    ouvrir(contenu("groupe"));
     ClassementEquipes cl = ClasserEquipes(etat);
     EXPECT_EQ(noms(cl), "INDIV*/V ALPHA/V BETA/V ");
-    PlacesEquipes places;
-    EXPECT_FALSE(places.suivante(cl.TabEquipes[0]));
-    EXPECT_EQ(places.suivante(cl.TabEquipes[1])->numero, 1);
-    EXPECT_EQ(places.suivante(cl.TabEquipes[2])->numero, 2);
-
-    // A tie with an unlisted group shows no place.
-    ouvrir(equipe("BETA", "V", {"5000"}) + equipe("AAA*", "V", {"5000"}));
+    EXPECT_EQ(places(cl), "- 1 2 ");
+    ouvrir(contenu("groupe_egal"));
+    EXPECT_EQ(places(ClasserEquipes(etat)), "- 1= ");
+    // Only whole teams are ranked.
+    ouvrir(contenu("equipe_entamee"));
     cl = ClasserEquipes(etat);
-    PlacesEquipes apres;
-    EXPECT_FALSE(apres.suivante(cl.TabEquipes[0]));
-    const auto beta = apres.suivante(cl.TabEquipes[1]);
-    EXPECT_EQ(beta->numero, 1);
-    EXPECT_TRUE(beta->exAequo);
-}
-
-TEST_F(Classements, OnlyWholeTeamsAreRanked) {
-    ouvrir(equipe("ALPHA", "V", {"2000"}) + equipe("BETA", "V", {"3000"}).substr(0, 900));
-    const ClassementEquipes cl = ClasserEquipes(etat);
     EXPECT_EQ(cl.TabEnreg.size(), 7U);
     EXPECT_EQ(noms(cl), "ALPHA/V ");
 }
 
 namespace {
-
-// Men, teams of 3: 2 judges at Anneaux, 3 at Saut, none at Sol.
-constexpr std::string_view kBlocHommes = "0332000300";
-
-Enregistrement marque(std::string_view equipe, std::string_view nom, std::string_view prenom) {
-    Enregistrement e = G(equipe, "01 BOURG", nom, prenom, kBlocHommes);
-    for (int j = 1; j <= 2; ++j)
-        e.poser(champs::Notes(1, j), "900");
-    for (int j = 1; j <= 3; ++j)
-        e.poser(champs::Notes(5, j), "850");
-    return e;
-}
-
 struct VerificationDesNotes : CompetOuverte {
     VerificationDesNotes() { nom = "M_2_PS00.PLM"; }
 };
-
 } // namespace
 
-TEST_F(VerificationDesNotes, AllMarksEnteredShowsNothing) {
-    Enregistrement blanc = marque("ALPHA", "PETIT", "Luc");
-    blanc.poser(champs::Notes(5, 3), "   ");                            // typed as blanks: entered
-    Enregistrement libre = slotLibre("ALPHA", "01 BOURG", kBlocHommes); // marks never entered
-    ouvrir(fichier({marque("ALPHA", "DURAND", "Paul"), blanc, libre}));
+TEST_F(VerificationDesNotes, TheFirstMissingMarkIsNamedAndTheCheckStops) {
+    ouvrir(contenu("notes_completes"));
     EXPECT_FALSE(VerifNotes(etat, dialogues));
-    // The placeholder of a competition without teams names nobody.
-    ouvrir(fichier({enregistrementProvisoire(kBlocHommes)}));
+    ouvrir(fichier({enregistrementProvisoire("0332000300")})); // no teams: nobody named
     EXPECT_FALSE(VerifNotes(etat, dialogues));
     EXPECT_TRUE(dialogues.messages.empty());
-}
 
-TEST_F(VerificationDesNotes, TheFirstMissingMarkIsNamedAndTheCheckStops) {
-    Enregistrement troisieme = marque("ALPHA", "MARTIN", "Jean-Luc");
-    troisieme.poser(champs::Notes(5, 2), std::string(3, '\0'));
-    Enregistrement plusLoin = marque("BETA", "ZOLA", "Émile");
-    plusLoin.poser(champs::Notes(1, 1), std::string(3, '\0'));
-    ouvrir(fichier(
-        {marque("ALPHA", "DURAND", "Paul"), marque("ALPHA", "PETIT", "Luc"), troisieme, plusLoin}));
-
+    ouvrir(contenu("note_manquante"));
     EXPECT_TRUE(VerifNotes(etat, dialogues));
     ASSERT_EQ(dialogues.messages.size(), 1U);
     const Message& m = dialogues.messages[0];
@@ -266,24 +181,17 @@ TEST_F(VerificationDesNotes, TheFirstMissingMarkIsNamedAndTheCheckStops) {
     EXPECT_EQ(m.titre, "Impression impossible");
     EXPECT_EQ(m.icone, Icone::Critique);
     EXPECT_EQ(m.boutons, Boutons::Ok);
-
     // The protect command gets the flag without a message.
     dialogues.messages.clear();
     EXPECT_TRUE(VerifNotes(etat, dialogues, "prot"));
     EXPECT_TRUE(dialogues.messages.empty());
-}
 
-TEST_F(VerificationDesNotes, WomenAreCheckedOnTheirApparatusOnly) {
-    nom = "F_2_PS00.PLM";
-    // Two judges at Barres, none elsewhere: the men's marks left empty never matter.
-    Enregistrement e = G("ALPHA", "01 BOURG", "DURAND", "Léa", "0430002000");
-    e.poser(champs::Notes(4, 1), "900");
-    ouvrir(fichier({e}));
+    // Women are checked on their apparatus only.
+    ouvrir("F_2_PS00.PLM", contenu("barres_un_juge"));
     EXPECT_TRUE(VerifNotes(etat, dialogues));
     ASSERT_EQ(dialogues.messages.size(), 1U);
     EXPECT_EQ(dialogues.messages[0].texte, "DURAND Léa\nde l'équipe : ALPHA\n\nManque la note du "
                                            "juge n° 2\nà l'épreuve : Asymétriques");
-    e.poser(champs::Notes(4, 2), "900");
-    ouvrir(fichier({e}));
+    ouvrir(contenu("barres_deux_juges"));
     EXPECT_FALSE(VerifNotes(etat, dialogues));
 }
