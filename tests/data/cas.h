@@ -2,6 +2,7 @@
 
 #include "platform/horloge.h"
 #include "support/dialogues_scriptes.h"
+#include "support/fabrique.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -52,6 +53,33 @@ inline std::vector<Cas> lireCas(const std::string& nom) {
     return table;
 }
 
+// The fields of "TEAM/TOWN/NAME[/LICENCE]", "_" a blank; a final "/" is an empty licence.
+inline std::vector<std::string> champsEnreg(const std::string& mot) {
+    std::vector<std::string> c(1);
+    for (const char x : mot)
+        x == '/' ? c.emplace_back() : c.back() += x == '_' ? ' ' : x;
+    return c;
+}
+
+// Records in short form between spaces: "TEAM/TOWN/NAME[/LICENCE]", NAME "-" an empty place,
+// a final "#" the protection mark; "P" a placeholder of the women's settings.
+inline std::string enregistrements(const std::string& texte) {
+    std::istringstream mots(texte);
+    std::string octets;
+    for (std::string m; mots >> m;) {
+        const bool marque = m.ends_with('#');
+        if (marque) m.pop_back();
+        const auto c = champsEnreg(m);
+        Enregistrement e = m == "P"       ? enregistrementProvisoire(kBlocFeminin)
+                           : c[2] == "-"  ? slotLibre(c[0], c[1])
+                           : c.size() > 3 ? licencie(c[0], c[1], c[2], c[3])
+                                          : gymnaste(c[0], c[1], c[2]);
+        if (marque) e[300] = kCode160;
+        octets += e.octets();
+    }
+    return octets;
+}
+
 // "2006 9 1" or "2026 12 6 10 42 3".
 inline DateHeure date(const std::string& texte) {
     DateHeure d;
@@ -59,16 +87,25 @@ inline DateHeure date(const std::string& texte) {
     return d;
 }
 
+// The text with "$" standing for a folder.
+inline std::string avecDossier(std::string texte, const std::string& dossier) {
+    if (const auto d = texte.find('$'); d != std::string::npos) texte.replace(d, 1, dossier);
+    return texte;
+}
+
 // The messages shown, " / " between them: title, [icon, buttons, default button when not OK], text.
-inline std::string vus(const DialoguesScriptes& d) {
+inline std::string vus(const std::vector<Message>& messages) {
     static const char* icones[] = {"", "critique", "exclamation", "question", "information"};
     static const char* boutons[] = {"", " oui-non", " oui-non-annuler", " réessayer-annuler"};
     static const char* defauts[] = {"", " oui", " non", " annuler", " réessayer"};
     std::string t;
-    for (const Message& m : d.messages)
+    for (const Message& m : messages)
         t += (t.empty() ? "" : " / ") + m.titre + " [" + icones[int(m.icone)] +
              boutons[int(m.boutons)] + defauts[int(m.defaut)] + "] " + m.texte;
     return t;
+}
+inline std::string vus(const DialoguesScriptes& d) {
+    return vus(d.messages);
 }
 
 } // namespace palmora::test
