@@ -56,8 +56,9 @@ inline Enregistrement enreg(std::string_view ligne) {
         if (c.starts_with("bloc=")) bloc = c.substr(5);
     Enregistrement e =
         f[2].empty() ? slotLibre(f[0], f[1], bloc) : gymnaste(f[0], f[1], f[2], bloc);
-    if (!f[2].empty())
-        e.poser(champs::Prénom, versCp1252(f.size() > 3 && !f[3].empty() ? f[3] : "Anne"));
+    std::string prenom = f.size() > 3 && !f[3].empty() ? f[3] : "Anne";
+    std::ranges::replace(prenom, '_', ' ');
+    if (!f[2].empty()) e.poser(champs::Prénom, versCp1252(prenom));
     for (const std::string& c : cases) {
         const std::size_t egal = c.find('=');
         std::string v = egal == std::string::npos ? "" : c.substr(egal + 1);

@@ -1,8 +1,7 @@
 // The printed rankings and match sheets, each checked against its drawing list in
-// tests/data/sorties (the drawings and absences each case must show).
-#include "app/etat_appli.h"
+// tests/data/sorties (the drawings and absences each case must show); the records printed are
+// in enregistrements.txt under the names of the cases.
 #include "data/titre_fichier.h"
-#include "reports/classement_equipes.h"
 #include "reports/feuilles_match.h"
 #include "reports/impression_outils.h"
 #include "reports/imprim_classements.h"
@@ -10,7 +9,6 @@
 #include "reports/voir_pages.h"
 
 #include <algorithm>
-#include <cstdio>
 
 using namespace palmora;
 using namespace palmora::test;
@@ -21,19 +19,14 @@ namespace {
 // index `egal` (from 1), whose score equals the previous one; then `libres` empty slots.
 ClassementIndiv gymnastes(int n, int egal = 0, int libres = 0) {
     ClassementIndiv cl;
-    for (int i = 1, note = 900; i <= n; ++i) {
-        if (i != egal) --note;
-        char nom[8];
-        std::snprintf(nom, sizeof nom, "N%03d", i);
-        Enregistrement e = G("ALPHA", "01 BOURG", nom).note(5, std::to_string(note));
-        cl.TabEnreg.push_back(e);
-        cl.TotIndiv.push_back(totalIndiv(e));
-        ++cl.NbGymnastes;
+    for (int i = 1, note = 900; i <= n + libres; ++i) {
+        note -= i != egal ? 1 : 0;
+        const std::string nom = "N" + chiffres(i, 3);
+        cl.TabEnreg.push_back(enreg(
+            i > n ? "ALPHA|01 BOURG|" : "ALPHA|01 BOURG|" + nom + "||5=" + std::to_string(note)));
+        cl.TotIndiv.push_back(totalIndiv(cl.TabEnreg.back()));
     }
-    for (int k = 0; k < libres; ++k) {
-        cl.TabEnreg.push_back(slotLibre("ALPHA", "01 BOURG", kSansJuges));
-        cl.TotIndiv.push_back(0);
-    }
+    cl.NbGymnastes = n;
     cl.NbEnreg = n + libres;
     return cl;
 }
@@ -42,12 +35,6 @@ void indiv(const ClassementIndiv& cl, const std::string& cas, bool hommes = fals
     SurfaceEnregistree s;
     imprimerClIndiv(cl, hommes, textesDeTest(), s);
     verifierDessins(s, "imprim_indiv.txt", cas);
-}
-
-EntreeEquipe equipe(std::string nom, std::string ville, long total,
-                    std::array<std::string, 6> notes = {"0000", "0000", "0000", "0000", "0000",
-                                                        "0000"}) {
-    return {std::move(nom), std::move(ville), total, std::move(notes)};
 }
 
 void equipes(std::vector<EntreeEquipe> tab, const std::string& cas, bool hommes = false) {
@@ -60,8 +47,7 @@ void equipes(std::vector<EntreeEquipe> tab, const std::string& cas, bool hommes 
 
 } // namespace
 
-TEST(ImpressionIndiv, PrintsAsItsDrawingLists) {
-    // The head, the women's labels, one row.
+TEST(Impression, RankingsPrintAsTheirDrawingLists) {
     indiv(gymnastes(1), "tete");
     // 61 gymnasts: two numbered pages; 60 and empty slots: one page without number.
     indiv(gymnastes(61), "61");
@@ -69,87 +55,58 @@ TEST(ImpressionIndiv, PrintsAsItsDrawingLists) {
     // A tie shows no place, except on the first row of a page.
     indiv(gymnastes(61, 61), "61_egal");
     indiv(gymnastes(3, 3), "3_egal");
-    // Scores on their commas (10,00, a missing one, "  1"), the total bold with its mark.
-    indiv(classement(
-              {G("INDIV *", "01 BOURG", "MARTIN").note(5, "999").note(4, "950").note(6, "  1")}),
-          "virgules");
-    // Names, town and the dash leader without a vault score.
-    indiv(classement({G("ALPHA", "01 BOURG", "MARTIN", "Élodie").note(6, "950")}), "colonnes");
-    // The dash leader stops a space before a vault score of 10,00 or 9,50.
-    indiv(classement({G("ALPHA", "01 BOURG", "DURAND").note(5, "999"),
-                      G("ALPHA", "01 BOURG", "MARTIN").note(5, "950")}),
-          "tirets");
-    indiv(classement({G("ALPHA", "01 BOURG", "MARTIN").note(5, "950"),
-                      G("ALPHA", "01 BOURG", "DURAND").note(5, "900").horsConcours()}),
-          "hors_concours");
-    // The men's columns, mark and hors-concours text.
-    indiv(classement({G("SOLO*", "01 BOURG", "MARTIN").note(6, "950").note(3, "800"),
-                      G("ALPHA", "01 BOURG", "DURAND").horsConcours()}),
-          "hommes", true);
-}
+    for (const char* cas : {"virgules", "colonnes", "tirets", "hors_concours"})
+        indiv(classement(cas), cas);
+    indiv(classement("hommes"), "hommes", true);
 
-TEST(ImpressionEquipes, PrintsAsItsDrawingLists) {
-    // A row: place, name, town, leaders, scores and the total in bold.
-    equipes({equipe("ALPHA          ", "01 BOURG            ", 12345,
-                    {"0000", "0000", "1234", "2950", "3100", "3001"})},
-            "rangee");
-    // Ties and individual entrants show no place.
-    equipes({equipe("ALPHA", "A", 12000), equipe("BETA", "B", 12000), equipe("SOLO*", "C", 11000),
-             equipe("GAMMA", "D", 50)},
-            "places");
-    // 70 men's teams: the head printed once.
-    std::vector<EntreeEquipe> soixanteDix;
+    equipes(entrees("rangee"), "rangee");
+    equipes(entrees("places"), "places");
+    std::vector<EntreeEquipe> soixanteDix; // men: the head printed once
     for (int i = 0; i < 70; ++i)
-        soixanteDix.push_back(equipe("E" + std::to_string(i), "V", 1000 - i));
+        soixanteDix.push_back({"E" + std::to_string(i),
+                               "V",
+                               1000 - i,
+                               {"0000", "0000", "0000", "0000", "0000", "0000"}});
     equipes(soixanteDix, "hommes", true);
 }
 
 namespace {
-
-struct CommandeImpression : CompetOuverte {
-    EtatAppli appli;
-    SurfaceEnregistree s;
-
+struct CommandeImpression : AppliOuverte {
     void preparer(std::string_view bloc) {
-        ecrireFichier(dossier / nom,
-                      fichier({G("ALPHA", "01 BOURG", "MARTIN", "Anne", bloc).note(5, "950")}));
-        appli.compet.changerDossier(dossier.chemin());
-        ASSERT_TRUE(appli.compet.Ouvrir(nom, dialogues));
-        appli.titre = {"Coupe", "Vienne"};
+        ouvrir("F_2_PS00.PLM",
+               fichier({enreg("ALPHA|01 BOURG|MARTIN||5=950 bloc=" + std::string(bloc))}));
     }
-    std::filesystem::path page() const { return cheminClIndiv(appli.compet, ".htm"); }
 };
-
 } // namespace
 
 TEST_F(CommandeImpression, NoPrintsNothingYesWritesThePageThenPrintsOneDocument) {
     preparer(kSansJuges);
     dialogues.reponses = {Reponse::Non, Reponse::Oui};
-    ImprimClIndivF(appli.compet, textesPage(appli), dialogues, s);
+    ImprimClIndivF(appli.compet, textesPage(appli), dialogues, surface);
     ASSERT_EQ(dialogues.messages.size(), 1U);
     const Message m = dialogues.messages[0];
     EXPECT_EQ(m.texte, "Imprimer le classement individuel");
     EXPECT_EQ(m.titre, "Impression");
     EXPECT_EQ(m.boutons, Boutons::OuiNon);
     EXPECT_EQ(m.defaut, Reponse::Non);
-    EXPECT_TRUE(s.documents.empty());
-    EXPECT_FALSE(std::filesystem::exists(page()));
+    EXPECT_TRUE(surface.documents.empty());
+    const std::filesystem::path page = cheminClIndiv(appli.compet, ".htm");
+    EXPECT_FALSE(std::filesystem::exists(page));
 
-    ImprimClIndivF(appli.compet, textesPage(appli), dialogues, s);
-    EXPECT_TRUE(std::filesystem::exists(page()));
-    EXPECT_EQ(s.documents,
+    ImprimClIndivF(appli.compet, textesPage(appli), dialogues, surface);
+    EXPECT_TRUE(std::filesystem::exists(page));
+    EXPECT_EQ(surface.documents,
               std::vector{dossier / (appli.compet.DescriptionCompet() + " (indiv).pdf")});
-    EXPECT_EQ(s.documentsTermines, 1);
-    const std::vector<Trace> textes = s.textes(0);
+    EXPECT_EQ(surface.documentsTermines, 1);
+    const std::vector<Trace> textes = surface.textes(0);
     EXPECT_NE(std::ranges::find(textes, "MARTIN         ", &Trace::texte), textes.end());
-}
 
-TEST_F(CommandeImpression, AMissingMarkStopsBeforeTheQuestion) {
-    preparer(kBlocFeminin);
-    ImprimClEquip(appli.compet, textesPage(appli), dialogues, s);
+    preparer(kBlocFeminin); // a missing mark stops before the question
+    dialogues.messages.clear();
+    ImprimClEquip(appli.compet, textesPage(appli), dialogues, surface);
     ASSERT_EQ(dialogues.messages.size(), 1U);
     EXPECT_EQ(dialogues.messages[0].titre, "Impression impossible");
-    EXPECT_TRUE(s.documents.empty());
+    EXPECT_EQ(surface.documents.size(), 1U);
 }
 
 namespace {
@@ -159,11 +116,10 @@ struct FeuillesMatch : CompetOuverte {
     // Teams of 4 gymnasts named after their team: "A1" … "A4", "B1" …
     void equipes(int nombre) {
         std::string contenu;
-        for (int t = 0; t < nombre; ++t) {
-            const std::string lettre(1, static_cast<char>('A' + t));
-            for (int k = 1; k <= 4; ++k)
-                contenu +=
-                    gymnaste("EQUIPE " + lettre, "01 BOURG", lettre + std::to_string(k)).octets();
+        for (int k = 0; k < 4 * nombre; ++k) {
+            const std::string lettre(1, static_cast<char>('A' + k / 4));
+            contenu += gymnaste("EQUIPE " + lettre, "01 BOURG", lettre + std::to_string(k % 4 + 1))
+                           .octets();
         }
         ouvrir(contenu);
     }
@@ -193,24 +149,18 @@ TEST_F(FeuillesMatch, PrintAsTheirDrawingLists) {
             EXPECT_EQ(l.x2, 196);
             horizontales.push_back(l.y);
         } else if (l.x == l.x2) {
-            EXPECT_EQ(l.y2, 88) << l.x;
-            EXPECT_EQ(l.y, l.x < 80 ? 48 : 34) << l.x;
+            EXPECT_EQ(std::pair(l.y, l.y2), std::pair(l.x < 80 ? 48. : 34., 88.)) << l.x;
         }
     }
     EXPECT_EQ(horizontales, (std::vector<double>{48, 58, 68, 78, 88}));
     feuilles({-1, 6}, "titre_long", {std::string(60, 'T'), std::string(20, 'L')});
     feuilles({-1, 4, false}, "sans_grille");
-    // Title, description, team and gymnasts: an empty slot, a nameless record, a licence
-    // number without first name.
-    std::string contenu =
-        fichier({gymnaste("ALPHA", "01 BOURG", "MARTIN"), gymnaste("ALPHA", "01 BOURG", "DURAND"),
-                 slotLibre("ALPHA", "01 BOURG"), gymnaste("ALPHA", "", "")});
-    Enregistrement licencie = gymnaste("ALPHA", "01 BOURG", "DURAND");
-    licencie.poser(champs::Prénom, "");
-    licencie.poser(champs::NoLic, "0001234567");
-    contenu.replace(300, 300, licencie.octets());
-    ouvrir(contenu);
+    // An empty slot, a nameless record, a licence number without first name.
+    ouvrir(fichier({gymnaste("ALPHA", "01 BOURG", "MARTIN"),
+                    enreg("ALPHA|01 BOURG|DURAND||bloc=0430004444 lic=0001234567"),
+                    slotLibre("ALPHA", "01 BOURG"), gymnaste("ALPHA", "", "")}));
     feuilles({-1, 7}, "gymnastes");
+    // The description centred in blue, framed in black.
     const std::string description = etat.DescriptionCompet();
     const double w = static_cast<double>(SurfaceEnregistree::caracteres(description)) * 12 * 0.2;
     const std::vector<Trace> textes = s.textes(0);
@@ -219,9 +169,8 @@ TEST_F(FeuillesMatch, PrintAsTheirDrawingLists) {
     EXPECT_TRUE(std::abs(d->x - (105 - w / 2)) < 1e-6 && d->y == 18 && d->taille == 12 &&
                 d->couleur == kBleu);
     const Trace cadre = s.traces(0, Trace::Genre::Rectangle).back();
-    EXPECT_EQ(std::tie(cadre.x, cadre.y, cadre.x2, cadre.y2),
-              std::make_tuple(103 - w / 2, 17.0, 106 + w / 2, 24.5));
-    EXPECT_EQ(cadre.couleur, kNoir);
+    EXPECT_EQ(std::tie(cadre.x, cadre.y, cadre.x2, cadre.y2, cadre.couleur),
+              std::make_tuple(103 - w / 2, 17.0, 106 + w / 2, 24.5, kNoir));
     EXPECT_EQ(s.textes(0).back().couleur, kNoir);
     // A placeholder alone makes no team, unless teams hold one gymnast.
     ouvrir(fichier({enregistrementProvisoire(kBlocFeminin)}));
@@ -230,13 +179,10 @@ TEST_F(FeuillesMatch, PrintAsTheirDrawingLists) {
     ouvrir(fichier({enregistrementProvisoire("0130004444")}));
     feuilles({}, "equipes_d_une");
     EXPECT_FALSE(s.traces(0, Trace::Genre::Ligne).empty());
-    // The men's set.
     nom = "M_2_PS00.PLM";
     equipes(1);
     feuilles({}, "hommes");
-}
-
-TEST_F(FeuillesMatch, AHalfTeamGoesToTheEvenNeighbour) {
+    // A half team goes to the even neighbour.
     for (auto [enreg, equipes] : {std::pair{1, 0}, {3, 2}, {5, 2}, {7, 4}, {4, 2}}) {
         std::string contenu;
         for (int k = 0; k < enreg; ++k)
