@@ -5,7 +5,6 @@
 
 #include "cas.h"
 #include "support/dossier_temporaire.h"
-#include "support/fabrique.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -18,36 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// "SURNAME/LICENCE/TOWN" of team ALPHA, "_" for a blank; "-" an empty place, "P" a placeholder.
-Enregistrement enreg(std::string t) {
-    std::replace(t.begin(), t.end(), '_', ' ');
-    if (t == "-") return slotLibre("ALPHA", "01 BOURG");
-    if (t == "P") return enregistrementProvisoire(kBlocFeminin);
-    std::istringstream champs(t);
-    std::string nom, licence, ville = "01 BOURG";
-    std::getline(champs, nom, '/');
-    std::getline(champs, licence, '/');
-    std::getline(champs, ville, '/');
-    return licencie("ALPHA", ville, nom, licence);
-}
-
-// The registry entry of such a gymnast, written out field by field.
-std::string entree(std::string t) {
-    std::replace(t.begin(), t.end(), '_', ' ');
-    std::istringstream champs(t);
-    std::string nom, licence, ville = "01 BOURG";
-    std::getline(champs, nom, '/');
-    std::getline(champs, licence, '/');
-    std::getline(champs, ville, '/');
-    std::string e = licence + nom;
-    e.resize(25, ' ');
-    e += "Anne           95" + ville;
-    e.resize(62, ' ');
-    e += "N";
-    e.resize(100, ' ');
-    return e;
-}
-
+// Each word of the text made into bytes.
 std::string mots(const std::string& texte, const auto& faire) {
     std::istringstream flux(texte);
     std::string octets;
@@ -56,57 +26,71 @@ std::string mots(const std::string& texte, const auto& faire) {
     return octets;
 }
 
+// The registry entries of records "TEAM/TOWN/NAME/LICENCE", written out field by field.
+std::string entrees(const std::string& texte) {
+    return mots(texte, [](const std::string& m) {
+        const auto c = champsEnreg(m);
+        std::string e = c[3] + c[2];
+        e.resize(25, ' ');
+        e += "Anne           95" + c[1];
+        e.resize(62, ' ');
+        e += "N";
+        e.resize(100, ' ');
+        return e;
+    });
+}
+
+struct Atelier {
+    DossierTemporaire travail, programme;
+    Competition etat;
+    DialoguesScriptes dialogues;
+    Atelier() { etat.changerDossier(travail.chemin()); }
+};
+struct Registre : ::testing::Test, Atelier {};
+
 } // namespace
 
-TEST(Registre, TableOfRebuildsFromTheCompetitionFiles) {
+TEST(RegistreTable, RebuildsFromTheCompetitionFiles) {
     for (const Cas& c : lireCas("registre.txt")) {
         SCOPED_TRACE(c.ligne);
-        DossierTemporaire travail, programme;
-        Competition etat;
-        DialoguesScriptes dialogues;
-        etat.changerDossier(travail.chemin());
-        fs::create_directory(travail / "DOSSIER.PLM");
+        Atelier t;
+        fs::create_directory(t.travail / "DOSSIER.PLM");
         std::istringstream fichiers(c[0]);
         for (std::string f; std::getline(fichiers, f, ';');) {
             std::istringstream lus(f);
-            std::string nom, r, contenu;
-            lus >> nom;
-            while (lus >> r)
-                contenu += enreg(r).octets();
-            ecrireFichier(travail / nom.substr(0, nom.size() - 1), contenu);
+            std::string nom, records;
+            std::getline(lus >> nom, records);
+            ecrireFichier(t.travail / nom.substr(0, nom.size() - 1), enregistrements(records));
         }
-        if (!c[2].empty()) ecrireFichier(programme / "Orvane.lic", mots(c[2], entree));
+        if (!c[2].empty()) ecrireFichier(t.programme / "Orvane.lic", entrees(c[2]));
         std::vector<std::string> liste;
         std::istringstream noms(c[1]);
         for (std::string n; noms >> n;)
             liste.push_back(n);
-        ASSERT_TRUE(etat.Ouvrir(liste.back(), dialogues));
-        EXPECT_TRUE(ReconstruireRegistre(etat, programme.chemin(), liste, dialogues));
-        EXPECT_FALSE(etat.ouvert()) << "the rebuild closes the open competition";
-        ASSERT_TRUE(fs::exists(programme / "Orvane.lic"));
-        EXPECT_EQ(lireFichier(programme / "Orvane.lic"), mots(c[3], entree));
-        EXPECT_FALSE(fs::exists(programme / "Orvane01.prv"));
-        EXPECT_TRUE(dialogues.messages.empty());
+        ASSERT_TRUE(t.etat.Ouvrir(liste.back(), t.dialogues));
+        EXPECT_TRUE(ReconstruireRegistre(t.etat, t.programme.chemin(), liste, t.dialogues));
+        EXPECT_FALSE(t.etat.ouvert()) << "the rebuild closes the open competition";
+        ASSERT_TRUE(fs::exists(t.programme / "Orvane.lic"));
+        EXPECT_EQ(lireFichier(t.programme / "Orvane.lic"), entrees(c[3]));
+        EXPECT_FALSE(fs::exists(t.programme / "Orvane01.prv"));
+        EXPECT_TRUE(t.dialogues.messages.empty());
     }
 }
 
-TEST(Registre, LookupFindsTheFirstEntryOfTheNumberReadFromWindows1252) {
-    DossierTemporaire travail, programme;
-    Competition etat;
-    DialoguesScriptes dialogues;
+TEST_F(Registre, LookupFindsTheFirstEntryOfTheNumberReadFromWindows1252) {
     EXPECT_FALSE(ChercherLicence(programme.chemin(), 1));
     EXPECT_EQ(fs::file_size(programme / "Orvane.lic"), 0u) << "a missing registry is created";
-    std::string brut = mots("DUPONT/0000000123 AUTRE/0000000123 MARTIN/0000000124", entree);
+    std::string brut = entrees("A/01_BOURG/DUPONT/0000000123 A/01_BOURG/AUTRE/0000000123 "
+                               "A/01_BOURG/MARTIN/0000000124");
     brut[64] = 'X'; // bytes past the flag are not read
     ecrireFichier(programme / "Orvane.lic", brut);
     EXPECT_EQ(ChercherLicence(programme.chemin(), 123),
               (EntreeLicence{"0000000123", "DUPONT", "Anne", "95", "01 BOURG", "N"}));
     EXPECT_FALSE(ChercherLicence(programme.chemin(), 125));
 
-    Enregistrement e = enreg("LÉA/0000000003");
+    Enregistrement e(enregistrements("ALPHA/01_BOURG/LÉA/0000000003"));
     e.poser(champs::Prénom, "H\xE9l\xE8ne"); // Hélène
     ecrireFichier(travail / "F_1_NS00.PLM", e.octets());
-    etat.changerDossier(travail.chemin());
     ReconstruireRegistre(etat, programme.chemin(), {"F_1_NS00.PLM"}, dialogues);
     const auto trouvee = ChercherLicence(programme.chemin(), 3);
     ASSERT_TRUE(trouvee);
@@ -140,7 +124,7 @@ struct LecteurFactice : LecteurA {
 };
 
 // "9:ZED 1:ABC abc": entries of those numbers and surnames, other words as they are.
-std::optional<std::string> entrees(const std::string& texte) {
+std::optional<std::string> nues(const std::string& texte) {
     if (texte == "-") return std::nullopt;
     return mots(texte, [](const std::string& m) {
         const std::size_t deux = m.find(':');
@@ -160,35 +144,32 @@ TEST(Echange, TableOfExportsAndImportsWithTheDrivesFailures) {
                                                 {"EIO", EIO}};
     for (const Cas& c : lireCas("echanges.txt")) {
         SCOPED_TRACE(c.ligne);
-        DossierTemporaire programme;
-        DialoguesScriptes dialogues;
+        Atelier t;
         LecteurFactice lecteur;
-        Competition etat;
-        ecrireFichier(programme / "F.PLM", std::string(300, ' '));
-        etat.changerDossier(programme.chemin());
-        ASSERT_TRUE(etat.Ouvrir("F.PLM", dialogues));
-        if (auto r = entrees(c[1])) ecrireFichier(programme / "Orvane.lic", *r);
-        if (auto r = entrees(c[2])) lecteur.fichiers["Orvane.cop"] = *r;
+        ecrireFichier(t.travail / "F.PLM", std::string(300, ' '));
+        ASSERT_TRUE(t.etat.Ouvrir("F.PLM", t.dialogues));
+        if (auto r = nues(c[1])) ecrireFichier(t.programme / "Orvane.lic", *r);
+        if (auto r = nues(c[2])) lecteur.fichiers["Orvane.cop"] = *r;
         std::istringstream pannes(c[3]), reponses(c[4]);
         for (std::string p; pannes >> p;)
             lecteur.pannes.push_back(erreurs.at(p));
         for (std::string r; reponses >> r;)
-            dialogues.reponses.push_back(r == "R" ? Reponse::Reessayer : Reponse::Annuler);
+            t.dialogues.reponses.push_back(r == "R" ? Reponse::Reessayer : Reponse::Annuler);
         if (c[0] == "export")
-            ExporterRegistre(etat, programme.chemin(), lecteur, dialogues);
+            ExporterRegistre(t.etat, t.programme.chemin(), lecteur, t.dialogues);
         else
-            ImporterRegistre(etat, programme.chemin(), lecteur, dialogues);
-        EXPECT_FALSE(etat.ouvert()) << "the exchange closes the open competition";
-        EXPECT_EQ(vus(dialogues), c[5]);
-        EXPECT_EQ(fs::exists(programme / "Orvane.lic")
-                      ? std::optional(lireFichier(programme / "Orvane.lic"))
+            ImporterRegistre(t.etat, t.programme.chemin(), lecteur, t.dialogues);
+        EXPECT_FALSE(t.etat.ouvert()) << "the exchange closes the open competition";
+        EXPECT_EQ(vus(t.dialogues), c[5]);
+        EXPECT_EQ(fs::exists(t.programme / "Orvane.lic")
+                      ? std::optional(lireFichier(t.programme / "Orvane.lic"))
                       : std::nullopt,
-                  entrees(c[6]));
+                  nues(c[6]));
         const auto copie = lecteur.fichiers.find("Orvane.cop");
         EXPECT_EQ(copie == lecteur.fichiers.end() ? std::nullopt : std::optional(copie->second),
-                  entrees(c[7]));
-        EXPECT_FALSE(fs::exists(programme / "Orvane.cop") ||
-                     fs::exists(programme / "Orvane01.prv"));
+                  nues(c[7]));
+        EXPECT_FALSE(fs::exists(t.programme / "Orvane.cop") ||
+                     fs::exists(t.programme / "Orvane01.prv"));
     }
 }
 
