@@ -5,12 +5,14 @@
 #include "data/echange_licences.h"
 #include "data/panneau_juges.h"
 #include "data/registre_licences.h"
+#include "data/table_ages.h"
+#include "data/titre_fichier.h"
 #include "platform/lecteur_a.h"
 #include "scoring/modi_juge.h"
 #include "support/systeme_simule.h"
 
+#include "cas.h"
 #include "support/compet_ouverte.h"
-#include "support/fabrique.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -36,7 +38,8 @@ std::set<std::string> noms(const fs::path& dossier) {
 
 struct Reecriture {
     const char* nom;
-    bool registre; // the licence registry rather than the competition file
+    const char* fichier; // in the program folder; null: the competition file
+    const char* titre;   // of the failure's message; null: the competition's name
     std::function<void(struct PannesReecritures&)> faire;
 };
 
@@ -53,6 +56,8 @@ struct PannesReecritures : CompetOuverte {
     // Puts back the original files; a stale temporary file of an earlier crash stays.
     void preparer() {
         ecrireFichier(programme / kFichierRegistre, kRegistre);
+        ecrireFichier(programme / "AGE.AGE", "97989596939491929798959693949192");
+        std::filesystem::remove(programme / "TITRE.1"); // else the title moves to TITRE.000
         ecrireFichier(lecteur / kFichierEchange, entreeNue("0000000001", "ABEL"));
         ouvrir(kCompetition);
         dialogues.messages.clear();
@@ -71,34 +76,48 @@ struct PannesReecritures : CompetOuverte {
 };
 
 const Reecriture kReecritures[] = {
-    {"tri", false, [](PannesReecritures& t) { TrierFichier(t.etat, t.dialogues); }},
-    {"retrait d'équipe", false,
+    {"tri", nullptr, nullptr, [](PannesReecritures& t) { TrierFichier(t.etat, t.dialogues); }},
+    {"retrait d'équipe", nullptr, nullptr,
      [](PannesReecritures& t) { RetirerEquipe(t.etat, "BETA", "38 VIENNE", t.dialogues); }},
-    {"protection", false,
+    {"protection", nullptr, nullptr,
      [](PannesReecritures& t) {
          MarquerProtection(t.etat, kCode160, t.dialogues);
          EXPECT_EQ(t.etat.Protege(),
                    fs::exists(t.dossier / t.nom) && t.surDisque() != kCompetition);
      }},
-    {"juges", false,
+    {"juges", nullptr, nullptr,
      [](PannesReecritures& t) {
          const NbJuges avant = jugesDe(t.etat);
          const bool change = EcrireJuges(t.etat, NbJuges{0, 0, 0, 2, 3, 2, 1}, t.dialogues);
          EXPECT_TRUE(change || jugesDe(t.etat) == avant);
      }},
-    {"notes retenues", false,
+    {"notes retenues", nullptr, nullptr,
      [](PannesReecritures& t) {
          t.dialogues.saisies = {"2"};
          DemanderNotesRetenues(t.etat, t.dialogues);
      }},
-    {"reconstruction du registre", true,
+    {"reconstruction du registre", "Orvane.lic", "Sortie du logiciel",
      [](PannesReecritures& t) {
          ReconstruireRegistre(t.etat, t.programme.chemin(), {t.nom}, t.dialogues);
      }},
-    {"import du registre", true,
+    {"import du registre", "Orvane.lic", "Exportation",
      [](PannesReecritures& t) {
          LecteurASysteme a;
          ImporterRegistre(t.etat, t.programme.chemin(), a, t.dialogues);
+     }},
+    // The bounds of the boxes hold even when the table is not written.
+    {"années de naissance", "AGE.AGE", "Années de naissance",
+     [](PannesReecritures& t) {
+         TextesAges textes;
+         textes.fill("99");
+         const BornesCategories b = EnregistrerAges(t.programme.chemin(), textes, t.dialogues);
+         EXPECT_EQ(b.de('F', 'P')->premiere, 1999);
+     }},
+    {"titre", "TITRE.1", "Titre de la compétition",
+     [](PannesReecritures& t) {
+         TitreCompet titre;
+         EXPECT_TRUE(TerminerTitre(t.programme.chemin(), "Gala", "Lyon", titre, t.dialogues));
+         EXPECT_EQ(titre, (TitreCompet{"Gala", "Lyon"}));
      }},
 };
 
@@ -111,7 +130,7 @@ TEST_F(PannesReecritures, EachStepThatFailsOrCrashesLeavesTheOriginalWhole) {
         for (Appel etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
                             EtapeRemplacement::Vidage, EtapeRemplacement::Renommage})
             for (int erreur : {ENOSPC, EACCES, 0}) {
-                const fs::path cible = r.registre ? programme / kFichierRegistre : dossier / nom;
+                const fs::path cible = r.fichier ? programme / r.fichier : dossier / nom;
                 SCOPED_TRACE(std::string(r.nom) + ", étape " + std::to_string(int(etape)) +
                              ", errno " + std::to_string(erreur));
                 preparer();
@@ -126,19 +145,18 @@ TEST_F(PannesReecritures, EachStepThatFailsOrCrashesLeavesTheOriginalWhole) {
                     EXPECT_FALSE(executer(r));
                     EXPECT_TRUE(dialogues.messages.empty() ||
                                 dialogues.messages.back().icone != Icone::Critique);
-                    EXPECT_NE(fs::exists(cible) ? lireFichier(cible) : "", original);
+                    EXPECT_NE(lireFichier(cible), original);
                     continue;
                 }
                 EXPECT_EQ(noms(cible.parent_path()), avant) << "a temporary file is left";
                 ASSERT_FALSE(dialogues.messages.empty());
-                EXPECT_EQ(dialogues.messages.back().icone, Icone::Critique);
                 // A competition that refuses writing is a finished one: the program ends.
-                const bool interdite = erreur == EACCES && !r.registre;
+                const bool interdite = erreur == EACCES && !r.fichier;
                 EXPECT_EQ(arrete, interdite);
-                EXPECT_EQ(dialogues.messages.back().texte,
-                          interdite
-                              ? "Modification interdite."
-                              : "Le fichier\n" + cible.string() + "\nne peut pas être écrit.");
+                EXPECT_EQ(vus({dialogues.messages.back()}),
+                          interdite ? "Compétition terminée [critique] Modification interdite."
+                                    : (r.titre ? r.titre : nom) + " [critique] Le fichier\n" +
+                                          cible.string() + "\nne peut pas être écrit.");
                 for (const Message& m : dialogues.messages)
                     EXPECT_EQ(m.texte.find("mis à jour"), std::string::npos) << "success told";
             }

@@ -1,10 +1,7 @@
 #include "data/titre_fichier.h"
-#include "support/systeme_simule.h"
 
 #include "cas.h"
 #include "support/dossier_temporaire.h"
-
-#include <cerrno>
 
 using namespace palmora;
 using namespace palmora::test;
@@ -45,7 +42,6 @@ struct TitreFichier : ::testing::Test {
         return TerminerTitre(dossier.chemin(), ligne1, ligne2, titre, dialogues);
     }
     std::string fichier(std::string_view nom) const { return lireFichier(dossier / nom); }
-    void TearDown() override { simulerPanne(std::nullopt); }
 };
 } // namespace
 
@@ -98,12 +94,4 @@ TEST_F(TitreFichier, WithAllThousandCopiesTakenTheTitleIsStillWritten) {
     ASSERT_TRUE(terminer("Nouveau", ""));
     EXPECT_EQ(fichier("TITRE.1") + fichier("TITRE.000") + fichier("TITRE.999"),
               "\"Nouveau\",\"\"\r\ncopiecopie");
-}
-
-TEST_F(TitreFichier, AFileThatCannotBeWrittenIsReportedAndTheTitleHolds) {
-    simulerPanne(PanneSimulee{EtapeRemplacement::Creation, EACCES});
-    ASSERT_TRUE(terminer("Gala", "Lyon"));
-    EXPECT_EQ(vus(dialogues), "Titre de la compétition [critique] Le fichier\n" +
-                                  (dossier / "TITRE.1").string() + "\nne peut pas être écrit.");
-    EXPECT_EQ(titre, (TitreCompet{"Gala", "Lyon"}));
 }
