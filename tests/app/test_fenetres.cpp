@@ -1,4 +1,6 @@
 // The windows' wiring: the main window from start-up to quitting, its dialogs and commands.
+// Creation, registration, marks, pages, printing, Alt+P, Alt+Q and F1 are walked by the
+// acceptance run.
 #include "app/A_Prop.h"
 #include "app/Akeuil.h"
 #include "app/Commandes.h"
@@ -8,7 +10,6 @@
 #include "app/Titre.h"
 #include "data/sauvegardes.h"
 #include "platform/lecteur_a.h"
-#include "registration/ImportInscriptions.h"
 
 #include "support/compet_ouverte.h"
 #include "support/fabrique.h"
@@ -30,27 +31,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kBloc = "S654402340";
+const std::string kProvisoire{enregistrementProvisoire("S654402340").octets()};
 const QStringList kToujours{"Nouveau", "partir", "titre", "Aide"};
 
-QListWidget* liste(QWidget& w, const char* nom) {
-    return w.findChild<QListWidget*>(nom);
-}
-template <class W> W* enfant(QWidget& w, const char* nom) {
+template <class W = QLabel> W* enfant(QWidget& w, const char* nom) {
     return w.findChild<W*>(QString::fromUtf8(nom));
-}
-// Opens the folder of that name in the folder dialog's list with Enter.
-void entrerDans(Dossier& d, const QString& nom) {
-    const QList<QListWidgetItem*> lignes = liste(d, "Dir1")->findItems(nom, Qt::MatchExactly);
-    ASSERT_EQ(lignes.size(), 1) << nom.toStdString();
-    liste(d, "Dir1")->setCurrentItem(lignes[0]);
-    QTest::keyClick(liste(d, "Dir1"), Qt::Key_Return);
 }
 QStringList lignes(QListWidget* l) {
     QStringList textes;
     for (int k = 0; k < l->count(); ++k)
         textes << l->item(k)->text();
     return textes;
+}
+// Opens the folder of that name in the folder dialog's list with Enter.
+void entrerDans(Dossier& d, const QString& nom) {
+    auto* dir = enfant<QListWidget>(d, "Dir1");
+    dir->setCurrentRow(static_cast<int>(lignes(dir).indexOf(nom)));
+    QTest::keyClick(dir, Qt::Key_Return);
 }
 
 // Before September 2006 a stored age table of the season loads without its dialog.
@@ -102,97 +99,28 @@ struct Accueil : ::testing::Test {
             if (fenetre->action(cle)->isVisible()) cles << cle;
         return cles;
     }
-    QString panneau(const char* nom) const { return enfant<QLabel>(*fenetre, nom)->text(); }
-    QListWidget* listFich() const { return liste(*fenetre, "ListFich"); }
-    QStringList menuNote() const {
+    QString panneau(const char* nom) const { return enfant(*fenetre, nom)->text(); }
+    QListWidget* listFich() const { return enfant<QListWidget>(*fenetre, "ListFich"); }
+    QString menuNote() const {
         QStringList entrees;
         for (QAction* a : fenetre->action("Note")->menu()->actions())
             entrees << a->objectName() + "=" + a->text();
-        return entrees;
+        return entrees.join(' ');
     }
 };
 
 } // namespace
 
-TEST_F(Accueil, StartsInTheDayFolderWithItsTitleDateAndClock) {
+TEST_F(Accueil, StartsInTheDayFolderAndButtonsListAndMenuFollowTheOpenCompetition) {
     demarrer(true);
     EXPECT_TRUE(dialogues.messages.empty());
-    EXPECT_EQ(fenetre->etat().compet.DossierTravail(), jour);
-    EXPECT_EQ(fenetre->windowTitle(), "Palmora - Version 1.00");
-    EXPECT_EQ(fenetre->fichierAide(), programme / "PALMORA.html");
-    EXPECT_EQ(fenetre->etat().dates.mois, " octobre ");
-    EXPECT_EQ(panneau("TitreCompét"), "Coupe de printemps - Lyon");
+    EXPECT_EQ(fenetre->windowTitle() + "|" + QString::fromStdString(fenetre->etat().dates.mois) +
+                  "|" + panneau("TitreCompét") + "|" + panneau("utilisé") + "|" +
+                  panneau("aujourd'hui") + " " + panneau("horloge"),
+              "Palmora - Version 1.00| octobre |Coupe de printemps - Lyon|Aucun fichier en "
+              "mémoire|06/10/2005 18:09:02");
     EXPECT_EQ(fenetre->titreCompet().font().pointSize(), 10);
-    EXPECT_EQ(panneau("utilisé"), "Aucun fichier en mémoire");
-    EXPECT_EQ(panneau("aujourd'hui") + " " + panneau("horloge"), "06/10/2005 18:09:02");
-}
-
-// Cancel ends the start; No opens the folder dialog at the program folder, which it refuses.
-TEST_F(Accueil, CancelEndsTheStartAndNoChoosesTheFolder) {
-    titrer(programme / "Gala");
-    ecrireFichier(programme / "Gala" / "F_1_NS00.PLM", enregistrementProvisoire(kBloc).octets());
-    dialogues.reponses = {Reponse::Annuler, Reponse::Non, Reponse::Non};
-    EXPECT_FALSE(fenetre->demarrer());
-    piloterModal<Dossier>([](Dossier& d) { cliquer(d, "Annuler"); });
-    EXPECT_FALSE(fenetre->demarrer());
-
-    piloterModal<Dossier>([&](Dossier& d) {
-        EXPECT_EQ(d.chemin(), programme.chemin());
-        cliquer(d, "Oui");
-        EXPECT_EQ(dialogues.messages.back().titre, "Choix incorrect");
-        EXPECT_TRUE(d.isVisible());
-        entrerDans(d, "Gala");
-        cliquer(d, "Oui");
-    });
-    EXPECT_TRUE(fenetre->demarrer());
-    EXPECT_FALSE(fs::exists(jour));
-    EXPECT_EQ(fenetre->etat().compet.DossierTravail(), programme / "Gala");
-    EXPECT_EQ(listFich()->count(), 1);
-    EXPECT_EQ(boutons(), QStringList{"Ouvrir"} + kToujours);
-}
-
-// No title yet: asked at once, and the dialog insists.
-TEST_F(Accueil, TheTitleIsAskedForAndRefusesQuotesAndBlanks) {
-    fs::create_directories(jour);
-    piloterModal<Titre>([&](Titre& t) {
-        EXPECT_EQ(t.windowTitle(), "Donner le titre de la compétition");
-        EXPECT_TRUE(enfant<QLabel>(t, "Label2")->isVisible());
-        EXPECT_EQ(enfant<QLabel>(t, "Label2")->text(), "Saisie obligatoire pour pouvoir continuer");
-        EXPECT_EQ(enfant<QLineEdit>(t, "Titre1")->maxLength(), 60);
-        EXPECT_EQ(enfant<QLineEdit>(t, "LieuDate")->maxLength(), 50);
-        QTest::keyClicks(enfant<QLineEdit>(t, "LieuDate"), "   ");
-        cliquer(t, "Terminé");
-        EXPECT_TRUE(t.isVisible());
-        EXPECT_EQ(panneau("TitreCompét"), "Entrez le titre de la compétition");
-        QTest::keyClicks(enfant<QLineEdit>(t, "Titre1"), "Gala\"");
-        EXPECT_EQ(dialogues.bips, 1);
-        cliquer(t, "Terminé");
-    });
-    ASSERT_TRUE(fenetre->demarrer());
-    EXPECT_EQ(lireFichier(jour / "TITRE.1"), "\"Gala\",\"\"\r\n");
-    EXPECT_EQ(panneau("TitreCompét"), "Gala - ");
-}
-
-TEST_F(Accueil, TheTitleButtonShowsTheStoredTitleAndWritesTheNewOne) {
-    demarrer();
-    piloterModal<Titre>([&](Titre& t) {
-        EXPECT_EQ(enfant<QLineEdit>(t, "Titre1")->text(), "Coupe de printemps");
-        EXPECT_EQ(enfant<QLineEdit>(t, "LieuDate")->text(), "Lyon");
-        EXPECT_FALSE(enfant<QLabel>(t, "Label2")->isVisible());
-        enfant<QLineEdit>(t, "Titre1")->setText(QString(60, 'T'));
-        enfant<QLineEdit>(t, "LieuDate")->setText(QString(50, 'L'));
-        cliquer(t, "Terminé");
-    });
-    fenetre->action("titre")->trigger();
-    EXPECT_EQ(fenetre->etat().titre, (TitreCompet{std::string(60, 'T'), std::string(50, 'L')}));
-    const QLabel& titre = fenetre->titreCompet();
-    EXPECT_EQ(titre.text().size(), 113);
-    EXPECT_EQ(titre.font().family() + QString::number(titre.font().pointSize()), "Arial8");
-    EXPECT_EQ(titre.palette().color(QPalette::WindowText), QColor(0, 0, 192));
-}
-
-TEST_F(Accueil, ButtonsFollowTheStateOfTheOpenCompetition) {
-    demarrer(true);
+    EXPECT_EQ(fenetre->fichierAide(), programme / "PALMORA.html");
     EXPECT_EQ(boutons(), kToujours);
     EXPECT_TRUE(listFich()->isHidden());
     // Alt+O works with "Ouvrir" hidden: the list is then empty.
@@ -200,9 +128,14 @@ TEST_F(Accueil, ButtonsFollowTheStateOfTheOpenCompetition) {
     EXPECT_TRUE(listFich()->isVisible());
     EXPECT_EQ(listFich()->count(), 0);
 
-    ouvrir("F_1_NS00.PLM", enregistrementProvisoire(kBloc).octets());
+    ouvrir("F_1_NS00.PLM", kProvisoire);
     EXPECT_EQ(boutons(), (QStringList{"Ouvrir", "Nouveau", "partir", "titre", "inscrire", "Aide"}));
-    ouvrir("F_1_NS01.PLM", fichier({gymnaste("A", "01 X", "UN"), gymnaste("A", "01 X", "DEUX")}));
+    Enregistrement marque = gymnaste("A", "01 X", "UN");
+    marque[300] = kCode160;
+    ouvrir("F_1_NS00.PLM", fichier({gymnaste("A", "01 X", "DEUX"), marque}));
+    EXPECT_EQ(boutons(),
+              (QStringList{"Ouvrir", "Nouveau", "partir", "titre", "Voir", "Imprimer", "Aide"}));
+    ouvrir("M_1_NS00.PLM", fichier({gymnaste("A", "01 X", "UN"), gymnaste("A", "01 X", "DEUX")}));
     EXPECT_EQ(boutons(), (QStringList{"Ouvrir", "Nouveau", "protege", "partir", "titre", "inscrire",
                                       "Note", "Voir", "Imprimer", "Aide"}));
     // All in sight, none behind the bar's overflow arrow, whatever the fonts of the machine.
@@ -218,35 +151,23 @@ TEST_F(Accueil, ButtonsFollowTheStateOfTheOpenCompetition) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return enVue() == boutons(); }))
         << enVue().join(' ').toStdString();
 
-    Enregistrement marque = gymnaste("A", "01 X", "UN");
-    marque[300] = kCode160;
-    ouvrir("F_1_NS02.PLM", fichier({gymnaste("A", "01 X", "DEUX"), marque}));
-    EXPECT_EQ(boutons(),
-              (QStringList{"Ouvrir", "Nouveau", "partir", "titre", "Voir", "Imprimer", "Aide"}));
-}
-
-TEST_F(Accueil, TheListShowsDescriptionsInNameOrderAndEnterOpensTheLine) {
-    titrer(jour);
-    for (const char* nom : {"M_E_NS00.PLM", "F_1_NS00.PLM", "M_1_NS00.PLM"})
-        ecrireFichier(jour / nom, enregistrementProvisoire(kBloc).octets());
-    demarrer(true);
+    // The list: descriptions in name order; Enter opens the selected line.
+    ecrireFichier(jour / "M_E_NS00.PLM", kProvisoire);
     QTest::keyClick(fenetre.get(), Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(lignes(listFich()),
-              (QStringList{"Féminines Niveau 1 . 7-8 ans . Simple appartenance",
-                           "Masculins Niveau 1 . 7-8 ans . Simple appartenance",
-                           "Mini-enchaînements . 7-8 ans . Simple appartenance"}));
+    EXPECT_EQ(lignes(listFich()).join('|').toStdString(),
+              "Féminines Niveau 1 . 7-8 ans . Simple appartenance|Masculins Niveau 1 . 7-8 ans . "
+              "Simple appartenance|Mini-enchaînements . 7-8 ans . Simple appartenance");
     EXPECT_TRUE(listFich()->hasFocus());
-
-    listFich()->setCurrentRow(1);
+    listFich()->setCurrentRow(2);
     QTest::keyClick(listFich(), Qt::Key_Return);
-    EXPECT_EQ(fenetre->etat().compet.FichierCompet(), "M_1_NS00.PLM");
+    EXPECT_EQ(fenetre->etat().compet.FichierCompet(), "M_E_NS00.PLM");
     EXPECT_FALSE(listFich()->isVisible());
-    EXPECT_EQ(panneau("utilisé"), "Masculins Niveau 1 . 7-8 ans . Simple appartenance");
-    EXPECT_EQ(menuNote(), (QStringList{"Sol=Sol", "Arçons=Arçons", "Anneaux=Anneaux", "Saut=Saut",
-                                       "Parallèles=Parallèles", "Fixe=Fixe"}));
+    EXPECT_EQ(panneau("utilisé"), "Mini-enchaînements . 7-8 ans . Simple appartenance");
     // A men's file of level "E" gets the women's apparatus.
-    fenetre->ouvrirCompetition("M_E_NS00.PLM");
-    EXPECT_EQ(menuNote(), (QStringList{"Saut=Saut", "Barres=Barres", "Poutre=Poutre", "Sol=Sol"}));
+    EXPECT_EQ(menuNote(), "Saut=Saut Barres=Barres Poutre=Poutre Sol=Sol");
+    fenetre->ouvrirCompetition("M_1_NS00.PLM");
+    EXPECT_EQ(menuNote(), "Sol=Sol Arçons=Arçons Anneaux=Anneaux Saut=Saut "
+                          "Parallèles=Parallèles Fixe=Fixe");
 }
 
 TEST_F(Accueil, CommandsHideTheListAndAreReportedByKey) {
@@ -260,7 +181,6 @@ TEST_F(Accueil, CommandsHideTheListAndAreReportedByKey) {
     fenetre->action("Ouvrir")->trigger();
     enfant<QPushButton>(*fenetre, "Annule")->click();
     EXPECT_FALSE(listFich()->isVisible());
-
     fenetre->action("Note")->trigger(); // the button itself: only the arrow does something
     fenetre->action("Poutre")->trigger();
     fenetre->action("Imprim_Match")->trigger();
@@ -270,24 +190,47 @@ TEST_F(Accueil, CommandsHideTheListAndAreReportedByKey) {
     EXPECT_EQ(cles, (QStringList{"titre", "Poutre", "Imprim_Match"}));
 }
 
-TEST_F(Accueil, ChangingTheWorkingFolderClosesTheCompetition) {
+// Cancel ends the start; No opens the folder dialog at the program folder, which it refuses;
+// Ctrl+Shift+F12 changes the folder later and closes the competition.
+TEST_F(Accueil, TheFolderDialogAtStartAndByKey) {
     titrer(programme / "Gala");
-    for (const char* nom : {"Zèbre", ".cache"})
-        fs::create_directory(programme / nom);
-    demarrer(true);
-    ouvrir("F_1_NS00.PLM", enregistrementProvisoire(kBloc).octets());
+    ecrireFichier(programme / "Gala" / "F_1_NS00.PLM", kProvisoire);
+    fs::create_directory(programme / ".cache");
+    dialogues.reponses = {Reponse::Annuler, Reponse::Non, Reponse::Non};
+    EXPECT_FALSE(fenetre->demarrer());
+    piloterModal<Dossier>([](Dossier& d) { cliquer(d, "Annuler"); });
+    EXPECT_FALSE(fenetre->demarrer());
     piloterModal<Dossier>([&](Dossier& d) {
-        EXPECT_EQ(enfant<QLabel>(d, "Chemin")->text().toStdString(), jour.string());
-        // The temporary folders live under the root place.
-        EXPECT_EQ(enfant<QComboBox>(d, "Drive1")->currentText(), "/");
-        entrerDans(d, "..");
-        EXPECT_EQ(lignes(liste(d, "Dir1")),
-                  (QStringList{"..", "06 octobre 2005", "Gala", "Zèbre"}));
+        EXPECT_EQ(d.chemin(), programme.chemin());
+        cliquer(d, "Oui");
+        EXPECT_EQ(dialogues.messages.back().titre, "Choix incorrect");
+        EXPECT_TRUE(d.isVisible());
         entrerDans(d, "Gala");
         cliquer(d, "Oui");
     });
-    QTest::keyClick(fenetre.get(), Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(fenetre->demarrer());
+    EXPECT_FALSE(fs::exists(jour));
     EXPECT_EQ(fenetre->etat().compet.DossierTravail(), programme / "Gala");
+    EXPECT_EQ(listFich()->count(), 1);
+    EXPECT_EQ(boutons(), QStringList{"Ouvrir"} + kToujours);
+
+    new Commandes(*fenetre, dialogues, horloge, ouvreur, lecteur);
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
+    fenetre->ouvrirCompetition("F_1_NS00.PLM");
+    titrer(jour);
+    piloterModal<Dossier>([&](Dossier& d) {
+        EXPECT_EQ(enfant(d, "Chemin")->text().toStdString(), (programme / "Gala").string());
+        // The temporary folders live under the root place.
+        EXPECT_EQ(enfant<QComboBox>(d, "Drive1")->currentText(), "/");
+        entrerDans(d, "..");
+        EXPECT_EQ(lignes(enfant<QListWidget>(d, "Dir1")).join('|').toStdString(),
+                  "..|06 octobre 2005|Gala");
+        entrerDans(d, "06 octobre 2005");
+        cliquer(d, "Oui");
+    });
+    QTest::keyClick(fenetre.get(), Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(fenetre->etat().compet.DossierTravail(), jour);
     EXPECT_FALSE(fenetre->etat().compet.ouvert());
     EXPECT_EQ(panneau("utilisé"), " Aucun fichier en mémoire ");
     EXPECT_EQ(boutons(), kToujours);
@@ -296,77 +239,81 @@ TEST_F(Accueil, ChangingTheWorkingFolderClosesTheCompetition) {
         // The root place opens at its top, which has no "..".
         enfant<QComboBox>(d, "Drive1")->activated(0);
         EXPECT_EQ(d.chemin(), fs::path("/"));
-        EXPECT_FALSE(lignes(liste(d, "Dir1")).contains(".."));
+        EXPECT_FALSE(lignes(enfant<QListWidget>(d, "Dir1")).contains(".."));
         cliquer(d, "Annuler"); // "A&nnuler" ends the program
     });
     EXPECT_THROW(fenetre->changerDossier(), ProgrammeArrete);
 }
 
-// The whole import by keyboard: Ctrl+Alt+R, the file's name typed, Enter, then Alt+I.
-TEST_F(Accueil, CtrlAltRImportsAClubFileByKeyboardAlone) {
-    demarrer();
-    ouvrir("F_1_PS00.PLM", fichier({enregistrementProvisoire("0430004444")}));
-    ecrireFichier(jour / "club.csv", "Equipe;Ville;Nom;Annee\r\nGYM;01 Bourg;Dupont;96\r\n");
-    bool vu = false;
-    // The file dialog's loop must end before the import window opens: polled, not waited for.
-    QTimer sonde;
-    QObject::connect(&sonde, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || QApplication::activeWindow() != modal || vu) return;
-        if (auto* choix = qobject_cast<QFileDialog*>(modal)) {
-            EXPECT_EQ(choix->directory().absolutePath().toStdString(), jour.string());
-            QTest::keyClicks(QApplication::focusWidget(), "club.csv");
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        } else if (qobject_cast<ImportInscriptions*>(modal)) {
-            vu = true;
-            QTest::keyClick(modal, Qt::Key_I, Qt::AltModifier);
-        }
+// No title yet: asked at once, and the dialog insists; the title button shows it again.
+TEST_F(Accueil, TheTitleIsAskedForThenChangedByItsButton) {
+    fs::create_directories(jour);
+    piloterModal<Titre>([&](Titre& t) {
+        EXPECT_EQ(t.windowTitle(), "Donner le titre de la compétition");
+        EXPECT_TRUE(enfant(t, "Label2")->isVisible());
+        EXPECT_EQ(enfant(t, "Label2")->text(), "Saisie obligatoire pour pouvoir continuer");
+        EXPECT_EQ(enfant<QLineEdit>(t, "Titre1")->maxLength(), 60);
+        EXPECT_EQ(enfant<QLineEdit>(t, "LieuDate")->maxLength(), 50);
+        QTest::keyClicks(enfant<QLineEdit>(t, "LieuDate"), "   ");
+        cliquer(t, "Terminé");
+        EXPECT_TRUE(t.isVisible());
+        EXPECT_EQ(panneau("TitreCompét"), "Entrez le titre de la compétition");
+        QTest::keyClicks(enfant<QLineEdit>(t, "Titre1"), "Gala\"");
+        EXPECT_EQ(dialogues.bips, 1);
+        cliquer(t, "Terminé");
     });
-    sonde.start(20);
-    touche(Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
-    sonde.stop();
-    EXPECT_TRUE(vu);
-    EXPECT_EQ(fenetre->etat().compet.nbEquipes(), 1);
-    EXPECT_TRUE(fenetre->action("Voir")->isVisible());
+    new Commandes(*fenetre, dialogues, horloge, ouvreur, lecteur);
+    ASSERT_TRUE(fenetre->demarrer());
+    EXPECT_EQ(lireFichier(jour / "TITRE.1"), "\"Gala\",\"\"\r\n");
+    EXPECT_EQ(panneau("TitreCompét"), "Gala - ");
+
+    ecrireFichier(jour / "TITRE.1", "\"Coupe de printemps\",\"Lyon\"\r\n");
+    piloterModal<Titre>([&](Titre& t) {
+        EXPECT_EQ(enfant<QLineEdit>(t, "Titre1")->text(), "Coupe de printemps");
+        EXPECT_EQ(enfant<QLineEdit>(t, "LieuDate")->text(), "Lyon");
+        EXPECT_FALSE(enfant(t, "Label2")->isVisible());
+        enfant<QLineEdit>(t, "Titre1")->setText(QString(60, 'T'));
+        enfant<QLineEdit>(t, "LieuDate")->setText(QString(50, 'L'));
+        cliquer(t, "Terminé");
+    });
+    fenetre->action("titre")->trigger();
+    EXPECT_EQ(fenetre->etat().titre, (TitreCompet{std::string(60, 'T'), std::string(50, 'L')}));
+    const QLabel& titre = fenetre->titreCompet();
+    EXPECT_EQ(titre.text().size(), 113);
+    EXPECT_EQ(titre.font().family() + QString::number(titre.font().pointSize()), "Arial8");
+    EXPECT_EQ(titre.palette().color(QPalette::WindowText), QColor(0, 0, 192));
 }
 
-TEST_F(Accueil, KeysProtectUnprotectAndRefuseTheTeamSize) {
+// Keys the acceptance run does not press.
+TEST_F(Accueil, KeysImportRefuseTheTeamSizeAndUnprotect) {
     demarrer();
-    // No competition: Ctrl+V and Alt+I do nothing.
-    touche(Qt::Key_V, Qt::ControlModifier);
-    touche(Qt::Key_I, Qt::AltModifier);
-    EXPECT_TRUE(ouvreur.ouverts.empty());
-    Enregistrement complet = gymnaste("ALPHA", "69 LYON", "DUPONT", "0111111110");
-    for (int s = 1; s <= 6; ++s)
-        complet.poser(champs::Notes(s, 1), "900");
-    ouvrir("M_1_PS00.PLM", fichier({complet}));
+    Enregistrement protege = gymnaste("ALPHA", "69 LYON", "DUPONT", "0111111110");
+    protege[300] = kCode160;
+    ouvrir("M_1_PS00.PLM", fichier({protege}));
     touche(Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
-    ASSERT_EQ(dialogues.messages.size(), 1u);
-    EXPECT_EQ(dialogues.messages[0].texte, "Des équipes ont déjà été saisies");
-
-    dialogues.reponses = {Reponse::Oui};
-    touche(Qt::Key_P, Qt::AltModifier);
-    EXPECT_TRUE(fenetre->etat().compet.Protege());
+    ASSERT_EQ(dialogues.messages.size(), 2u); // the first says the file is protected
+    EXPECT_EQ(dialogues.messages[1].texte, "Des équipes ont déjà été saisies");
     EXPECT_FALSE(fenetre->action("inscrire")->isVisible());
     touche(Qt::Key_F9, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     EXPECT_FALSE(fenetre->etat().compet.Protege());
     EXPECT_TRUE(fenetre->action("inscrire")->isVisible());
+
+    piloterModal<QFileDialog>([&](QFileDialog& choix) {
+        EXPECT_EQ(choix.directory().absolutePath().toStdString(), jour.string());
+    });
+    touche(Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
 }
 
-TEST_F(Accueil, QuittingWithYesRebuildsTheRegistryAndShowsTheAboutWindowLast) {
+TEST_F(Accueil, QuittingAsksAndShowsTheAboutWindowLastOverAClosedCompetition) {
     demarrer();
-    Enregistrement licencie = gymnaste("ALPHA", "69 LYON", "DUPONT");
-    licencie.poser(champs::NoLic, "0000000123");
-    ouvrir("F_1_NS00.PLM", fichier({licencie}));
+    ouvrir("F_1_NS00.PLM", fichier({gymnaste("ALPHA", "69 LYON", "DUPONT")}));
     dialogues.reponses = {Reponse::Non};
     touche(Qt::Key_Q, Qt::AltModifier);
     EXPECT_TRUE(fenetre->isVisible());
     EXPECT_FALSE(fs::exists(programme / "Orvane.lic"));
-
     bool aProposVu = false;
     piloterModal<A_Prop>([&](A_Prop& a) {
         aProposVu = fs::exists(programme / "Orvane.lic");
-        // The rebuild closed the competition, and the window behind says so.
         EXPECT_EQ(panneau("utilisé"), " Aucun fichier en mémoire ");
         cliquer(a, "Vu");
     });
@@ -374,7 +321,6 @@ TEST_F(Accueil, QuittingWithYesRebuildsTheRegistryAndShowsTheAboutWindowLast) {
     touche(Qt::Key_Q, Qt::AltModifier);
     EXPECT_TRUE(aProposVu);
     EXPECT_FALSE(fenetre->isVisible());
-    EXPECT_EQ(dialogues.messages.back().titre, "Sortie du logiciel");
 }
 
 struct RestaurerFenetre : CompetOuverte {
@@ -390,10 +336,9 @@ TEST_F(RestaurerFenetre, EnterAsksThenPutsTheChosenCopyBack) {
     ASSERT_EQ(etat.EcrireEnreg(2, gymnaste("BETA", "38 VIENNE", "B1"), dialogues),
               Ecriture::Reussie);
     const std::string apres = surDisque();
-
     Restaurer r(etat, sauvegardes, dialogues);
     r.show();
-    QListWidget* copies = liste(r, "ListeSauvegardes");
+    QListWidget* copies = enfant<QListWidget>(r, "ListeSauvegardes");
     ASSERT_EQ(copies->count(), 2);
     EXPECT_EQ(copies->item(0)->text(), "06/12/2026 10:50   0 équipe, 0 note");
     QTest::keyClick(copies, Qt::Key_Down);
@@ -419,11 +364,10 @@ TEST(DialogueDirect, ShowsTheAddressesAndTheCodeOfTheFirstAndTellsArreterFromFer
         QStringList vues;
         for (QLabel* l : d.findChildren<QLabel*>("adresse"))
             vues << l->text();
-        EXPECT_EQ(vues, (QStringList{"http://192.0.2.2:8080/", "http://[fd00::2]:8080/"}));
+        EXPECT_EQ(vues.join(' '), "http://192.0.2.2:8080/ http://[fd00::2]:8080/");
         // The code of the first address, the one a phone on the same network reaches.
-        EXPECT_EQ(
-            enfant<QLabel>(d, "codeQr")->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-            codeQr(adresses[0], 6).convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(enfant(d, "codeQr")->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                  codeQr(adresses[0], 6).convertToFormat(QImage::Format_RGB32));
         QTest::keyClick(&d, bouton, Qt::AltModifier);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }));
         EXPECT_EQ(d.arreter(), bouton == Qt::Key_A);

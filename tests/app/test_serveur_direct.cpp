@@ -21,8 +21,7 @@ namespace {
 
 struct Reponse {
     int statut = 0;
-    std::string entetes;
-    std::string corps;
+    std::string entetes, corps;
     std::string entete(const std::string& nom) const {
         const auto debut = entetes.find("\r\n" + nom + ": ");
         if (debut == std::string::npos) return "";
@@ -50,8 +49,7 @@ struct ServeurEnDirect : ::testing::Test {
         ASSERT_EQ(serveur->demarrer(QHostAddress::LocalHost), port);
     }
 
-    // One request as a browser makes it, raw, on its own connection: asked again while the page
-    // is still being built (503, "come back in a second").
+    // One raw request on its own connection, asked again while the page is being built (503).
     Reponse demander(const std::string& methode, const std::string& chemin,
                      const std::string& entetes = "") {
         Reponse r;
@@ -67,7 +65,6 @@ struct ServeurEnDirect : ::testing::Test {
             client.write(requete.data(), static_cast<qint64>(requete.size()));
             QByteArray recu;
             r = {};
-            // The server answers on the event loop; two seconds at most.
             (void)QTest::qWaitFor(
                 [&] {
                     recu += client.readAll();
@@ -94,25 +91,25 @@ TEST_F(ServeurEnDirect, ServesEveryPathWithItsSafetyHeadersAndWritesNothing) {
     for (const char* chemin :
          {"/", "/ecran", "/direct.css", "/direct.js", "/F_2_PS00/individuel", "/F_2_PS00/equipes",
           "/F_2_PS00/notes", "/F_2_PS00/classement.json"}) {
+        SCOPED_TRACE(chemin);
         const Reponse r = demander("GET", chemin);
-        EXPECT_EQ(r.statut, 200) << chemin;
-        EXPECT_NE(r.entete("Content-Type").find("charset=utf-8"), std::string::npos) << chemin;
-        EXPECT_EQ(r.entete("X-Content-Type-Options"), "nosniff");
+        EXPECT_EQ(r.statut, 200);
+        EXPECT_NE(r.entete("Content-Type").find("charset=utf-8"), std::string::npos);
+        EXPECT_EQ(r.entete("X-Content-Type-Options") + "|" + r.entete("Cache-Control"),
+                  "nosniff|no-cache");
         EXPECT_NE(r.entete("Content-Security-Policy").find("default-src 'none'"),
                   std::string::npos);
-        EXPECT_EQ(r.entete("Cache-Control"), "no-cache");
-        EXPECT_FALSE(r.corps.empty()) << chemin;
-        // Unchanged: a tag is all it costs.
+        EXPECT_FALSE(r.corps.empty());
         const Reponse encore =
             demander("GET", chemin, "If-None-Match: " + r.entete("ETag") + "\r\n");
-        EXPECT_EQ(encore.statut, 304) << chemin;
+        EXPECT_EQ(encore.statut, 304);
         EXPECT_TRUE(encore.corps.empty());
-        // Compressed for a browser that takes it: zlib's stream without Qt's length before it.
+        // zlib's stream without the length qCompress puts before it.
         const Reponse compresse = demander("GET", chemin, "Accept-Encoding: gzip, deflate\r\n");
-        EXPECT_EQ(compresse.entete("Content-Encoding"), "deflate") << chemin;
+        EXPECT_EQ(compresse.entete("Content-Encoding"), "deflate");
         QByteArray flux = QByteArray(4, '\0') + QByteArray::fromStdString(compresse.corps);
         qToBigEndian<quint32>(static_cast<quint32>(r.corps.size()), flux.data());
-        EXPECT_EQ(qUncompress(flux).toStdString(), r.corps) << chemin;
+        EXPECT_EQ(qUncompress(flux).toStdString(), r.corps);
     }
     const Reponse tete = demander("HEAD", "/F_2_PS00/individuel");
     EXPECT_EQ(tete.statut, 200);
@@ -124,16 +121,15 @@ TEST_F(ServeurEnDirect, TheJsonHoldsTheRankingAndFollowsASavedMark) {
     const auto json = [&] {
         return nlohmann::json::parse(demander("GET", "/F_2_PS00/classement.json").corps);
     };
-    std::vector<std::array<std::string, 3>> servies;
-    const nlohmann::json avant = json();
-    for (const auto& l : avant["individuel"])
-        if (!l["hors_concours"].get<bool>()) servies.push_back({l["place"], l["nom"], l["total"]});
-    // The rows of the table Ctrl+V writes for the same file: place, surname, total.
-    EXPECT_EQ(servies, (std::vector<std::array<std::string, 3>>{{"2", "MARTIN", "9,50"},
-                                                                {"", "ZOLA", "9,50"},
-                                                                {"4", "DURAND", "8,00"},
-                                                                {"5", "ARNAUD", "7,00"},
-                                                                {"6", "SOLO", "6,00"}}));
+    std::string servies;
+    for (const auto& l : json()["individuel"])
+        servies += l["place"].get<std::string>() + " " + l["nom"].get<std::string>() + " " +
+                   (l["hors_concours"].get<bool>() ? "HC" : l["total"].get<std::string>()) + "|";
+    // Worked out from the vault marks saved (the only apparatus marked, four equal marks each):
+    // HORS, hors concours, uses up place 1; MARTIN and ZOLA tie, the name orders them and the
+    // tie shows no place.
+    EXPECT_EQ(servies,
+              " HORS HC|2 MARTIN 9,50| ZOLA 9,50|4 DURAND 8,00|5 ARNAUD 7,00|6 SOLO 6,00|");
 
     DialoguesScriptes dialogues;
     Competition etat;
@@ -155,9 +151,8 @@ TEST_F(ServeurEnDirect, RefusesOtherMethodsPathsAndCompetitions) {
     const Reponse post = demander("POST", "/F_2_PS00/individuel", "Content-Length: 0\r\n");
     EXPECT_EQ(post.statut, 405);
     EXPECT_EQ(post.entete("Allow"), "GET, HEAD");
-    EXPECT_EQ(demander("GET", "/../F_2_PS00.PLM").statut, 404);
-    EXPECT_EQ(demander("GET", "/F_2_PS00.PLM").statut, 404);
-    EXPECT_EQ(demander("GET", "/F_9_PS00/individuel").statut, 404);
+    for (const char* chemin : {"/../F_2_PS00.PLM", "/F_2_PS00.PLM", "/F_9_PS00/individuel"})
+        EXPECT_EQ(demander("GET", chemin).statut, 404) << chemin;
     EXPECT_EQ(demander("GET", "/", "X-Trop: " + std::string(40000, 'x') + "\r\n").statut, 0);
 }
 
