@@ -143,7 +143,7 @@ inline std::string pageFixture(std::string_view nom) {
 #endif
 
 // The program with a competition of the test opened from its working folder.
-struct AppliOuverte : ::testing::Test {
+struct Programme {
     DossierTemporaire dossier;
     DialoguesScriptes dialogues;
     OuvreurEnregistre ouvreur;
@@ -158,5 +158,6 @@ struct AppliOuverte : ::testing::Test {
         ASSERT_TRUE(appli.compet.Ouvrir(nom, dialogues));
     }
 };
+struct AppliOuverte : ::testing::Test, Programme {};
 
 } // namespace palmora::test

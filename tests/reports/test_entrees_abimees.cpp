@@ -1,19 +1,12 @@
-// Damaged competition files, as an organiser may find them in a working folder (cut short, of
-// odd lengths, garbage, unreadable fields, odd names, protected), then files and folders that
-// refuse writing and a full disk: each one is opened, shown, ranked and printed as the
-// commands do it, without a crash and with the expected messages.
+// Damaged competition files (fichiers_abimes/), files and folders that refuse writing, a full
+// disk: each is opened, shown, ranked and printed as the commands do it, with their messages.
 #include "app/etat_appli.h"
 #include "reports/feuilles_match.h"
 #include "reports/imprim_classements.h"
 #include "reports/voir_pages.h"
 #include "scoring/saisie_notes.h"
 
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
-#include "support/ouvreur_enregistre.h"
-#include "support/surface_enregistree.h"
-
-#include <gtest/gtest.h>
+#include "reports/outils.h"
 
 #include <sys/fsuid.h>
 #include <unistd.h>
@@ -26,29 +19,23 @@ namespace {
 
 const fs::path kEntrees = PALMORA_FICHIERS_ABIMES;
 
-// One damaged input, in a working folder of its own.
-struct Essai {
-    DossierTemporaire travail;
+// A copy of one damaged input in a working folder of its own.
+struct Essai : Programme {
     DossierTemporaire programme;
-    DialoguesScriptes dialogues;
-    OuvreurEnregistre ouvreur;
-    SurfaceEnregistree surface;
-    EtatAppli appli;
-    std::string nom; // of the copy in the working folder
+    DossierTemporaire& travail = dossier;
+    std::string nom;
 
     explicit Essai(const std::string& cas) {
         appli.dossierProgramme = programme.chemin();
         appli.compet.changerDossier(travail.chemin());
         appli.titre = {"Gala", "Lyon"};
         appli.dates = {"06", " décembre ", "2026"};
-        // A copy of the input, never the input itself.
         const fs::path f = fs::directory_iterator(kEntrees / cas)->path();
         fs::copy_file(f, travail / f.filename().string());
         nom = f.filename().string();
     }
 
-    // Every command that reads the whole file, in the order an organiser would use them; every
-    // question is answered Yes.
+    // Every command that reads the whole file, each question answered Yes.
     void parcourir() {
         if (!appli.compet.Ouvrir(nom, dialogues)) return;
         dialogues.reponses.assign(20, Reponse::Oui);
@@ -63,8 +50,7 @@ struct Essai {
     }
 };
 
-// The titles of the messages of a run with nothing to report: each page announced, each
-// printout asked for.
+// A run with nothing to report: each page announced, each printout asked for.
 const std::vector<std::string> kParcoursNormal = {
     "Affichage du classement individuel", "Affichage du classement par équipes",
     "Affichage des notes", "Impression", "Impression"};
@@ -76,20 +62,12 @@ std::vector<std::string> titres(const DialoguesScriptes& d) {
     return t;
 }
 
-// Tests run as root in CI, and root writes anywhere: while it lives, files are opened with the
-// rights of an ordinary user (the process keeps its other rights).
-class CommeUtilisateur {
-public:
-    CommeUtilisateur() { changer(65534, 65534); }
-    ~CommeUtilisateur() { changer(0, 0); }
-    CommeUtilisateur(const CommeUtilisateur&) = delete;
-    CommeUtilisateur& operator=(const CommeUtilisateur&) = delete;
-
-private:
-    static void changer(uid_t uid, gid_t gid) {
-        if (::geteuid() != 0) return;
-        ::setfsgid(gid);
-        ::setfsuid(uid);
+// Root writes anywhere: while it lives, files are opened with an ordinary user's rights.
+struct CommeUtilisateur {
+    CommeUtilisateur() { changer(65534); }
+    ~CommeUtilisateur() { changer(0); }
+    static void changer(unsigned id) {
+        if (::geteuid() == 0) ::setfsgid(id), ::setfsuid(id);
     }
 };
 
@@ -106,7 +84,6 @@ TEST(EntreesAbimees, DamagedFilesAreShownRankedAndPrintedWithTheirMessages) {
         if (nom == "protege") attendus.insert(attendus.begin(), essai.appli.compet.FichierCompet());
         EXPECT_EQ(titres(essai.dialogues), attendus);
         EXPECT_EQ(essai.ouvreur.ouverts.size(), 3u);
-        // Both rankings and the match sheets, each with at least its headings.
         EXPECT_EQ(essai.surface.documentsTermines, 3);
         EXPECT_GE(essai.surface.pages.size(), 2u);
     }
@@ -131,10 +108,8 @@ TEST(EntreesAbimees, AReadOnlyFileIsShownAndPrintedButRefusesAMark) {
     EXPECT_THROW(saisie.Valider({TextesLigne{{"95"}, ""}}), ProgrammeArrete);
     EXPECT_THROW(TrierFichier(essai.appli.compet, essai.dialogues), ProgrammeArrete);
     ASSERT_EQ(essai.dialogues.messages.size(), 2u);
-    for (const Message& m : essai.dialogues.messages) {
-        EXPECT_EQ(m.texte, "Modification interdite.");
-        EXPECT_EQ(m.titre, "Compétition terminée");
-    }
+    for (const Message& m : essai.dialogues.messages)
+        EXPECT_EQ(m.texte + "|" + m.titre, "Modification interdite.|Compétition terminée");
     EXPECT_EQ(lireFichier(fichier), original);
 }
 
@@ -148,8 +123,7 @@ TEST(EntreesAbimees, AReadOnlyFolderNamesEachPageItCannotTakeAndKeepsTheFile) {
     CommeUtilisateur utilisateur;
 
     essai.parcourir();
-    // The page and table of each ranking, shown then printed, and the notes page: each named
-    // every time; nothing opens.
+    // The page and table of each ranking, shown then printed, and the notes page.
     int refuses = 0;
     for (const Message& m : essai.dialogues.messages)
         if (m.texte.ends_with("\nne peut pas être écrit.")) {

@@ -1,41 +1,33 @@
 // What only Qt does: the PDF surface's metric and its write failure, and the match sheet
 // dialogues (the PDF written, shown and read back is the acceptance run's).
-#include "app/etat_appli.h"
 #include "data/titre_fichier.h"
 #include "platform/SurfaceQt.h"
 #include "reports/F_Match.h"
 #include "reports/Quelepreuv.h"
 #include "reports/QuelleEquipe.h"
 #include "reports/feuilles_match.h"
-#include "reports/imprim_classements.h"
 #include "reports/outils.h"
-#include "support/ouvreur_enregistre.h"
 #include "support/pilote_modal.h"
-#include "support/surface_enregistree.h"
 
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 
 using namespace palmora;
 using namespace palmora::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct SurfacePdf : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    OuvreurEnregistre ouvreur;
+struct SurfacePdf : Programme, ::testing::Test {
     void SetUp() override {
         if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a real printer is set";
     }
 };
-
 } // namespace
 
-TEST_F(SurfacePdf, TextIsMeasuredInMillimetresOfArialAndNothingDrawnWritesNoFile) {
+TEST_F(SurfacePdf, TextIsMeasuredInArialAndAPdfIsWrittenOnlyWhenDrawnOnAndWhereItCan) {
     SurfaceQt s(dialogues, ouvreur);
     s.commencer(dossier / "vide.pdf");
     s.taille(10);
@@ -48,53 +40,37 @@ TEST_F(SurfacePdf, TextIsMeasuredInMillimetresOfArialAndNothingDrawnWritesNoFile
     s.terminer();
     EXPECT_FALSE(fs::exists(dossier / "vide.pdf"));
     EXPECT_TRUE(dialogues.messages.empty());
-    // Something drawn: the PDF is written, its path told, then it is shown.
-    SurfaceQt pdf(dialogues, ouvreur);
-    pdf.commencer(dossier / "un.pdf");
-    pdf.texte(10, 10, "Saut");
-    pdf.terminer();
-    ASSERT_EQ(dialogues.messages.size(), 1U);
+    for (const fs::path& pdf : {dossier / "un.pdf", dossier / "absent" / "essai.pdf"}) {
+        SurfaceQt d(dialogues, ouvreur);
+        d.commencer(pdf);
+        d.texte(10, 10, "Saut");
+        d.ligne(0, 0, 10, 10);
+        d.terminer();
+    }
+    // The first written, its path told, then shown; the second named once, nothing opens.
+    ASSERT_EQ(dialogues.messages.size(), 2U);
     EXPECT_NE(dialogues.messages[0].texte.find((dossier / "un.pdf").string()), std::string::npos);
     EXPECT_EQ(ouvreur.ouverts, std::vector{dossier / "un.pdf"});
-}
-
-TEST_F(SurfacePdf, APdfThatCannotBeWrittenIsNamedOnceAndNothingOpens) {
-    const fs::path pdf = dossier / "absent" / "essai.pdf";
-    SurfaceQt s(dialogues, ouvreur);
-    s.commencer(pdf);
-    s.texte(10, 10, "Saut");
-    s.ligne(0, 0, 10, 10);
-    s.terminer();
-    ASSERT_EQ(dialogues.messages.size(), 1U);
-    EXPECT_EQ(dialogues.messages[0].texte,
-              "Le fichier\n" + pdf.string() + "\nne peut pas être écrit.");
-    EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
-    EXPECT_TRUE(ouvreur.ouverts.empty());
+    EXPECT_EQ(dialogues.messages[1].texte, "Le fichier\n" +
+                                               (dossier / "absent" / "essai.pdf").string() +
+                                               "\nne peut pas être écrit.");
+    EXPECT_EQ(dialogues.messages[1].icone, Icone::Critique);
 }
 
 namespace {
 
-struct Dialogue : CompetOuverte {
-    EtatAppli appli;
-    SurfaceEnregistree s;
+struct Dialogue : AppliOuverte {
     ChoixFeuilles choix;
-
     void SetUp() override {
         std::string contenu;
-        for (char lettre : {'A', 'B', 'C'})
-            for (int k = 1; k <= 4; ++k)
-                contenu += gymnaste(std::string("EQUIPE ") + lettre, "01 BOURG",
-                                    std::string(1, lettre) + std::to_string(k))
-                               .octets();
-        ecrireFichier(dossier / nom, contenu);
-        appli.compet.changerDossier(dossier.chemin());
-        appli.titre = {"Coupe", "Vienne"};
-        ASSERT_TRUE(appli.compet.Ouvrir(nom, dialogues));
+        for (int k = 0; k < 12; ++k) // teams A, B, C of gymnasts A1 ... C4
+            contenu += gymnaste("EQUIPE " + std::string(1, 'A' + k / 4), "01 BOURG",
+                                std::string(1, 'A' + k / 4) + std::to_string(k % 4 + 1))
+                           .octets();
+        ouvrir("F_2_PS00.PLM", contenu);
     }
-    bool imprime(const std::string& texte) const {
-        for (const Trace& t : s.textes(0))
-            if (t.texte == texte) return true;
-        return false;
+    long imprime(const std::string& texte) const {
+        return std::ranges::count(surface.textes(0), texte, &Trace::texte);
     }
 };
 
@@ -123,11 +99,10 @@ TEST_F(Dialogue, OneTeamChosenWithTheScrollBarGetsItsFourSheets) {
         });
         cliquer(f, "Oui");
     });
-    F_Match(appli.compet, appli.titre, choix, s).exec();
+    F_Match(appli.compet, appli.titre, choix, surface).exec();
     EXPECT_EQ(choix.EquipeChoisie, 2);
-    ASSERT_EQ(s.pages.size(), 2U);
-    EXPECT_TRUE(imprime("B1"));
-    EXPECT_FALSE(imprime("A1"));
+    ASSERT_EQ(surface.pages.size(), 2U);
+    EXPECT_TRUE(imprime("B1") && !imprime("A1"));
 }
 
 TEST_F(Dialogue, CancellingTheApparatusChoicePrintsNothing) {
@@ -143,9 +118,9 @@ TEST_F(Dialogue, CancellingTheApparatusChoicePrintsNothing) {
         });
         cliquer(f, "Oui");
     });
-    F_Match(appli.compet, appli.titre, choix, s).exec();
+    F_Match(appli.compet, appli.titre, choix, surface).exec();
     EXPECT_EQ(choix.EpreuveChoisie, 0);
-    EXPECT_TRUE(s.documents.empty());
+    EXPECT_TRUE(surface.documents.empty());
 }
 
 TEST_F(Dialogue, GridOnlyPrintsOnePage) {
@@ -154,8 +129,8 @@ TEST_F(Dialogue, GridOnlyPrintsOnePage) {
         EXPECT_TRUE(choix.AvecGrille && choix.GrilleSeule);
         cliquer(f, "Oui");
     });
-    F_Match(appli.compet, appli.titre, choix, s).exec();
-    EXPECT_EQ(s.pages.size(), 1U);
+    F_Match(appli.compet, appli.titre, choix, surface).exec();
+    EXPECT_EQ(surface.pages.size(), 1U);
 }
 
 TEST(Quelepreuv, TheMensSetHidesTheBeamAndStartsOnTheRings) {
