@@ -109,13 +109,7 @@ TEST_F(Fenetre, ATeamTypedWithTheKeyboardIsValidatedByEnterInTheLastLicenceBox) 
 // Page keys and Ctrl+arrows move between the teams, dropping what was typed; Terminé saves
 // the team shown, sorts the file and closes.
 TEST_F(Fenetre, PageKeysMoveBetweenTeamsAndTerminéSortsAndCloses) {
-    const std::string beta =
-        fichier({gymnaste("BETA", "01 BOURG", "A"), gymnaste("BETA", "01 BOURG", "B"),
-                 gymnaste("BETA", "01 BOURG", "C"), slotLibre("BETA", "01 BOURG")});
-    const std::string alpha =
-        fichier({gymnaste("ALPHA", "01 BOURG", "A"), gymnaste("ALPHA", "01 BOURG", "B"),
-                 gymnaste("ALPHA", "01 BOURG", "C"), gymnaste("ALPHA", "01 BOURG", "D")});
-    montrer(beta + alpha);
+    montrer(lireFichier(kFixtures / "pages.plm")); // BETA of 3, ALPHA of 4
     EXPECT_EQ(texte("NombreEquipes"), "2 équipes");
     QTest::keyClicks(boite("NomEquip"), "X");
     touche(Qt::Key_PageDown);
@@ -137,7 +131,7 @@ TEST_F(Fenetre, PageKeysMoveBetweenTeamsAndTerminéSortsAndCloses) {
     EXPECT_EQ(focus(), "NomEquip");
     EXPECT_EQ(texte("NomEquip") + texte("Nom0") + texte("Nom3"), "BETAA");
     cliquer("CestFini");
-    EXPECT_EQ(surDisque(), alpha + beta);
+    EXPECT_EQ(surDisque(), lireFichier(kFixtures / "pages-triees.plm"));
     EXPECT_FALSE(noms->isVisible());
     EXPECT_EQ(noms->result(), QDialog::Accepted);
 }

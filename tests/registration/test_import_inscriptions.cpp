@@ -16,32 +16,9 @@ namespace {
 
 constexpr char kEntete[] = "Equipe;Ville;Nom;Prenom;Annee;Surcl;Licence\r\n";
 
-// The same competition twice: one imports the file, the other gets the teams typed by hand.
 struct Import : Ouverte {
-    DossierTemporaire autre;
-    Competition aLaMain;
-
-    void ouvrirLesDeux(const std::string& contenu) {
-        ouvrir(contenu);
-        ouvrirDans(autre, aLaMain, contenu);
-    }
     PlanImport preparer(const std::string& lignes) {
         return preparerImport(etat, bornes, "", kEntete + lignes);
-    }
-    // The file imported, then each team typed as a new team (entering the first surname box
-    // puts the team name and town in upper case), validated, and Terminé's sort: same bytes.
-    void commeALaMain(const std::string& lignes, const std::vector<EquipeSaisie>& equipes) {
-        const PlanImport plan = preparer(lignes);
-        ASSERT_EQ(plan.nbAcceptees(), static_cast<int>(equipes.size()));
-        EXPECT_TRUE(plan.problemes.empty());
-        ASSERT_TRUE(ImporterInscriptions(etat, plan, dialogues));
-        for (EquipeSaisie e : equipes) {
-            entrerBoite(e, {Boite::Nom, 0});
-            ASSERT_EQ(ValiderEquipe(aLaMain, bornes, aLaMain.nbEquipes() + 1, e, dialogues),
-                      Sauvegarde::Ecrite);
-        }
-        TrierFichier(aLaMain, dialogues);
-        EXPECT_EQ(surDisque(), lireFichier(autre / kNom));
     }
 };
 
@@ -75,11 +52,15 @@ TEST(LectureCsv, ReadsTheSpreadsheetsFormats) {
                             "minimal-virgules.csv", "derniere-ligne.csv"})
         lu += decrire(nom, lireCsv(lireFichier(kFixtures / nom)));
     EXPECT_EQ(lu, lireFichier(kFixtures / "lecture-csv.txt"));
-    EXPECT_EQ(decoderTexte("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9"), "été");
-    EXPECT_EQ(decoderTexte("\xC3\xA9t\xC3\xA9"), "été");
-    EXPECT_EQ(decoderTexte("\xE9t\xE9"), "été");             // Windows-1252
-    EXPECT_EQ(decoderTexte("\xC3\xA9t\xE9"), "Ã©té");        // one bad byte: all Windows-1252
-    EXPECT_EQ(decoderTexte("\xEF\xBF\xBD"), "\xEF\xBF\xBD"); // a real U+FFFD stays UTF-8
+    // UTF-8 with or without its mark, Windows-1252, one bad byte making it all Windows-1252,
+    // a real U+FFFD staying UTF-8.
+    for (const auto& [octets, texte] :
+         std::vector<std::pair<std::string, std::string>>{{"\xEF\xBB\xBF\xC3\xA9t\xC3\xA9", "été"},
+                                                          {"\xC3\xA9t\xC3\xA9", "été"},
+                                                          {"\xE9t\xE9", "été"},
+                                                          {"\xC3\xA9t\xE9", "Ã©té"},
+                                                          {"\xEF\xBF\xBD", "\xEF\xBF\xBD"}})
+        EXPECT_EQ(decoderTexte(octets), texte) << texte;
 }
 
 // colonnes.txt: a header row and the columns it names, in any order, case and accents.
@@ -124,44 +105,47 @@ TEST(LigneImport, FieldsAreStoredAsTheBoxesStoreThem) {
     EXPECT_FALSE(lireLigneImport({5, {"gym", "", "Dupont"}}, colonnes, "", problemes));
 }
 
+// a-la-main.txt: each file imported, and its teams typed as new teams in a copy of it
+// (entering the first surname box puts name and town in upper case), validated, then sorted
+// as Terminé sorts: the same bytes.
 TEST_F(Import, WritesTheBytesRegistrationWritesForTheSameTeamsTyped) {
-    ouvrirLesDeux(fichier({enregistrementProvisoire(kBlocFeminin)}));
-    commeALaMain(
-        "zeta;01 bourg;Dupont;jean-pierre;1996;;\r\n"
-        "zeta;01 bourg;Lefèvre;anne;95;o;4567\r\n"
-        "ALPHA*;69 LYON;Martin;Léa;96;N;\r\n",
-        {{"zeta",
-          "01 bourg",
-          {{"dupont", "jean-pierre", "96", "", ""}, {"Lefevre", "anne", "95", "O", "4567"}}},
-         {"ALPHA*", "69 LYON", {{"Martin", "Léa", "96", "N", ""}}}});
-    EXPECT_EQ(surDisque().size(), 8u * 300);
-}
-
-// Twelve full teams of 6, in reverse order, join a team already registered.
-TEST_F(Import, FullTeamsJoinATeamAlreadyRegistered) {
-    std::string existante, lignes;
-    for (char g = 'A'; g < 'G'; ++g)
-        existante += gymnaste("DEJA", "01 BOURG", std::string("G") + g, "0630004444").octets();
-    ouvrirLesDeux(existante);
-    std::vector<EquipeSaisie> equipes;
-    for (int t = 12; t > 0; --t) {
-        const std::string nom = "CLUB " + std::to_string(t);
-        equipes.push_back({nom, "42 ST ETIENNE", {}});
-        for (int g = 0; g < 6; ++g) {
-            const std::string surnom(1, char('Z' - g)), an = "9" + std::to_string(5 + g % 2);
-            lignes += nom + ";42 St Etienne;" + surnom + ";Anne;" + an + ";;\r\n";
-            equipes.back().lignes.push_back({surnom, "Anne", an, "N", ""});
+    std::vector<std::vector<std::vector<std::string>>> fichiers;
+    for (const auto& c : cas("a-la-main.txt"))
+        c[0].starts_with("== ") ? fichiers.push_back({c}) : fichiers.back().push_back(c);
+    for (const auto& f : fichiers) {
+        DossierTemporaire d, autre;
+        Competition importee, aLaMain;
+        ouvrirDans(d, importee, lireFichier(kFixtures / f[0][0].substr(3)));
+        ouvrirDans(autre, aLaMain, lireFichier(kFixtures / f[0][0].substr(3)));
+        std::string lignes = kEntete;
+        std::vector<EquipeSaisie> equipes;
+        for (std::size_t i = 1; i < f.size(); ++i) {
+            lignes += f[i][0] + "\r\n";
+            const EquipeSaisie e = equipe(f[i][1], 0);
+            if (equipes.empty() || equipes.back().NomEquip != e.NomEquip)
+                equipes.push_back({e.NomEquip, e.Ville, {}});
+            equipes.back().lignes.push_back(e.lignes[0]);
         }
+        const PlanImport plan = preparerImport(importee, bornes, "", lignes);
+        ASSERT_EQ(plan.nbAcceptees(), static_cast<int>(equipes.size()));
+        EXPECT_TRUE(plan.problemes.empty());
+        ASSERT_TRUE(ImporterInscriptions(importee, plan, dialogues));
+        for (EquipeSaisie e : equipes) {
+            entrerBoite(e, {Boite::Nom, 0});
+            ASSERT_EQ(ValiderEquipe(aLaMain, bornes, aLaMain.nbEquipes() + 1, e, dialogues),
+                      Sauvegarde::Ecrite);
+        }
+        TrierFichier(aLaMain, dialogues);
+        EXPECT_EQ(lireFichier(d / kNom), lireFichier(autre / kNom));
+        EXPECT_EQ(lireFichier(d / kNom).size(), 300 * std::stoul(f[0][1]));
+        EXPECT_EQ(importee.nbEquipes(), std::stoi(f[0][2]));
     }
-    commeALaMain(lignes, equipes);
-    EXPECT_EQ(etat.nbEquipes(), 13);
 }
 
 // refus.csv: each team refused as the registration window refuses it, its line named; the
 // column "refus attendu" of its first line. The accepted team still goes in.
 TEST_F(Import, TeamsAreRefusedAsTheRegistrationWindowRefusesThem) {
-    ouvrir(fichier({gymnaste("DEJA", "01 BOURG", "DUPONT"), slotLibre("DEJA", "01 BOURG"),
-                    slotLibre("DEJA", "01 BOURG"), slotLibre("DEJA", "01 BOURG")}));
+    ouvrir(lireFichier(kFixtures / "deja.plm"));
     const std::string csv = lireFichier(kFixtures / "refus.csv");
     const PlanImport plan = preparerImport(etat, bornes, "", csv);
     const TableauCsv table = lireCsv(csv);

@@ -1,10 +1,12 @@
 #include "registration/inscriptions.h"
 #include "registration/saisie_noms.h"
 
-#include <csignal>
+#include "support/systeme_simule.h"
+
+#include <algorithm>
+#include <cerrno>
 #include <functional>
 #include <map>
-#include <sys/resource.h>
 
 using namespace palmora;
 using namespace palmora::test;
@@ -12,17 +14,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const std::vector<std::string> kBoites = {"NomEquip",  "Ville", "Nom",  "Prénom",
+                                          "Naissance", "SurCl", "NoLic"};
+
 std::string texte(const std::optional<Place>& p) {
-    static const char* const noms[] = {"NomEquip",  "Ville", "Nom",  "Prénom",
-                                       "Naissance", "SurCl", "NoLic"};
-    return p ? noms[static_cast<int>(p->boite)] + (" " + std::to_string(p->ligne)) : "-";
+    return p ? kBoites[static_cast<int>(p->boite)] + " " + std::to_string(p->ligne) : "-";
 }
 
 Place place(const std::string& t) {
     const std::size_t espace = t.find(' ');
-    int b = 0;
-    while (texte(Place{static_cast<Boite>(b)}) != t.substr(0, espace) + " 0")
-        ++b;
+    const auto b = std::find(kBoites.begin(), kBoites.end(), t.substr(0, espace)) - kBoites.begin();
     return {static_cast<Boite>(b), std::stoi(t.substr(espace))};
 }
 
@@ -109,16 +110,9 @@ TEST_F(Inscription, IncompleteDuplicateAndUnwritableTeamsAreNotWritten) {
     EXPECT_EQ(sauver(2, " ALPHA/01 bourg/MARTIN,Anne,95,N,"), Sauvegarde::Refusee);
     EXPECT_EQ(sauver(1, "ALPHA/01 BOURG/DURAND,Anne,95,N,"), Sauvegarde::Ecrite);
     EXPECT_EQ(surDisque(), avant);
-    // The disk is full: the file may not grow by a byte.
-    const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limite{};
-    ::getrlimit(RLIMIT_FSIZE, &limite);
-    const rlimit plein{static_cast<rlim_t>(avant.size()), limite.rlim_max};
-    ::setrlimit(RLIMIT_FSIZE, &plein);
-    const Sauvegarde resultat = sauver(2, "BETA/38 VIENNE/MARTIN,Anne,95,N,");
-    ::setrlimit(RLIMIT_FSIZE, &limite);
-    std::signal(SIGXFSZ, signalAvant);
-    EXPECT_EQ(resultat, Sauvegarde::Refusee);
+    simulerPanne(PanneSimulee{Appel::EcritureA, ENOSPC}); // the disk is full
+    EXPECT_EQ(sauver(2, "BETA/38 VIENNE/MARTIN,Anne,95,N,"), Sauvegarde::Refusee);
+    simulerPanne(std::nullopt);
     EXPECT_EQ(surDisque(), avant);
     EXPECT_EQ(journal(), (std::vector<std::string>{
                              "Equipe en double (1, 0, 0): L'équipe ALPHA de 01 BOURG\nexiste "
@@ -148,17 +142,13 @@ TEST_F(Inscription, ValidationChecksBirthYearsWithTheMovedUpFlagItFills) {
 }
 
 TEST_F(Inscription, DeletingATeamAsksFirstAndTheLastOneTakesTheFile) {
-    const std::string alpha =
-        fichier({gymnaste("ALPHA", "01 BOURG", "A"), gymnaste("ALPHA", "01 BOURG", "B"),
-                 gymnaste("ALPHA", "01 BOURG", "C"), gymnaste("ALPHA", "01 BOURG", "D")});
-    const Enregistrement vide = slotLibre("BETA", "01 BOURG");
-    const std::string beta = fichier({vide, vide, vide, vide});
-    ouvrir(alpha + beta);
+    const std::string avant = lireFichier(kFixtures / "suppression.plm"); // ALPHA, BETA empty
+    ouvrir(avant);
     EXPECT_FALSE(EffacerEquipe(etat, "ALPHA", "01 BOURG", dialogues)); // No by default
-    EXPECT_EQ(surDisque(), alpha + beta);
+    EXPECT_EQ(surDisque(), avant);
     dialogues.reponses = {Reponse::Oui, Reponse::Oui};
     EXPECT_TRUE(EffacerEquipe(etat, "ALPHA ", " 01 BOURG", dialogues));
-    EXPECT_EQ(surDisque(), beta);
+    EXPECT_EQ(surDisque(), avant.substr(4 * 300));
     EXPECT_TRUE(etat.ouvert());
     EXPECT_EQ(dialogues.messages.size(), 2u); // the two questions, no announcement
     EXPECT_TRUE(EffacerEquipe(etat, "BETA ", " 01 BOURG", dialogues));
