@@ -104,14 +104,12 @@ TEST_F(Calcul, OnlyTheScoresOfApparatusWithJudgesChangeAndASecondRunChangesNothi
     attendu.poser(champs::NoteAgres(6), "880");
     for (int fois = 0; fois < 2; ++fois) {
         CalculNotes(etat);
-        // The empty slot has no first mark: NULs, as before.
         EXPECT_EQ(surDisque(), fichier({attendu, libre}));
     }
 }
 
 TEST_F(Calcul, ARecordThatCannotBeWrittenKeepsItsWholeContentAndNothingIsReported) {
-    // Teams of 1, one judge at Sol.
-    const std::string b = "0110000010";
+    const std::string b = "0110000010"; // teams of 1, one judge at Sol
     const Enregistrement a = gym("ABEL", b, "900"), m = gym("MARTIN", b, "850"),
                          z = gym("ZOLA", b, "800");
     ouvrir(fichier({a, m, z}));
@@ -151,14 +149,4 @@ TEST_F(Calcul, TeamTotalsAddTheBestRetainedScoresAndAreStoredInEveryRecordOfTheT
         EXPECT_EQ(TotalEquipeAgres(etat, 1, s), l[4]) << l[1] << " " << l[3];
         EXPECT_EQ(surDisque(), attendu + autres) << l[1] << " " << l[3];
     }
-}
-
-TEST_F(Calcul, AGroupOfIndividualsGetsNoTeamTotal) {
-    const std::string b = "0220000010";
-    Enregistrement individuels = gymnaste("LIBRES*", "38 VIENNE", "E", b);
-    individuels.poser(champs::NoteAgres(5), "900");
-    ouvrir(fichier({gym("A", b), gym("C", b), individuels, individuels}));
-    const std::string avant = surDisque();
-    EXPECT_EQ(TotalEquipeAgres(etat, 2, 5), std::nullopt);
-    EXPECT_EQ(surDisque(), avant);
 }
