@@ -35,8 +35,7 @@ inline std::vector<std::vector<std::string>> cas(const char* nom) {
     return lignes;
 }
 
-// A team as "name/town/row/row…", a row "surname,first name,year,moved up,licence"; rows left
-// out or written empty are empty, up to `places`.
+// A team as "name/town/row/…", a row "surname,first name,year,moved up,licence".
 inline EquipeSaisie equipe(const std::string& texte, std::size_t places = 4) {
     const std::vector<std::string> c = couper(texte, '/');
     EquipeSaisie e{c.at(0), c.size() > 1 ? c[1] : "", {}};
@@ -72,6 +71,18 @@ struct Ouverte : ::testing::Test {
                         std::to_string(static_cast<int>(m.boutons)) + ", " +
                         std::to_string(static_cast<int>(m.defaut)) + "): " + m.texte);
         return j;
+    }
+    // messages.txt: the texts a test expects, "\n" a line break, "{dossier}" its folder.
+    std::vector<std::string> attendus(const std::string& cle) const {
+        std::vector<std::string> m;
+        for (auto c : cas("messages.txt")) {
+            for (std::size_t i; (i = c[1].find("\\n")) != std::string::npos;)
+                c[1].replace(i, 2, "\n");
+            if (const auto i = c[1].find("{dossier}"); i != std::string::npos)
+                c[1].replace(i, 9, dossier.chemin().string());
+            if (c[0] == cle) m.push_back(c[1]);
+        }
+        return m;
     }
 };
 

@@ -45,7 +45,6 @@ struct Fenetre : Ouverte {
         QTest::keyClick(QApplication::focusWidget(), k, m);
         QCoreApplication::processEvents();
     }
-    // Types each text in the box that has the focus, then Enter.
     void saisir(std::initializer_list<const char*> textes) {
         for (const char* t : textes) {
             QTest::keyClicks(QApplication::focusWidget(), t);
@@ -62,9 +61,7 @@ void toucheAlt(QWidget& w, Qt::Key k) {
 
 } // namespace
 
-// The wiring the acceptance run does not walk: what the window shows, its key filters, the
-// focus sent back, a row filled from the licence registry by F12 and Enter, and Enter in the
-// last licence box validating.
+// What the acceptance run does not walk: labels, key filters, focus sent back, F12, registry.
 TEST_F(Fenetre, ATeamTypedWithTheKeyboardIsValidatedByEnterInTheLastLicenceBox) {
     fs::copy_file(kFixtures / "registre.lic", programme / "Orvane.lic");
     montrer(fichier({enregistrementProvisoire("0220004444")})); // teams of 2
@@ -106,8 +103,7 @@ TEST_F(Fenetre, ATeamTypedWithTheKeyboardIsValidatedByEnterInTheLastLicenceBox) 
     EXPECT_TRUE(noms->findChild<QWidget*>("Effacer")->isEnabled());
 }
 
-// Page keys and Ctrl+arrows move between the teams, dropping what was typed; Terminé saves
-// the team shown, sorts the file and closes.
+// Moving to another team drops what was typed; Terminé saves, sorts and closes.
 TEST_F(Fenetre, PageKeysMoveBetweenTeamsAndTerminéSortsAndCloses) {
     montrer(lireFichier(kFixtures / "pages.plm")); // BETA of 3, ALPHA of 4
     EXPECT_EQ(texte("NombreEquipes"), "2 équipes");
@@ -136,8 +132,7 @@ TEST_F(Fenetre, PageKeysMoveBetweenTeamsAndTerminéSortsAndCloses) {
     EXPECT_EQ(noms->result(), QDialog::Accepted);
 }
 
-// With one team Effacer is on. The faulty year gets the focus, selected; once corrected the
-// team is validated. Deleting the only team (after a No) deletes the file and closes.
+// The faulty year gets the focus, selected; deleting the only team closes the window.
 TEST_F(Fenetre, AFaultyBirthYearStopsValidationAndDeletingTheOnlyTeamCloses) {
     const Enregistrement vide = slotLibre("ALPHA", "01 BOURG");
     montrer(fichier({gymnaste("ALPHA", "01 BOURG", "PETIT"), vide, vide, vide}));
@@ -174,8 +169,7 @@ TEST_F(Fenetre, NomsHandsOverToTheImportWithoutSaving) {
     EXPECT_EQ(etat.NbEnreg(), 1);
 }
 
-// Alt+N writes nothing; Alt+I writes the accepted teams and closes. Importer is off when
-// nothing would be added.
+// Alt+N writes nothing, Alt+I the accepted teams; Importer is off when none would be added.
 TEST_F(Fenetre, TheImportWindowListsThePlanAndAltIImportsIt) {
     ouvrirNouveau();
     const auto piloter = [&](const std::string& lignes,

@@ -114,11 +114,7 @@ TEST_F(Inscription, IncompleteDuplicateAndUnwritableTeamsAreNotWritten) {
     EXPECT_EQ(sauver(2, "BETA/38 VIENNE/MARTIN,Anne,95,N,"), Sauvegarde::Refusee);
     simulerPanne(std::nullopt);
     EXPECT_EQ(surDisque(), avant);
-    EXPECT_EQ(journal(), (std::vector<std::string>{
-                             "Equipe en double (1, 0, 0): L'équipe ALPHA de 01 BOURG\nexiste "
-                             "déjà dans ce fichier.\n\nChangez son nom ou sa ville.",
-                             "F_1_PS00.PLM (1, 0, 0): Le fichier\n" + (dossier / kNom).string() +
-                                 "\nne peut pas être écrit."}));
+    EXPECT_EQ(journal(), attendus("doublon"));
     EXPECT_EQ(sauver(2, "ALPHA/38 VIENNE/MARTIN,Anne,95,N,"), Sauvegarde::Ecrite);
     EXPECT_EQ(etat.nbEquipes(), 2);
 }
@@ -134,8 +130,7 @@ TEST_F(Inscription, ValidationChecksBirthYearsWithTheMovedUpFlagItFills) {
     EXPECT_EQ(e.lignes[1].SurCl, "N");
     EXPECT_EQ(etat.NbEnreg(), 1);
     ASSERT_EQ(dialogues.messages.size(), 1u);
-    EXPECT_EQ(dialogues.messages[0].texte,
-              "Année de naissance\nincompatible avec\n   la catégorie");
+    EXPECT_EQ(dialogues.messages[0].texte, attendus("naissance")[0]);
     e.lignes[1].SurCl = "O";
     EXPECT_EQ(ValiderEquipe(etat, bornes, 1, e, dialogues), Sauvegarde::Ecrite);
     EXPECT_EQ(etat.nbEquipes(), 1);
@@ -155,11 +150,7 @@ TEST_F(Inscription, DeletingATeamAsksFirstAndTheLastOneTakesTheFile) {
     EXPECT_FALSE(fs::exists(dossier / kNom));
     EXPECT_FALSE(etat.ouvert());
     const std::vector<std::string> j = journal();
-    EXPECT_EQ(std::vector(j.begin() + 2, j.end()),
-              (std::vector<std::string>{"Effacer l'équipe (3, 1, 2): Etes-vous sûr de vouloir "
-                                        "effacer l'équipe\n\nBETA de 01 BOURG",
-                                        "Equipe effacée (4, 0, 0): Le fichier F_1_PS00.PLM "
-                                        "vide\na été supprimé."}));
+    EXPECT_EQ(std::vector(j.begin() + 2, j.end()), attendus("suppression"));
 }
 
 TEST_F(Inscription, ThePlaceholderOfATeamOfOneIsNoTeam) {
