@@ -1,8 +1,8 @@
 #include "data/Nouvo.h"
 #include "data/competition.h"
 
+#include "cas.h"
 #include "scoring/pilote_juges.h"
-#include "support/dialogues_scriptes.h"
 #include "support/dossier_temporaire.h"
 
 #include <QGroupBox>
@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <memory>
 
 using namespace palmora;
 using namespace palmora::test;
@@ -30,90 +31,75 @@ struct NouvoFenetre : ::testing::Test {
     };
 
     NouvoFenetre() { etat.changerDossier(dossier.chemin()); }
-    static QString texte(Nouvo& n, const char* nom) {
-        return n.findChild<QLabel*>(QString::fromUtf8(nom))->text();
+    static QRadioButton* option(Nouvo& n, const std::string& nom) {
+        return n.findChild<QRadioButton*>(QString::fromStdString(nom));
     }
-    static QRadioButton* option(Nouvo& n, const char* nom) {
-        return n.findChild<QRadioButton*>(QString::fromUtf8(nom));
+    static std::string vu(Nouvo& n, const std::string& cle) {
+        const std::size_t deux = cle.find(':');
+        QRadioButton* o = option(n, cle.substr(deux + 1));
+        if (cle == "cree") return std::to_string(n.cree());
+        if (cle == "visible") return std::to_string(n.isVisible());
+        if (cle == "cadre")
+            return std::to_string(!n.findChild<QGroupBox*>("CadreAppartenance")->isHidden());
+        if (cle.starts_with("vu:")) return std::to_string(!o->isHidden());
+        if (cle.starts_with("texte:")) return o->text().toStdString();
+        if (o)
+            return std::string(o->isChecked() ? "x" : "-") +
+                   (o->palette().color(QPalette::WindowText) == Qt::red ? "r" : "-");
+        const char* labels[] = {"NomFichier", "Effectif", "Retenues", "LegendeEffectif"};
+        const int k = cle == "nom" ? 0 : cle == "effectif" ? 1 : cle == "retenues" ? 2 : 3;
+        return n.findChild<QLabel*>(labels[k])->text().toStdString();
     }
-    // Clicks the option's round mark: the text's extent depends on the fonts of the machine.
-    static void cliquerOption(Nouvo& n, const char* nom) {
-        QRadioButton* b = option(n, nom);
-        QStyleOptionButton o;
-        o.initFrom(b);
-        const QRect rond = b->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, b);
-        QTest::mouseClick(b, Qt::LeftButton, {}, rond.center());
-    }
-    static bool rouge(Nouvo& n, const char* nom) {
-        return option(n, nom)->palette().color(QPalette::WindowText) == Qt::red;
-    }
-    std::string etatNouvo(Nouvo& n) {
-        return (texte(n, "NomFichier") + " " + texte(n, "Effectif") + "/" + texte(n, "Retenues") +
-                " " + texte(n, "LegendeEffectif"))
-            .toStdString();
+    void agir(Nouvo& n, const std::string& a) {
+        QWidget* focus = option(n, "Niveau0");
+        if (a == "Entrée") QTest::keyClick(focus, Qt::Key_Return);
+        if (a == "-") QTest::keyClick(focus, Qt::Key_Minus);
+        if (a[0] == 'K')
+            QTest::keyClick(focus, a.back() == '+' ? Qt::Key_Plus : Qt::Key_Minus,
+                            Qt::KeypadModifier |
+                                (a.find('C') != a.npos ? Qt::ControlModifier : Qt::NoModifier) |
+                                (a.find('S') != a.npos ? Qt::ShiftModifier : Qt::NoModifier));
+        if (a[0] == '@') cliquer(n, a.c_str() + 1);
+        if (QRadioButton* b = option(n, a)) {
+            // The round mark: the text's extent depends on the fonts of the machine.
+            QStyleOptionButton o;
+            o.initFrom(b);
+            QTest::mouseClick(
+                b, Qt::LeftButton, {},
+                b->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, b).center());
+        }
     }
 };
 
 } // namespace
 
-TEST_F(NouvoFenetre, ClickingAnOptionShowsItsRulesAndOkCreatesThroughTheJudgePanel) {
+TEST_F(NouvoFenetre, OptionsKeysAndButtonsShowTheirRulesAndOkCreatesThroughTheJudgePanel) {
     ecrireFichier(dossier / "F_1_P000.PLM",
                   std::string(48, ' ') + "0650001111" + std::string(242, '\0'));
     ASSERT_TRUE(etat.Ouvrir("F_1_P000.PLM", dialogues));
-    Nouvo n(etat, dialogues, jugesScriptes);
-    EXPECT_FALSE(etat.ouvert()) << "opening closes the competition";
-    n.show();
-    EXPECT_EQ(etatNouvo(n), "F_1_NS.PLM 6/5 Concurrentes par équipe");
-    EXPECT_TRUE(n.findChild<QGroupBox*>("CadreAppartenance")->isHidden());
-    EXPECT_TRUE(option(n, "Niveau3")->isHidden()) << "Circuit préparatoire";
-    EXPECT_EQ(option(n, "Catégorie5")->text(), " 7- 8 ans");
-    EXPECT_TRUE(option(n, "Catégorie5")->isChecked());
-    EXPECT_TRUE(rouge(n, "Sexe0"));
-
-    cliquerOption(n, "Sexe1");
-    EXPECT_EQ(etatNouvo(n), "M_1_NS.PLM 6/4 Concurrents par équipe");
-    EXPECT_TRUE(rouge(n, "Sexe1"));
-    EXPECT_FALSE(rouge(n, "Sexe0"));
-    EXPECT_FALSE(option(n, "Niveau3")->isHidden());
-    cliquerOption(n, "Niveau5");
-    EXPECT_EQ(etatNouvo(n), "M_H_MS.PLM 4/3 Concurrents par équipe");
-    EXPECT_TRUE(option(n, "Catégorie2")->isChecked());
-    EXPECT_TRUE(rouge(n, "Catégorie2"));
-    EXPECT_FALSE(n.findChild<QGroupBox*>("CadreAppartenance")->isHidden());
-    cliquerOption(n, "Appartenance1");
-    EXPECT_EQ(texte(n, "NomFichier"), "M_H_MD.PLM");
-    Nouvo m(etat, dialogues, jugesScriptes);
-    m.show();
-    cliquerOption(m, "Niveau1");
-    QTest::keyClick(option(m, "Niveau1"), Qt::Key_Return);
-    EXPECT_TRUE(m.cree());
-    EXPECT_FALSE(m.isVisible());
+    std::vector<std::unique_ptr<Nouvo>> fenetres;
+    for (const Cas& c : lireCas("nouvo_fenetre.txt")) {
+        std::istringstream actions(c[0]);
+        for (std::string a; actions >> a;) {
+            if (a == "nouvelle") {
+                fenetres.push_back(std::make_unique<Nouvo>(etat, dialogues, jugesScriptes));
+                fenetres.back()->show();
+                EXPECT_FALSE(etat.ouvert()) << "opening closes the competition";
+            } else {
+                agir(*fenetres.back(), a);
+            }
+        }
+        for (std::size_t k = 1; k < c.size(); ++k) {
+            const std::size_t egal = c[k].find('=');
+            EXPECT_EQ(c[k].substr(0, egal + 1) + vu(*fenetres.back(), c[k].substr(0, egal)), c[k])
+                << c.ligne;
+        }
+    }
     ASSERT_EQ(demandes.size(), 1u);
     EXPECT_TRUE(demandes[0].femmes());
     EXPECT_EQ(lireFichier(dossier / "F_2_N000.PLM"),
               std::string(48, ' ') + "0650001121" + std::string(242, '\0'));
     EXPECT_TRUE(etat.ouvert());
-}
-
-TEST_F(NouvoFenetre, TheKeypadAndTheButtonsChangeTeamSizeAndRetainedCount) {
-    Nouvo n(etat, dialogues, jugesScriptes);
-    n.show();
-    QWidget* focus = option(n, "Niveau0"); // keys typed on an option reach the dialog
-    for (int k = 0; k < 3; ++k)
-        QTest::keyClick(focus, Qt::Key_Minus, Qt::KeypadModifier);
-    EXPECT_EQ(texte(n, "Effectif"), "3");
-    QTest::keyClick(focus, Qt::Key_Plus, Qt::KeypadModifier);
-    QTest::keyClick(focus, Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier);
-    EXPECT_EQ(texte(n, "Effectif") + texte(n, "Retenues"), "44");
-    // Ctrl is not alone: the team size changes.
-    QTest::keyClick(focus, Qt::Key_Minus,
-                    Qt::KeypadModifier | Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(texte(n, "Effectif") + texte(n, "Retenues"), "33");
-    QTest::keyClick(focus, Qt::Key_Minus);
-    EXPECT_EQ(texte(n, "Effectif"), "3") << "the top-row minus does nothing";
-    cliquer(n, "CtrlMoins");
-    cliquer(n, "Plus");
-    EXPECT_EQ(texte(n, "Effectif") + texte(n, "Retenues"), "42");
 }
 
 // OK through the real judge dialog is walked by the acceptance run.
