@@ -82,6 +82,16 @@ inline Enregistrement enreg(std::string_view ligne) {
     return e;
 }
 
+// Teams of 4 gymnasts named after their team: "A1" … "A4" of "EQUIPE A", "B1" …
+inline std::string equipesDeQuatre(int nombre) {
+    std::string c;
+    for (int k = 0; k < 4 * nombre; ++k) {
+        const std::string l(1, static_cast<char>('A' + k / 4));
+        c += gymnaste("EQUIPE " + l, "01 BOURG", l + std::to_string(k % 4 + 1)).octets();
+    }
+    return c;
+}
+
 #ifdef PALMORA_FIXTURES
 inline std::string fixture(std::string_view nom) {
     return lireFichier(std::filesystem::path(PALMORA_FIXTURES) / nom);
