@@ -112,10 +112,7 @@ TEST_F(TableAges, TableOfLoadingsByDayAndStoredTable) {
         EXPECT_EQ(vu(bornes.de('F', 'B')) + " " + vu(bornes.de('M', 'J')), c[5]);
         const TextesAges textes = lireTextesAges(programme.chemin());
         EXPECT_EQ(textes[0] + textes[3] + textes[15], c[6]);
-        std::string attendu = c[7];
-        if (const auto d = attendu.find('$'); d != std::string::npos)
-            attendu.replace(d, 1, programme.chemin().string());
-        EXPECT_EQ(vus(dialogues), attendu);
+        EXPECT_EQ(vus(dialogues), avecDossier(c[7], programme.chemin().string()));
     }
 }
 

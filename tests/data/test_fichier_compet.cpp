@@ -193,9 +193,9 @@ TEST_F(SauvegardesCompet, ThirtyAreKeptAndTheListIsNewestFirst) {
     EXPECT_EQ(noms(copies()).front(), "F_2_PS00 2026-12-06 10h45.PLM") << "the oldest three went";
     const std::vector<CopieSauvegarde> liste = sauvegardes.lister(etat);
     ASSERT_EQ(liste.size(), 30u);
-    EXPECT_EQ(liste[0].quand + " " + std::to_string(liste[0].equipes * 10 + liste[0].notes) + " " +
-                  liste[29].quand,
-              "06/12/2026 11:14 21 06/12/2026 10:45");
+    EXPECT_EQ(liste[0].quand + " " + std::to_string(liste[0].equipes) + " " +
+                  std::to_string(liste[0].notes) + " " + liste[29].quand,
+              "06/12/2026 11:14 2 1 06/12/2026 10:45");
 }
 
 TEST_F(SauvegardesCompet, TheFolderIsNeitherACompetitionNorReadByTheRegistry) {
