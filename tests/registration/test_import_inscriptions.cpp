@@ -16,18 +16,14 @@ namespace {
 
 constexpr char kEntete[] = "Equipe;Ville;Nom;Prenom;Annee;Surcl;Licence\r\n";
 
-struct Import : Ouverte {
-    PlanImport preparer(const std::string& lignes) {
-        return preparerImport(etat, bornes, "", kEntete + lignes);
-    }
-};
+using Import = Ouverte;
 
 // A table as lecture-csv.txt spells it, line breaks and Tab escaped.
 std::string decrire(const std::string& nom, const TableauCsv& t) {
-    const auto echappe = [](std::string_view texte) {
-        std::string e;
-        for (char c : texte)
-            e += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
+    const auto echappe = [](std::string e) {
+        for (const auto& [c, s] : {std::pair{'\r', "\\r"}, {'\n', "\\n"}, {'\t', "\\t"}})
+            for (std::size_t i; (i = e.find(c)) != std::string::npos;)
+                e.replace(i, 1, s);
         return e;
     };
     std::string d = "== " + nom + " " + echappe(std::string(1, t.separateur)) + "\n";
@@ -165,8 +161,11 @@ TEST_F(Import, RefusedHeadersAndAFailedWriteChangeNothing) {
     EXPECT_FALSE(ImporterInscriptions(etat, sansEntete, dialogues));
     // The copy's rename goes through; the import's, the second, fails.
     simulerPanne(PanneSimulee{Appel::Renommage, ENOSPC, 2});
-    EXPECT_FALSE(
-        ImporterInscriptions(etat, preparer("zeta;01 bourg;Dupont;Anne;96;;\r\n"), dialogues));
+    EXPECT_FALSE(ImporterInscriptions(
+        etat,
+        preparerImport(etat, bornes, "",
+                       kEntete + std::string("zeta;01 bourg;Dupont;Anne;96;;\r\n")),
+        dialogues));
     simulerPanne(std::nullopt);
     const auto copies = sauvegardes.lister(etat);
     ASSERT_FALSE(copies.empty());
