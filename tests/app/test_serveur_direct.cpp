@@ -50,8 +50,7 @@ struct ServeurEnDirect : ::testing::Test {
     }
 
     // One raw request on its own connection, asked again while the page is being built (503).
-    Reponse demander(const std::string& methode, const std::string& chemin,
-                     const std::string& entetes = "") {
+    Reponse demander(const std::string& ligne, const std::string& entetes = "") {
         Reponse r;
         for (int essai = 0; essai < 100 && (essai == 0 || r.statut == 503); ++essai) {
             if (essai > 0) {
@@ -59,26 +58,21 @@ struct ServeurEnDirect : ::testing::Test {
             }
             QTcpSocket client;
             client.connectToHost(QHostAddress::LocalHost, port);
-            const std::string requete = methode + " " + chemin +
-                                        " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + entetes +
-                                        "Connection: close\r\n\r\n";
-            client.write(requete.data(), static_cast<qint64>(requete.size()));
-            QByteArray recu;
+            client.write(QByteArray::fromStdString(ligne + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" +
+                                                   entetes + "Connection: close\r\n\r\n"));
+            std::string recu;
             r = {};
             (void)QTest::qWaitFor(
                 [&] {
-                    recu += client.readAll();
-                    const auto fin = recu.indexOf("\r\n\r\n");
-                    if (fin < 0) return false;
-                    r.entetes = recu.left(fin + 2).toStdString();
-                    const long longueur =
-                        methode == "HEAD" ? 0 : std::atol(r.entete("Content-Length").c_str());
-                    if (recu.size() - fin - 4 < longueur) return false;
-                    r.corps = recu.mid(fin + 4, longueur).toStdString();
-                    return true;
+                    recu += client.readAll().toStdString();
+                    const auto fin = recu.find("\r\n\r\n");
+                    if (fin == std::string::npos) return false;
+                    r = {std::atoi(recu.substr(9, 3).c_str()), recu.substr(0, fin + 2),
+                         recu.substr(fin + 4)};
+                    const auto longueur = r.entete("Content-Length");
+                    return ligne.starts_with("HEAD") || r.corps.size() >= std::stoul(longueur);
                 },
                 2000);
-            r.statut = r.entetes.size() > 12 ? std::atoi(r.entetes.substr(9, 3).c_str()) : 0;
         }
         return r;
     }
@@ -88,11 +82,11 @@ struct ServeurEnDirect : ::testing::Test {
 
 TEST_F(ServeurEnDirect, ServesEveryPathWithItsSafetyHeadersAndWritesNothing) {
     const std::string avant = lireFichier(dossier / nom);
-    for (const char* chemin :
+    for (const std::string chemin :
          {"/", "/ecran", "/direct.css", "/direct.js", "/F_2_PS00/individuel", "/F_2_PS00/equipes",
           "/F_2_PS00/notes", "/F_2_PS00/classement.json"}) {
         SCOPED_TRACE(chemin);
-        const Reponse r = demander("GET", chemin);
+        const Reponse r = demander("GET " + chemin);
         EXPECT_EQ(r.statut, 200);
         EXPECT_NE(r.entete("Content-Type").find("charset=utf-8"), std::string::npos);
         EXPECT_EQ(r.entete("X-Content-Type-Options") + "|" + r.entete("Cache-Control"),
@@ -101,32 +95,33 @@ TEST_F(ServeurEnDirect, ServesEveryPathWithItsSafetyHeadersAndWritesNothing) {
                   std::string::npos);
         EXPECT_FALSE(r.corps.empty());
         const Reponse encore =
-            demander("GET", chemin, "If-None-Match: " + r.entete("ETag") + "\r\n");
+            demander("GET " + chemin, "If-None-Match: " + r.entete("ETag") + "\r\n");
         EXPECT_EQ(encore.statut, 304);
         EXPECT_TRUE(encore.corps.empty());
         // zlib's stream without the length qCompress puts before it.
-        const Reponse compresse = demander("GET", chemin, "Accept-Encoding: gzip, deflate\r\n");
+        const Reponse compresse = demander("GET " + chemin, "Accept-Encoding: gzip, deflate\r\n");
         EXPECT_EQ(compresse.entete("Content-Encoding"), "deflate");
         QByteArray flux = QByteArray(4, '\0') + QByteArray::fromStdString(compresse.corps);
         qToBigEndian<quint32>(static_cast<quint32>(r.corps.size()), flux.data());
         EXPECT_EQ(qUncompress(flux).toStdString(), r.corps);
     }
-    const Reponse tete = demander("HEAD", "/F_2_PS00/individuel");
+    const Reponse tete = demander("HEAD /F_2_PS00/individuel");
     EXPECT_EQ(tete.statut, 200);
     EXPECT_TRUE(tete.corps.empty());
     EXPECT_EQ(lireFichier(dossier / nom), avant);
 }
 
 TEST_F(ServeurEnDirect, TheJsonHoldsTheRankingAndFollowsASavedMark) {
-    const auto json = [&] {
-        return nlohmann::json::parse(demander("GET", "/F_2_PS00/classement.json").corps);
+    // The ranking is built away from the event loop: asked again until `pret` holds.
+    const auto json = [&](auto pret) {
+        nlohmann::json j;
+        for (int essai = 0; essai < 50; ++essai, QTest::qWait(100))
+            if (pret(j = nlohmann::json::parse(demander("GET /F_2_PS00/classement.json").corps)))
+                break;
+        return j;
     };
     std::string servies;
-    nlohmann::json avant = json(); // the first answer may come before the ranking is built
-    for (int essai = 0; essai < 50 && avant["individuel"].empty(); ++essai) {
-        QTest::qWait(100);
-        avant = json();
-    }
+    const auto avant = json([](const auto& j) { return !j["individuel"].empty(); });
     for (const auto& l : avant["individuel"])
         servies += l["place"].get<std::string>() + " " + l["nom"].get<std::string>() + " " +
                    (l["hors_concours"].get<bool>() ? "HC" : l["total"].get<std::string>()) + "|";
@@ -142,23 +137,18 @@ TEST_F(ServeurEnDirect, TheJsonHoldsTheRankingAndFollowsASavedMark) {
     ASSERT_TRUE(etat.Ouvrir(nom, dialogues));
     etat.EcrireEnreg(6, auSaut(etat.LireEnreg(6), 995), dialogues); // ARNAUD gets 9,95
     etat.Fermer();
-    // The page is built again away from the event loop: it follows within a few seconds.
-    nlohmann::json apres = json();
-    for (int essai = 0; essai < 50 && apres["individuel"][0]["nom"] != "ARNAUD"; ++essai) {
-        QTest::qWait(100);
-        apres = json();
-    }
+    const auto apres = json([](const auto& j) { return j["individuel"][0]["nom"] == "ARNAUD"; });
     EXPECT_EQ(apres["individuel"][0]["total"], "9,95");
-    EXPECT_NE(demander("GET", "/F_2_PS00/individuel").corps.find("9,95"), std::string::npos);
+    EXPECT_NE(demander("GET /F_2_PS00/individuel").corps.find("9,95"), std::string::npos);
 }
 
 TEST_F(ServeurEnDirect, RefusesOtherMethodsPathsAndCompetitions) {
-    const Reponse post = demander("POST", "/F_2_PS00/individuel", "Content-Length: 0\r\n");
+    const Reponse post = demander("POST /F_2_PS00/individuel", "Content-Length: 0\r\n");
     EXPECT_EQ(post.statut, 405);
     EXPECT_EQ(post.entete("Allow"), "GET, HEAD");
-    for (const char* chemin : {"/../F_2_PS00.PLM", "/F_2_PS00.PLM", "/F_9_PS00/individuel"})
-        EXPECT_EQ(demander("GET", chemin).statut, 404) << chemin;
-    EXPECT_EQ(demander("GET", "/", "X-Trop: " + std::string(40000, 'x') + "\r\n").statut, 0);
+    for (const std::string chemin : {"/../F_2_PS00.PLM", "/F_2_PS00.PLM", "/F_9_PS00/individuel"})
+        EXPECT_EQ(demander("GET " + chemin).statut, 404) << chemin;
+    EXPECT_EQ(demander("GET /", "X-Trop: " + std::string(40000, 'x') + "\r\n").statut, 0);
 }
 
 } // namespace palmora::test
