@@ -1,16 +1,11 @@
 #pragma once
 
-#include "data/nombres.h"
-#include "support/fabrique.h"
+#include "reports/outils.h"
 
 #include <string>
-#include <string_view>
 
 namespace palmora::test {
 
-// A women's competition as the live results see it: marks typed at the vault but scores not
-// yet computed, a tie, a hors-concours gymnast, a licence number and a team of individual
-// entrants.
 inline Enregistrement auSaut(Enregistrement e, int note) {
     for (int j = 1; j <= 4; ++j)
         e.poser(champs::Notes(5, j), chiffres(note, 3));
@@ -18,17 +13,21 @@ inline Enregistrement auSaut(Enregistrement e, int note) {
     return e;
 }
 
+// A women's competition as the live results see it: marks typed at the vault (saut=, every
+// judge) but scores not yet computed, a tie, a hors-concours gymnast, a licence number and a
+// team of individual entrants.
 inline std::string competitionDirect() {
-    Enregistrement horsConcours = auSaut(gymnaste("ALPHA", "AUBE", "HORS"), 990);
-    horsConcours.poser(champs::SurCl, "H");
-    Enregistrement licence = auSaut(gymnaste("ALPHA", "AUBE", "DURAND"), 800);
-    licence.poser(champs::NoLic, "9876543210");
-    return fichier({auSaut(gymnaste("ALPHA", "AUBE", "MARTIN"), 950), licence, horsConcours,
-                    slotLibre("ALPHA", "AUBE"), auSaut(gymnaste("BETA", "BRON", "ZOLA"), 950),
-                    auSaut(gymnaste("BETA", "BRON", "ARNAUD"), 700), slotLibre("BETA", "BRON"),
-                    slotLibre("BETA", "BRON"), auSaut(gymnaste("*SEULES", "CRAN", "SOLO"), 600),
-                    slotLibre("*SEULES", "CRAN"), slotLibre("*SEULES", "CRAN"),
-                    slotLibre("*SEULES", "CRAN")});
+    std::string c;
+    for (const std::string l :
+         {"ALPHA|AUBE|MARTIN||saut=950", "ALPHA|AUBE|DURAND||saut=800 lic=9876543210",
+          "ALPHA|AUBE|HORS||saut=990 H", "ALPHA|AUBE|||", "BETA|BRON|ZOLA||saut=950",
+          "BETA|BRON|ARNAUD||saut=700", "BETA|BRON|||", "BETA|BRON|||",
+          "*SEULES|CRAN|SOLO||saut=600", "*SEULES|CRAN|||", "*SEULES|CRAN|||", "*SEULES|CRAN|||"}) {
+        const Enregistrement e = enreg(l + " bloc=" + std::string(kBlocFeminin));
+        const std::size_t saut = l.find("saut=");
+        c += (saut == std::string::npos ? e : auSaut(e, std::stoi(l.substr(saut + 5)))).octets();
+    }
+    return c;
 }
 
 } // namespace palmora::test

@@ -15,14 +15,14 @@ namespace palmora::test {
 
 // Checks a recording against a section ("== nom") of a drawing list in tests/data/sorties: one
 // check a line, pages from 1, positions in millimetres, "*" for a value left unchecked.
-//   pages N | termines N | trait E | documents "chemin"...  (the folder given shown as <dossier>)
+//   pages N | termines N | trait E
 //   texte P "T" [x y taille] [gras|maigre] [souligne|plat] [noir|rouge|bleu]
 //   absent P "T" | sans P "partie" (no text holds it) | nombre P ligne|cadre|"T" N
 //   en P x y "T" (the first text there, "" none) | place P y "T" (the text left of 11 mm)
 //   rangee P y "T"... (the texts of the line, in order) | vide P y [x1 x2] (no text between)
 //   ligne|cadre P i x y x2 y2 [couleur] (the i-th of its kind from 1, -1 the last)
 inline void verifierDessins(const SurfaceEnregistree& s, const std::string& fichier,
-                            const std::string& section, const std::string& dossier = "") {
+                            const std::string& section) {
     std::ifstream f(std::string(PALMORA_FIXTURES) + "/" + fichier);
     ASSERT_TRUE(f) << fichier;
     const auto proche = [](double a, const std::string& b) {
@@ -46,14 +46,7 @@ inline void verifierDessins(const SurfaceEnregistree& s, const std::string& fich
         EXPECT_TRUE(quoi != "pages" || s.pages.size() == std::stoul(m[1])) << s.pages.size();
         EXPECT_TRUE(quoi != "termines" || s.documentsTermines == std::stoi(m[1]));
         EXPECT_TRUE(quoi != "trait" || proche(s.epaisseurTrait, m[1])) << s.epaisseurTrait;
-        if (quoi == "documents") {
-            for (const auto& d : s.documents)
-                vus.push_back("<dossier>" + d.string().substr(dossier.size()));
-            EXPECT_EQ(vus, std::vector<std::string>(m.begin() + 1, m.end()));
-            EXPECT_TRUE(!dossier.empty() && s.documents.at(0).string().starts_with(dossier));
-        }
-        if (quoi == "pages" || quoi == "termines" || quoi == "trait" || quoi == "documents")
-            continue;
+        if (quoi == "pages" || quoi == "termines" || quoi == "trait") continue;
         const std::size_t p = std::stoul(m[1]) - 1;
         ASSERT_LT(p, s.pages.size());
         const std::vector<Trace> textes = s.textes(p);

@@ -153,16 +153,3 @@ TEST(EntreesAbimees, AFullDiskNamesThePageThatCouldNotBeWritten) {
     EXPECT_TRUE(essai.ouvreur.ouverts.empty());
     EXPECT_TRUE(fs::exists(cheminClIndiv(essai.appli.compet, ".txt"))) << "the table is written";
 }
-
-TEST(EntreesAbimees, AFileOfIdenticalRecordsIsRankedAndPrinted) {
-    // All tied, over two printed pages; their order is free.
-    Essai essai("vide");
-    std::string identiques;
-    const std::string modele = lireFichier(kEntrees / "longueur" / "M_H_PS02.PLM").substr(0, 300);
-    for (int k = 0; k < 61; ++k)
-        identiques += modele;
-    ecrireFichier(essai.travail / essai.nom, identiques);
-    essai.parcourir();
-    EXPECT_EQ(titres(essai.dialogues), kParcoursNormal);
-    EXPECT_EQ(essai.appli.compet.NbEnreg(), 61);
-}
