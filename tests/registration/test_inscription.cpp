@@ -17,10 +17,6 @@ namespace {
 const std::vector<std::string> kBoites = {"NomEquip",  "Ville", "Nom",  "Prénom",
                                           "Naissance", "SurCl", "NoLic"};
 
-std::string texte(const std::optional<Place>& p) {
-    return p ? kBoites[static_cast<int>(p->boite)] + " " + std::to_string(p->ligne) : "-";
-}
-
 Place place(const std::string& t) {
     const std::size_t espace = t.find(' ');
     const auto b = std::find(kBoites.begin(), kBoites.end(), t.substr(0, espace)) - kBoites.begin();
@@ -60,7 +56,11 @@ TEST(SaisieNoms, BoxesFollowTheTable) {
         EquipeSaisie e = equipe(c[2]);
         const auto suite = c[0] == "entrer" ? entrerBoite(e, place(c[1]))
                                             : toucheEntree(programme.chemin(), e, place(c[1]));
-        EXPECT_EQ(texte(suite), c[3]) << c[0] << " " << c[1] << " " << c[2];
+        EXPECT_EQ(suite
+                      ? kBoites[static_cast<int>(suite->boite)] + " " + std::to_string(suite->ligne)
+                      : "-",
+                  c[3])
+            << c[0] << " " << c[1] << " " << c[2];
         EXPECT_EQ(e, equipe(c[4] == "=" ? c[2] : c[4])) << c[0] << " " << c[1] << " " << c[2];
     }
 }
@@ -85,19 +85,15 @@ TEST_F(Inscription, ATeamIsWrittenOneRecordPerSlotAndReadsBackAsItsBoxesHeldIt) 
 }
 
 TEST_F(Inscription, ASavedGymnastKeepsHerMarksAndAnEmptiedSurnameLosesThem) {
-    Enregistrement marque = licencie("ALPHA", "01 BOURG", "DURAND", "0000000001");
-    marque.poser(Champ{59, 3}, "950");
-    const Enregistrement vide = slotLibre("ALPHA", "01 BOURG");
-    ouvrir(fichier({marque, marque, vide, vide}));
+    ouvrir(lireFichier(kFixtures / "notes.plm")); // DURAND twice with a mark, two empty slots
     EquipeSaisie e = lireEquipe(etat, 1);
     e.lignes[1].Nom = "";
     EXPECT_EQ(SauverEquipe(etat, 1, e, dialogues), Sauvegarde::Ecrite);
-    EXPECT_EQ(surDisque(), fichier({marque, vide, vide, vide}));
+    EXPECT_EQ(surDisque(), lireFichier(kFixtures / "notes-apres.plm"));
     EXPECT_EQ(e.lignes[1], (LigneGymnaste{"", "", "", "N", ""}));
 }
 
-// Without name or town nothing is written, silently; a team of the same name and town as
-// another is refused (itself and a namesake of another town are welcome). A full disk too.
+// Same name and town as another team: refused; itself or a namesake elsewhere: welcome.
 TEST_F(Inscription, IncompleteDuplicateAndUnwritableTeamsAreNotWritten) {
     ouvrirNouveau();
     const std::string neuf = surDisque();
