@@ -1,5 +1,5 @@
 // The shell's rules without a window: places and the day's folder, the buttons and commands of
-// each state, the competition's settings.
+// each state, the competition's settings. Competition files from tests/data/app.
 #include "app/boutons.h"
 #include "app/demandes.h"
 #include "app/demarrage.h"
@@ -11,6 +11,8 @@
 
 #include "support/compet_ouverte.h"
 #include "support/fabrique.h"
+
+#include <fstream>
 
 using namespace palmora;
 using namespace palmora::test;
@@ -59,15 +61,8 @@ struct Reglages : CompetOuverte {
     }
 };
 
-// With every mark of the women's apparatus (4 judges), or `marque` in byte 300.
-Enregistrement note(const char* nom, std::string_view bloc = kBlocFeminin, bool notes = true,
-                    char marque = 0) {
-    Enregistrement e = gymnaste("ALPHA", "01 BOURG", nom, bloc);
-    for (int s = 3; notes && s <= 6; ++s)
-        for (int j = 1; j <= 4; ++j)
-            e.poser(champs::Notes(s, j), "900");
-    if (marque) e[300] = marque;
-    return e;
+std::string plm(const std::string& nom) {
+    return lireFichier(fs::path(PALMORA_FIXTURES) / nom);
 }
 
 } // namespace
@@ -148,32 +143,17 @@ TEST_F(Demarrage, NoCancelAFileInTheWayAndTheProgramFolder) {
 
 TEST_F(Reglages, EachStateShowsItsButtonsAndAllowsItsCommands) {
     EXPECT_EQ(visibiliteBoutons(etat, false), VisibiliteBoutons{});
-    EXPECT_EQ(boutons(), "100000");
-    EXPECT_EQ(permises(), "10110000000010001011001");
+    EXPECT_EQ(boutons() + " " + permises(), "100000 10110000000010001011001");
     // Menu clicks skip the "open" test: their menus exist only while a competition is open.
     EXPECT_EQ(permises(true), "10110011111110001011001");
     EXPECT_FALSE(commandePermise({Commande::Ages, "", false}, etat, {}, {2006, 9, 15}));
 
-    const std::string provisoire = fichier({enregistrementProvisoire("S654402340")});
-    Enregistrement provisoireMarque = enregistrementProvisoire("S654402340");
-    provisoireMarque[300] = kCode160;
-    const struct {
-        std::string contenu;
-        const char* boutons;
-        const char* permises;
-    } kEtats[] = {
-        {provisoire, "110000", "10111111111111111111111"},
-        // One byte beyond the placeholder counts as teams.
-        {provisoire + "x", "111111", "11111111111111111111111"},
-        {fichier({note("DEUX", kBlocFeminin, false), note("UN", kBlocFeminin, false, kCode160)}),
-         "100110", "10110011111111111111001"},
-        {fichier({provisoireMarque}), "100000", "10110011111111111111001"},
-        // A team of one gymnast is as long as the placeholder, yet it is a team.
-        {fichier({note("UN", "0110004444", false)}), "111111", "11111111111111111111111"},
-    };
-    for (const auto& e : kEtats) {
-        ouvrir(e.contenu);
-        EXPECT_EQ(boutons() + " " + permises(), std::string(e.boutons) + " " + e.permises);
+    // File, buttons, commands. One byte beyond the placeholder counts as teams; a team of one
+    // gymnast is as long as the placeholder, yet it is a team.
+    std::ifstream etats(PALMORA_FIXTURES "/etats.txt");
+    for (std::string f, b, p; etats >> f >> b >> p;) {
+        ouvrir(plm(f));
+        EXPECT_EQ(boutons() + " " + permises(), b + " " + p) << f;
     }
     EXPECT_EQ(etat.nbEquipes(), 1);
     EXPECT_FALSE(commandePermise({Commande::Saisie, "Arçons", false}, etat, {}, {2006, 10, 1}))
@@ -197,15 +177,15 @@ TEST(Demandes, EachButtonAndMenuEntryHasItsCommand) {
 }
 
 TEST_F(Reglages, TeamSizeIsAskedUntilOneToSixAndRefusedOnceATeamExists) {
-    ouvrir("F_1_N000.PLM", fichier({enregistrementProvisoire("0654404440")}));
+    ouvrir("F_1_N000.PLM", plm("effectif-6.plm"));
     dialogues.saisies = {"0", "", "7", "3"};
     DemanderEffectifEquipe(etat, dialogues);
     EXPECT_EQ(dialogues.invites[0],
               "Concurrent(e)s par équipe: Nombre de concurrent(e)s par équipe :\nActuellement 6");
     EXPECT_EQ(etat.EffectEquip(), 3);
-    EXPECT_EQ(surDisque(), fichier({enregistrementProvisoire("0354404440")}));
+    EXPECT_EQ(surDisque(), plm("effectif-3.plm"));
 
-    ouvrir("F_1_N001.PLM", fichier({note("UN", "0354404440", false)}) + "x");
+    ouvrir("F_1_N001.PLM", plm("effectif-fixe.plm"));
     DemanderEffectifEquipe(etat, dialogues);
     ASSERT_EQ(dialogues.messages.size(), 1u);
     EXPECT_EQ(dialogues.messages[0].titre + "|" + dialogues.messages[0].texte,
@@ -213,32 +193,28 @@ TEST_F(Reglages, TeamSizeIsAskedUntilOneToSixAndRefusedOnceATeamExists) {
 }
 
 TEST_F(Reglages, RetainedMarksStayWithinTheTeamSizeAndFiveAndRewriteEveryRecord) {
-    ouvrir("F_2_PS00.PLM",
-           fichier({note("UN", "0330004444", false), note("DEUX", "0330004444", false)}));
+    ouvrir(plm("retenues-3.plm"));
     dialogues.saisies = {"4", "5", "0", "2"};
     DemanderNotesRetenues(etat, dialogues);
     EXPECT_EQ(dialogues.invites[0],
               "Classement par équipe: Nombre de notes retenues (1 à 3) :\nActuellement 3");
     EXPECT_EQ(etat.CalcEquip(), 2);
-    EXPECT_EQ(surDisque(),
-              fichier({note("UN", "0320004444", false), note("DEUX", "0320004444", false)}));
+    EXPECT_EQ(surDisque(), plm("retenues-2.plm"));
 
     // With six gymnasts, six is still refused.
-    ouvrir("F_2_PS02.PLM", fichier({note("UN", "0620004444", false)}));
+    ouvrir("F_2_PS02.PLM", plm("six-par-equipe.plm"));
     dialogues.saisies = {"6", "5"};
     DemanderNotesRetenues(etat, dialogues);
     EXPECT_EQ(etat.CalcEquip(), 5);
 
     // Once a total exists the count is fixed.
-    Enregistrement total = note("UN", "0320004444", false);
-    total.poser(champs::TotalIndiv, "0001");
-    ouvrir("F_2_PS01.PLM", fichier({total}));
+    ouvrir("F_2_PS01.PLM", plm("retenues-total.plm"));
     DemanderNotesRetenues(etat, dialogues);
     EXPECT_EQ(dialogues.messages.back().texte, "Des notes ont déjà été saisies");
 }
 
 TEST_F(Reglages, ProtectionIsRefusedWhileAMarkIsMissingAndConfirmedOtherwise) {
-    ouvrir("F_2_PS00.PLM", fichier({note("UN"), note("DEUX", kBlocFeminin, false)}));
+    ouvrir(plm("incomplet.plm"));
     const std::string avant = surDisque();
     EXPECT_FALSE(ProtegerCompet(etat, dialogues));
     ASSERT_EQ(dialogues.messages.size(), 1u);
@@ -246,13 +222,12 @@ TEST_F(Reglages, ProtectionIsRefusedWhileAMarkIsMissingAndConfirmedOtherwise) {
               "Protection impossible|La compétition n'est pas terminée");
     EXPECT_EQ(surDisque(), avant);
 
-    const std::string complet = fichier({note("UN"), note("DEUX")});
-    ouvrir("F_2_PS01.PLM", complet);
+    ouvrir("F_2_PS01.PLM", plm("complet.plm"));
     EXPECT_FALSE(ProtegerCompet(etat, dialogues)); // No is the default
     ASSERT_EQ(dialogues.messages.size(), 2u);
     EXPECT_EQ(dialogues.messages[1].titre, "Protection du fichier    F_2_PS01.PLM");
     EXPECT_EQ(dialogues.messages[1].defaut, Reponse::Non);
-    EXPECT_EQ(surDisque(), complet);
+    EXPECT_EQ(surDisque(), plm("complet.plm"));
 
     dialogues.reponses = {Reponse::Oui};
     EXPECT_TRUE(ProtegerCompet(etat, dialogues));

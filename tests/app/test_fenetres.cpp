@@ -1,6 +1,6 @@
 // The windows' wiring: the main window from start-up to quitting, its dialogs and commands.
 // Creation, registration, marks, pages, printing, Alt+P, Alt+Q and F1 are walked by the
-// acceptance run.
+// acceptance run. Competition files from tests/data/app.
 #include "app/A_Prop.h"
 #include "app/Akeuil.h"
 #include "app/Commandes.h"
@@ -31,22 +31,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kProvisoire{enregistrementProvisoire("S654402340").octets()};
-const QStringList kToujours{"Nouveau", "partir", "titre", "Aide"};
+const QString kToujours = "Nouveau partir titre Aide";
+
+std::string plm(const std::string& nom) {
+    return lireFichier(fs::path(PALMORA_FIXTURES) / nom);
+}
 
 template <class W = QLabel> W* enfant(QWidget& w, const char* nom) {
     return w.findChild<W*>(QString::fromUtf8(nom));
 }
-QStringList lignes(QListWidget* l) {
+std::string lignes(QListWidget* l) {
     QStringList textes;
     for (int k = 0; k < l->count(); ++k)
         textes << l->item(k)->text();
-    return textes;
+    return textes.join('|').toStdString();
 }
 // Opens the folder of that name in the folder dialog's list with Enter.
 void entrerDans(Dossier& d, const QString& nom) {
     auto* dir = enfant<QListWidget>(d, "Dir1");
-    dir->setCurrentRow(static_cast<int>(lignes(dir).indexOf(nom)));
+    dir->setCurrentItem(dir->findItems(nom, Qt::MatchExactly).value(0));
     QTest::keyClick(dir, Qt::Key_Return);
 }
 
@@ -92,12 +95,17 @@ struct Accueil : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
         QTest::keyClick(fenetre.get(), k, m);
     }
-    QStringList boutons() const {
+    // The buttons shown; `enVue`: and not behind the bar's overflow arrow.
+    QString boutons(bool enVue = false) const {
         QStringList cles;
         for (const char* cle : {"Ouvrir", "Nouveau", "protege", "partir", "titre", "inscrire",
                                 "Note", "Voir", "Imprimer", "Aide"})
-            if (fenetre->action(cle)->isVisible()) cles << cle;
-        return cles;
+            if (fenetre->action(cle)->isVisible() &&
+                (!enVue || enfant<QToolBar>(*fenetre, "Toolbar1")
+                               ->widgetForAction(fenetre->action(cle))
+                               ->isVisible()))
+                cles << cle;
+        return cles.join(' ');
     }
     QString panneau(const char* nom) const { return enfant(*fenetre, nom)->text(); }
     QListWidget* listFich() const { return enfant<QListWidget>(*fenetre, "ListFich"); }
@@ -120,7 +128,6 @@ TEST_F(Accueil, StartsInTheDayFolderAndButtonsListAndMenuFollowTheOpenCompetitio
               "Palmora - Version 1.00| octobre |Coupe de printemps - Lyon|Aucun fichier en "
               "mémoire|06/10/2005 18:09:02");
     EXPECT_EQ(fenetre->titreCompet().font().pointSize(), 10);
-    EXPECT_EQ(fenetre->fichierAide(), programme / "PALMORA.html");
     EXPECT_EQ(boutons(), kToujours);
     EXPECT_TRUE(listFich()->isHidden());
     // Alt+O works with "Ouvrir" hidden: the list is then empty.
@@ -128,33 +135,20 @@ TEST_F(Accueil, StartsInTheDayFolderAndButtonsListAndMenuFollowTheOpenCompetitio
     EXPECT_TRUE(listFich()->isVisible());
     EXPECT_EQ(listFich()->count(), 0);
 
-    ouvrir("F_1_NS00.PLM", kProvisoire);
-    EXPECT_EQ(boutons(), (QStringList{"Ouvrir", "Nouveau", "partir", "titre", "inscrire", "Aide"}));
-    Enregistrement marque = gymnaste("A", "01 X", "UN");
-    marque[300] = kCode160;
-    ouvrir("F_1_NS00.PLM", fichier({gymnaste("A", "01 X", "DEUX"), marque}));
-    EXPECT_EQ(boutons(),
-              (QStringList{"Ouvrir", "Nouveau", "partir", "titre", "Voir", "Imprimer", "Aide"}));
-    ouvrir("M_1_NS00.PLM", fichier({gymnaste("A", "01 X", "UN"), gymnaste("A", "01 X", "DEUX")}));
-    EXPECT_EQ(boutons(), (QStringList{"Ouvrir", "Nouveau", "protege", "partir", "titre", "inscrire",
-                                      "Note", "Voir", "Imprimer", "Aide"}));
-    // All in sight, none behind the bar's overflow arrow, whatever the fonts of the machine.
-    const auto enVue = [this] {
-        QStringList cles;
-        for (const QString& cle : boutons())
-            if (enfant<QToolBar>(*fenetre, "Toolbar1")
-                    ->widgetForAction(fenetre->action(cle))
-                    ->isVisible())
-                cles << cle;
-        return cles;
-    };
-    EXPECT_TRUE(QTest::qWaitFor([&] { return enVue() == boutons(); }))
-        << enVue().join(' ').toStdString();
+    ouvrir("F_1_NS00.PLM", plm("provisoire.plm"));
+    EXPECT_EQ(boutons(), "Ouvrir Nouveau partir titre inscrire Aide");
+    ouvrir("F_1_NS00.PLM", plm("deux-dont-un-marque.plm"));
+    EXPECT_EQ(boutons(), "Ouvrir Nouveau partir titre Voir Imprimer Aide");
+    ouvrir("M_1_NS00.PLM", plm("deux.plm"));
+    EXPECT_EQ(boutons(), "Ouvrir Nouveau protege partir titre inscrire Note Voir Imprimer Aide");
+    // All in sight whatever the fonts of the machine.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boutons(true) == boutons(); }))
+        << boutons(true).toStdString();
 
     // The list: descriptions in name order; Enter opens the selected line.
-    ecrireFichier(jour / "M_E_NS00.PLM", kProvisoire);
+    ecrireFichier(jour / "M_E_NS00.PLM", plm("provisoire.plm"));
     QTest::keyClick(fenetre.get(), Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(lignes(listFich()).join('|').toStdString(),
+    EXPECT_EQ(lignes(listFich()),
               "Féminines Niveau 1 . 7-8 ans . Simple appartenance|Masculins Niveau 1 . 7-8 ans . "
               "Simple appartenance|Mini-enchaînements . 7-8 ans . Simple appartenance");
     EXPECT_TRUE(listFich()->hasFocus());
@@ -172,7 +166,7 @@ TEST_F(Accueil, StartsInTheDayFolderAndButtonsListAndMenuFollowTheOpenCompetitio
 
 TEST_F(Accueil, CommandsHideTheListAndAreReportedByKey) {
     demarrer(true);
-    ouvrir("F_1_NS00.PLM", fichier({gymnaste("A", "01 X", "UN"), gymnaste("A", "01 X", "DEUX")}));
+    ouvrir("F_1_NS00.PLM", plm("deux.plm"));
     QSignalSpy commandes(fenetre.get(), &Akeuil::commandeChoisie);
     fenetre->action("Ouvrir")->trigger();
     EXPECT_TRUE(listFich()->isVisible());
@@ -184,17 +178,17 @@ TEST_F(Accueil, CommandsHideTheListAndAreReportedByKey) {
     fenetre->action("Note")->trigger(); // the button itself: only the arrow does something
     fenetre->action("Poutre")->trigger();
     fenetre->action("Imprim_Match")->trigger();
-    QStringList cles;
+    QString cles;
     for (const QList<QVariant>& signal : commandes)
-        cles << signal.at(0).toString();
-    EXPECT_EQ(cles, (QStringList{"titre", "Poutre", "Imprim_Match"}));
+        cles += signal.at(0).toString() + " ";
+    EXPECT_EQ(cles, "titre Poutre Imprim_Match ");
 }
 
 // Cancel ends the start; No opens the folder dialog at the program folder, which it refuses;
 // Ctrl+Shift+F12 changes the folder later and closes the competition.
 TEST_F(Accueil, TheFolderDialogAtStartAndByKey) {
     titrer(programme / "Gala");
-    ecrireFichier(programme / "Gala" / "F_1_NS00.PLM", kProvisoire);
+    ecrireFichier(programme / "Gala" / "F_1_NS00.PLM", plm("provisoire.plm"));
     fs::create_directory(programme / ".cache");
     dialogues.reponses = {Reponse::Annuler, Reponse::Non, Reponse::Non};
     EXPECT_FALSE(fenetre->demarrer());
@@ -212,7 +206,7 @@ TEST_F(Accueil, TheFolderDialogAtStartAndByKey) {
     EXPECT_FALSE(fs::exists(jour));
     EXPECT_EQ(fenetre->etat().compet.DossierTravail(), programme / "Gala");
     EXPECT_EQ(listFich()->count(), 1);
-    EXPECT_EQ(boutons(), QStringList{"Ouvrir"} + kToujours);
+    EXPECT_EQ(boutons(), "Ouvrir " + kToujours);
 
     new Commandes(*fenetre, dialogues, horloge, ouvreur, lecteur);
     fenetre->show();
@@ -224,8 +218,7 @@ TEST_F(Accueil, TheFolderDialogAtStartAndByKey) {
         // The temporary folders live under the root place.
         EXPECT_EQ(enfant<QComboBox>(d, "Drive1")->currentText(), "/");
         entrerDans(d, "..");
-        EXPECT_EQ(lignes(enfant<QListWidget>(d, "Dir1")).join('|').toStdString(),
-                  "..|06 octobre 2005|Gala");
+        EXPECT_EQ(lignes(enfant<QListWidget>(d, "Dir1")), "..|06 octobre 2005|Gala");
         entrerDans(d, "06 octobre 2005");
         cliquer(d, "Oui");
     });
@@ -239,7 +232,7 @@ TEST_F(Accueil, TheFolderDialogAtStartAndByKey) {
         // The root place opens at its top, which has no "..".
         enfant<QComboBox>(d, "Drive1")->activated(0);
         EXPECT_EQ(d.chemin(), fs::path("/"));
-        EXPECT_FALSE(lignes(enfant<QListWidget>(d, "Dir1")).contains(".."));
+        EXPECT_FALSE(lignes(enfant<QListWidget>(d, "Dir1")).starts_with(".."));
         cliquer(d, "Annuler"); // "A&nnuler" ends the program
     });
     EXPECT_THROW(fenetre->changerDossier(), ProgrammeArrete);
@@ -247,18 +240,20 @@ TEST_F(Accueil, TheFolderDialogAtStartAndByKey) {
 
 // No title yet: asked at once, and the dialog insists; the title button shows it again.
 TEST_F(Accueil, TheTitleIsAskedForThenChangedByItsButton) {
+    const auto titre = [](Titre& t) { return enfant<QLineEdit>(t, "Titre1"); };
+    const auto lieu = [](Titre& t) { return enfant<QLineEdit>(t, "LieuDate"); };
     fs::create_directories(jour);
     piloterModal<Titre>([&](Titre& t) {
-        EXPECT_EQ(t.windowTitle(), "Donner le titre de la compétition");
-        EXPECT_TRUE(enfant(t, "Label2")->isVisible());
-        EXPECT_EQ(enfant(t, "Label2")->text(), "Saisie obligatoire pour pouvoir continuer");
-        EXPECT_EQ(enfant<QLineEdit>(t, "Titre1")->maxLength(), 60);
-        EXPECT_EQ(enfant<QLineEdit>(t, "LieuDate")->maxLength(), 50);
-        QTest::keyClicks(enfant<QLineEdit>(t, "LieuDate"), "   ");
+        EXPECT_EQ(t.windowTitle() + " " + QString::number(titre(t)->maxLength()) + " " +
+                      QString::number(lieu(t)->maxLength()) + " " +
+                      (enfant(t, "Label2")->isVisible() ? enfant(t, "Label2")->text() : ""),
+                  "Donner le titre de la compétition 60 50 Saisie obligatoire pour pouvoir "
+                  "continuer");
+        QTest::keyClicks(lieu(t), "   ");
         cliquer(t, "Terminé");
         EXPECT_TRUE(t.isVisible());
         EXPECT_EQ(panneau("TitreCompét"), "Entrez le titre de la compétition");
-        QTest::keyClicks(enfant<QLineEdit>(t, "Titre1"), "Gala\"");
+        QTest::keyClicks(titre(t), "Gala\"");
         EXPECT_EQ(dialogues.bips, 1);
         cliquer(t, "Terminé");
     });
@@ -269,27 +264,24 @@ TEST_F(Accueil, TheTitleIsAskedForThenChangedByItsButton) {
 
     ecrireFichier(jour / "TITRE.1", "\"Coupe de printemps\",\"Lyon\"\r\n");
     piloterModal<Titre>([&](Titre& t) {
-        EXPECT_EQ(enfant<QLineEdit>(t, "Titre1")->text(), "Coupe de printemps");
-        EXPECT_EQ(enfant<QLineEdit>(t, "LieuDate")->text(), "Lyon");
+        EXPECT_EQ(titre(t)->text() + "|" + lieu(t)->text(), "Coupe de printemps|Lyon");
         EXPECT_FALSE(enfant(t, "Label2")->isVisible());
-        enfant<QLineEdit>(t, "Titre1")->setText(QString(60, 'T'));
-        enfant<QLineEdit>(t, "LieuDate")->setText(QString(50, 'L'));
+        titre(t)->setText(QString(60, 'T'));
+        lieu(t)->setText(QString(50, 'L'));
         cliquer(t, "Terminé");
     });
     fenetre->action("titre")->trigger();
     EXPECT_EQ(fenetre->etat().titre, (TitreCompet{std::string(60, 'T'), std::string(50, 'L')}));
-    const QLabel& titre = fenetre->titreCompet();
-    EXPECT_EQ(titre.text().size(), 113);
-    EXPECT_EQ(titre.font().family() + QString::number(titre.font().pointSize()), "Arial8");
-    EXPECT_EQ(titre.palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    const QLabel& bandeau = fenetre->titreCompet();
+    EXPECT_EQ(bandeau.text().size(), 113);
+    EXPECT_EQ(bandeau.font().family() + QString::number(bandeau.font().pointSize()), "Arial8");
+    EXPECT_EQ(bandeau.palette().color(QPalette::WindowText), QColor(0, 0, 192));
 }
 
 // Keys the acceptance run does not press.
 TEST_F(Accueil, KeysImportRefuseTheTeamSizeAndUnprotect) {
     demarrer();
-    Enregistrement protege = gymnaste("ALPHA", "69 LYON", "DUPONT", "0111111110");
-    protege[300] = kCode160;
-    ouvrir("M_1_PS00.PLM", fichier({protege}));
+    ouvrir("M_1_PS00.PLM", plm("protege.plm"));
     touche(Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(dialogues.messages.size(), 2u); // the first says the file is protected
     EXPECT_EQ(dialogues.messages[1].texte, "Des équipes ont déjà été saisies");
@@ -306,7 +298,7 @@ TEST_F(Accueil, KeysImportRefuseTheTeamSizeAndUnprotect) {
 
 TEST_F(Accueil, QuittingAsksAndShowsTheAboutWindowLastOverAClosedCompetition) {
     demarrer();
-    ouvrir("F_1_NS00.PLM", fichier({gymnaste("ALPHA", "69 LYON", "DUPONT")}));
+    ouvrir("F_1_NS00.PLM", plm("dupont.plm"));
     dialogues.reponses = {Reponse::Non};
     touche(Qt::Key_Q, Qt::AltModifier);
     EXPECT_TRUE(fenetre->isVisible());
@@ -330,11 +322,10 @@ struct RestaurerFenetre : CompetOuverte {
 };
 
 TEST_F(RestaurerFenetre, EnterAsksThenPutsTheChosenCopyBack) {
-    const std::string avant = fichier({gymnaste("ALPHA", "01 BOURG", "A1")});
+    const std::string avant = plm("a1.plm");
     ouvrir(avant); // the copy made on opening
     horloge.date.minute = 50;
-    ASSERT_EQ(etat.EcrireEnreg(2, gymnaste("BETA", "38 VIENNE", "B1"), dialogues),
-              Ecriture::Reussie);
+    ASSERT_EQ(etat.EcrireEnreg(2, Enregistrement(plm("b1.plm")), dialogues), Ecriture::Reussie);
     const std::string apres = surDisque();
     Restaurer r(etat, sauvegardes, dialogues);
     r.show();
