@@ -95,6 +95,9 @@ TEST_F(TroisEquipes, TheWindowShowsTheTeamValidatesOnEnterAndMovesBetweenTeams) 
     EXPECT_EQ(focus(), boite("N_J1", 0));
     EXPECT_EQ(texte("Ekip"), "Equipe : ALPHA (1/3)");
 
+    boite("N_J4", 0)->setFocus();
+    touche(Qt::Key_Return);
+    EXPECT_EQ(focus(), boite("Déd", 0)) << "Enter after the last judge";
     // Enter in the last deduction validates: 9,00 each, 0,50 off the fourth.
     for (int g = 0; g < 4; ++g)
         for (const char* juge : {"N_J1", "N_J2", "N_J3", "N_J4"})
