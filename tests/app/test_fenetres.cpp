@@ -119,7 +119,7 @@ struct Accueil : ::testing::Test {
 
 } // namespace
 
-TEST_F(Accueil, StartsInTheDayFolderAndButtonsListAndMenuFollowTheOpenCompetition) {
+TEST_F(Accueil, StartsInTheDayFolderButtonsListAndMenuFollowTheCompetitionCommandsGoByKey) {
     demarrer(true);
     EXPECT_TRUE(dialogues.messages.empty());
     EXPECT_EQ(fenetre->windowTitle() + "|" + QString::fromStdString(fenetre->etat().dates.mois) +
@@ -162,11 +162,8 @@ TEST_F(Accueil, StartsInTheDayFolderAndButtonsListAndMenuFollowTheOpenCompetitio
     fenetre->ouvrirCompetition("M_1_NS00.PLM");
     EXPECT_EQ(menuNote(), "Sol=Sol Arçons=Arçons Anneaux=Anneaux Saut=Saut "
                           "Parallèles=Parallèles Fixe=Fixe");
-}
 
-TEST_F(Accueil, CommandsHideTheListAndAreReportedByKey) {
-    demarrer(true);
-    ouvrir("F_1_NS00.PLM", plm("deux.plm"));
+    // Commands hide the list and are reported by key.
     QSignalSpy commandes(fenetre.get(), &Akeuil::commandeChoisie);
     fenetre->action("Ouvrir")->trigger();
     EXPECT_TRUE(listFich()->isVisible());
@@ -176,12 +173,12 @@ TEST_F(Accueil, CommandsHideTheListAndAreReportedByKey) {
     enfant<QPushButton>(*fenetre, "Annule")->click();
     EXPECT_FALSE(listFich()->isVisible());
     fenetre->action("Note")->trigger(); // the button itself: only the arrow does something
-    fenetre->action("Poutre")->trigger();
+    fenetre->action("Parallèles")->trigger();
     fenetre->action("Imprim_Match")->trigger();
     QString cles;
     for (const QList<QVariant>& signal : commandes)
         cles += signal.at(0).toString() + " ";
-    EXPECT_EQ(cles, "titre Poutre Imprim_Match ");
+    EXPECT_EQ(cles, "titre Parallèles Imprim_Match ");
 }
 
 // Cancel ends the start; No opens the folder dialog at the program folder, which it refuses;
