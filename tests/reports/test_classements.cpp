@@ -51,6 +51,9 @@ TEST_F(Classements, APlaceholderAloneIsRankedEmptyAndMakesNoTeam) {
     EXPECT_TRUE(equipes.TabEquipes.empty());
     EXPECT_EQ(surDisque().substr(184, 4), "0000");
     EXPECT_EQ(surDisque().substr(274, 5), "00000");
+    // Blank names or a lone code 160 make an empty slot, not a first name alone.
+    EXPECT_TRUE(gymnasteVide(slotLibre("A", "V")));
+    EXPECT_FALSE(gymnasteVide(enreg("A|V|\u00A0|Anne")));
 }
 
 TEST_F(Classements, TotalsAreSummedWrittenBackAndRankedHighestFirst) {
@@ -90,31 +93,20 @@ TEST_F(Classements, EqualTotalsGoByTheRecordFromTheSurnameInByteOrder) {
     EXPECT_EQ(ClasserIndiv(etat).TabEnreg[0].lire(champs::NomEquip).substr(0, 1), "B");
 }
 
+// "_" a tie with the entry before, hors concours or not; "H" a hors-concours gymnast.
 TEST(PlacesIndividuelles, TiesShowNoPlaceAndAHorsConcoursGymnastUsesUpANumber) {
     PlacesIndiv places;
     std::string vues;
-    for (int total : {3850, 3700, 3700, 3600}) {
-        const PlacesIndiv::Place p = places.suivante(enreg("A|V|X"), total);
-        vues += p.exAequo ? "_ " : std::to_string(p.numero) + " ";
+    for (const auto& [nom, total] : {std::pair{"X", 3850},
+                                     {"Y", 3700},
+                                     {"Z", 3700},
+                                     {"HC||H", 3600},
+                                     {"W", 3600},
+                                     {"V", 3500}}) {
+        const PlacesIndiv::Place p = places.suivante(enreg(std::string("A|V|") + nom), total);
+        vues += (p.exAequo ? "_" : std::to_string(p.numero)) + (p.horsConcours ? "H " : " ");
     }
-    EXPECT_EQ(vues, "1 2 _ 4 ");
-
-    PlacesIndiv hc;
-    EXPECT_FALSE(hc.suivante(enreg("A|V|X"), 3850).horsConcours);
-    EXPECT_TRUE(hc.suivante(enreg("A|V|HC||H"), 3700).horsConcours);
-    const PlacesIndiv::Place troisieme = hc.suivante(enreg("A|V|Y"), 3600);
-    EXPECT_EQ(troisieme.numero, 3);
-    EXPECT_FALSE(troisieme.exAequo || troisieme.horsConcours);
-    EXPECT_TRUE(hc.suivante(enreg("A|V|Z"), 3600).exAequo); // tied with the hors-concours one
-}
-
-TEST(GymnasteVide, BlankNamesOrALoneCode160MakeAnEmptySlot) {
-    EXPECT_TRUE(gymnasteVide(enregistrementProvisoire(kSansJuges)));
-    EXPECT_TRUE(gymnasteVide(slotLibre("A", "V")));
-    EXPECT_FALSE(gymnasteVide(enreg("A|V|X")));
-    Enregistrement prenomSeul = slotLibre("A", "V");
-    prenomSeul.poser(champs::Prénom, "Anne");
-    EXPECT_FALSE(gymnasteVide(prenomSeul));
+    EXPECT_EQ(vues, "1 2 _ 4H _ 6 ");
 }
 
 TEST_F(Classements, TeamsAreRankedByTotalThenByNameWithTheirPlaces) {
@@ -125,7 +117,9 @@ TEST_F(Classements, TeamsAreRankedByTotalThenByNameWithTheirPlaces) {
     EXPECT_EQ(cl.TabEquipes[0].TotalEquipe, 12000);
     EXPECT_EQ(cl.TabEquipes[2].TotalEquipe, 8600);
     EXPECT_EQ(cl.TabEquipes[2].Ville, "V" + std::string(19, ' '));
-    EXPECT_EQ(places(cl), "1 2= 3 "); // the tied second keeps its position
+    // The counter goes up by one for each team listed; BETA, equal to ALPHA before it, shows
+    // no place ("=").
+    EXPECT_EQ(places(cl), "1 2= 3 ");
 }
 
 TEST_F(Classements, EveryRecordGetsItsTeamTotalOnFiveDigits) {
@@ -159,14 +153,8 @@ TEST_F(Classements, TeamOrderPlacesAndGroupsOfIndividualEntrants) {
     EXPECT_EQ(noms(cl), "ALPHA/V ");
 }
 
-namespace {
-struct VerificationDesNotes : CompetOuverte {
-    VerificationDesNotes() { nom = "M_2_PS00.PLM"; }
-};
-} // namespace
-
-TEST_F(VerificationDesNotes, TheFirstMissingMarkIsNamedAndTheCheckStops) {
-    ouvrir(contenu("notes_completes"));
+TEST_F(Classements, TheFirstMissingMarkIsNamedAndTheCheckStops) {
+    ouvrir("M_2_PS00.PLM", contenu("notes_completes"));
     EXPECT_FALSE(VerifNotes(etat, dialogues));
     ouvrir(fichier({enregistrementProvisoire("0332000300")})); // no teams: nobody named
     EXPECT_FALSE(VerifNotes(etat, dialogues));
@@ -176,11 +164,9 @@ TEST_F(VerificationDesNotes, TheFirstMissingMarkIsNamedAndTheCheckStops) {
     EXPECT_TRUE(VerifNotes(etat, dialogues));
     ASSERT_EQ(dialogues.messages.size(), 1U);
     const Message& m = dialogues.messages[0];
-    EXPECT_EQ(m.texte, "MARTIN Jean-Luc\nde l'équipe : ALPHA\n\nManque la note du juge n° 2\n"
-                       "à l'épreuve : Saut");
-    EXPECT_EQ(m.titre, "Impression impossible");
-    EXPECT_EQ(m.icone, Icone::Critique);
-    EXPECT_EQ(m.boutons, Boutons::Ok);
+    EXPECT_EQ(m.texte + "|" + m.titre, "MARTIN Jean-Luc\nde l'équipe : ALPHA\n\nManque la note du "
+                                       "juge n° 2\nà l'épreuve : Saut|Impression impossible");
+    EXPECT_TRUE(m.icone == Icone::Critique && m.boutons == Boutons::Ok);
     // The protect command gets the flag without a message.
     dialogues.messages.clear();
     EXPECT_TRUE(VerifNotes(etat, dialogues, "prot"));

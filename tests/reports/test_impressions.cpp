@@ -63,24 +63,13 @@ TEST(Impression, RankingsPrintAsTheirDrawingLists) {
     equipes(entrees("places"), "places");
     std::vector<EntreeEquipe> soixanteDix; // men: the head printed once
     for (int i = 0; i < 70; ++i)
-        soixanteDix.push_back({"E" + std::to_string(i),
-                               "V",
-                               1000 - i,
-                               {"0000", "0000", "0000", "0000", "0000", "0000"}});
+        soixanteDix.push_back({"E" + std::to_string(i), "V", 1000 - i, {"0000"}});
+    std::ranges::for_each(soixanteDix, [](EntreeEquipe& e) { e.notes.fill("0000"); });
     equipes(soixanteDix, "hommes", true);
 }
 
-namespace {
-struct CommandeImpression : AppliOuverte {
-    void preparer(std::string_view bloc) {
-        ouvrir("F_2_PS00.PLM",
-               fichier({enreg("ALPHA|01 BOURG|MARTIN||5=950 bloc=" + std::string(bloc))}));
-    }
-};
-} // namespace
-
-TEST_F(CommandeImpression, NoPrintsNothingYesWritesThePageThenPrintsOneDocument) {
-    preparer(kSansJuges);
+TEST_F(AppliOuverte, NoPrintsNothingYesWritesThePageThenPrintsOneDocument) {
+    ouvrir("F_2_PS00.PLM", contenu("commande"));
     dialogues.reponses = {Reponse::Non, Reponse::Oui};
     ImprimClIndivF(appli.compet, textesPage(appli), dialogues, surface);
     ASSERT_EQ(dialogues.messages.size(), 1U);
@@ -101,7 +90,7 @@ TEST_F(CommandeImpression, NoPrintsNothingYesWritesThePageThenPrintsOneDocument)
     const std::vector<Trace> textes = surface.textes(0);
     EXPECT_NE(std::ranges::find(textes, "MARTIN         ", &Trace::texte), textes.end());
 
-    preparer(kBlocFeminin); // a missing mark stops before the question
+    ouvrir("F_2_PS00.PLM", contenu("commande_sans_note")); // stops before the question
     dialogues.messages.clear();
     ImprimClEquip(appli.compet, textesPage(appli), dialogues, surface);
     ASSERT_EQ(dialogues.messages.size(), 1U);

@@ -35,18 +35,13 @@ TEST_F(ResultatsEnDirect, RankFromTheMarksInMemoryAndLeaveTheFileAsItWas) {
     const auto& indiv = j["individuel"];
     ASSERT_EQ(indiv.size(), 6U);
     // Scores computed from the marks; equal totals share a place shown once.
-    EXPECT_EQ(indiv[0]["nom"], "HORS");
-    EXPECT_EQ(indiv[0]["place"], "");
-    EXPECT_TRUE(indiv[0]["hors_concours"]);
-    EXPECT_TRUE(indiv[0]["total"].is_null());
-    EXPECT_TRUE(indiv[0]["notes"].empty());
-    EXPECT_EQ(indiv[1]["place"], "2");
-    EXPECT_EQ(indiv[1]["notes"], nlohmann::json({"9,50", "-----", "-----", "-----"}));
-    EXPECT_EQ(indiv[1]["total"], "9,50");
-    EXPECT_EQ(indiv[2]["place"], "");
-    EXPECT_EQ(indiv[2]["total"], "9,50");
-    EXPECT_EQ(indiv[5]["nom"], "SOLO");
-    EXPECT_TRUE(indiv[5]["individuel"]);
+    const nlohmann::json attendus = nlohmann::json::parse(R"([
+        {"nom": "HORS", "place": "", "hors_concours": true, "total": null, "notes": []},
+        {"place": "2", "notes": ["9,50", "-----", "-----", "-----"], "total": "9,50"},
+        {"place": "", "total": "9,50"}, {}, {}, {"nom": "SOLO", "individuel": true}])");
+    for (std::size_t rang = 0; rang < 6; ++rang)
+        for (const auto& [cle, valeur] : attendus[rang].items())
+            EXPECT_EQ(indiv[rang][cle], valeur) << rang << " " << cle;
     // Individual entrants make no team.
     ASSERT_EQ(j["equipes"].size(), 2U);
     EXPECT_EQ(j["titre"][0], "Coupe <d'hiver>");

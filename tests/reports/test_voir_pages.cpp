@@ -23,21 +23,6 @@ struct VoirPages : AppliOuverte {
     OuvreurApresAnnonce apres;
     VoirPages() { apres.dialogues = &dialogues; }
     void ouvrir(const std::string& nom) { AppliOuverte::ouvrir(nom, contenu("voir_pages")); }
-    // One announcement, then the page opened; both forgotten for the next command.
-    void attendreAnnonce(std::string_view texte, std::string_view titre, const fs::path& page) {
-        ASSERT_EQ(dialogues.messages.size(), 1U);
-        EXPECT_EQ(dialogues.messages[0].texte,
-                  std::string(texte) +
-                      "\n\n Fermer cette page (Clic sur X ou Alt-F-F)\n          pour revenir au "
-                      "logiciel");
-        EXPECT_EQ(dialogues.messages[0].titre, titre);
-        EXPECT_EQ(dialogues.messages[0].icone, Icone::Information);
-        EXPECT_EQ(dialogues.messages[0].boutons, Boutons::Ok);
-        EXPECT_EQ(apres.ouverts, std::vector<fs::path>{page});
-        EXPECT_EQ(apres.messagesAvant, 1U);
-        dialogues.messages.clear();
-        apres.ouverts.clear();
-    }
 };
 
 } // namespace
@@ -53,23 +38,31 @@ TEST_F(VoirPages, IndividualFilesCarryThePlateauNumberAndTeamFilesNever) {
     EXPECT_EQ(cheminClIndiv(appli.compet, ".txt"), dossier / (description + " (indiv).txt"));
 }
 
+// Each page is announced, then opened; the titles are the acceptance run's.
 TEST_F(VoirPages, EachPageIsWrittenAnnouncedThenOpened) {
     ouvrir("F_H_PS00.PLM");
-    VoirClIndiv(appli.compet, textesPage(appli), dialogues, apres);
-    attendreAnnonce("   La page de classement va apparaître.", "Affichage du classement individuel",
-                    cheminClIndiv(appli.compet, ".htm"));
+    const std::tuple<decltype(&VoirNotes), std::string, fs::path> commandes[] = {
+        {VoirClIndiv, "classement", cheminClIndiv(appli.compet, ".htm")},
+        {VoirClEquip, "classement", cheminClEquip(appli.compet, ".htm")},
+        {VoirNotes, "notes", dossier / "VoirNotes.htm"}};
+    for (const auto& [commande, quoi, page] : commandes) {
+        commande(appli.compet, textesPage(appli), dialogues, apres);
+        ASSERT_EQ(dialogues.messages.size(), 1U);
+        const Message& m = dialogues.messages[0];
+        EXPECT_EQ(m.texte, "   La page de " + quoi +
+                               " va apparaître.\n\n Fermer cette page (Clic sur X ou Alt-F-F)\n"
+                               "          pour revenir au logiciel");
+        EXPECT_TRUE(m.icone == Icone::Information && m.boutons == Boutons::Ok);
+        EXPECT_EQ(apres.ouverts, std::vector<fs::path>{page});
+        EXPECT_EQ(apres.messagesAvant, 1U);
+        dialogues.messages.clear();
+        apres.ouverts.clear();
+    }
     EXPECT_NE(lireFichier(cheminClIndiv(appli.compet, ".htm"))
                   .find("Page compos\xE9"
                         "e le 05 d\xE9"
                         "cembre 2026 par Palmora - Version "),
               std::string::npos);
-    VoirClEquip(appli.compet, textesPage(appli), dialogues, apres);
-    attendreAnnonce("   La page de classement va apparaître.",
-                    "Affichage du classement par équipes", cheminClEquip(appli.compet, ".htm"));
-
-    VoirNotes(appli.compet, textesPage(appli), dialogues, apres);
-    attendreAnnonce("   La page de notes va apparaître.", "Affichage des notes",
-                    dossier / "VoirNotes.htm");
     // When nothing opens the page, a message gives its path.
     apres.reussit = false;
     VoirNotes(appli.compet, textesPage(appli), dialogues, apres);
