@@ -22,17 +22,15 @@ const fs::path kEntrees = PALMORA_FICHIERS_ABIMES;
 // A copy of one damaged input in a working folder of its own.
 struct Essai : Programme {
     DossierTemporaire programme;
-    DossierTemporaire& travail = dossier;
     std::string nom;
 
-    explicit Essai(const std::string& cas) {
+    explicit Essai(const std::string& cas)
+        : nom(fs::directory_iterator(kEntrees / cas)->path().filename().string()) {
         appli.dossierProgramme = programme.chemin();
-        appli.compet.changerDossier(travail.chemin());
+        appli.compet.changerDossier(dossier.chemin());
         appli.titre = {"Gala", "Lyon"};
         appli.dates = {"06", " décembre ", "2026"};
-        const fs::path f = fs::directory_iterator(kEntrees / cas)->path();
-        fs::copy_file(f, travail / f.filename().string());
-        nom = f.filename().string();
+        fs::copy_file(kEntrees / cas / nom, dossier / nom);
     }
 
     // Every command that reads the whole file, each question answered Yes.
@@ -89,55 +87,46 @@ TEST(EntreesAbimees, DamagedFilesAreShownRankedAndPrintedWithTheirMessages) {
     }
 }
 
-TEST(EntreesAbimees, AReadOnlyFileIsShownAndPrintedButRefusesAMark) {
-    Essai essai("tronque");
-    const fs::path fichier = essai.travail / essai.nom;
-    const std::string original = lireFichier(fichier);
-    fs::permissions(essai.travail.chemin(), fs::perms::all);
-    fs::permissions(fichier,
-                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    CommeUtilisateur utilisateur;
+// A read-only file is shown and printed but refuses a mark and the sort. A read-only folder
+// names each page it cannot take (page and table of each ranking, shown then printed, and the
+// notes page), prints all the same and refuses the sort. Neither changes the file.
+TEST(EntreesAbimees, AReadOnlyFileOrFolderKeepsTheFile) {
+    for (const bool dossierSeul : {false, true}) {
+        Essai essai(dossierSeul ? "nom_bizarre" : "tronque");
+        const fs::path fichier = essai.dossier / essai.nom;
+        const std::string original = lireFichier(fichier);
+        const auto lecture = fs::perms::owner_read | fs::perms::others_read;
+        fs::permissions(dossierSeul ? fichier : essai.dossier.chemin(), fs::perms::all);
+        fs::permissions(dossierSeul ? essai.dossier.chemin() : fichier,
+                        dossierSeul ? lecture | fs::perms::owner_exec | fs::perms::others_exec
+                                    : lecture | fs::perms::group_read);
+        CommeUtilisateur utilisateur;
 
-    essai.parcourir();
-    EXPECT_EQ(titres(essai.dialogues), kParcoursNormal);
-    EXPECT_EQ(essai.surface.documentsTermines, 3);
+        essai.parcourir();
+        int refuses = 0;
+        for (const Message& m : essai.dialogues.messages)
+            if (m.texte.ends_with("\nne peut pas être écrit.")) {
+                EXPECT_TRUE(
+                    m.texte.starts_with("Le fichier\n" + essai.dossier.chemin().string() + "/"));
+                ++refuses;
+            }
+        EXPECT_EQ(refuses, dossierSeul ? 9 : 0);
+        EXPECT_TRUE(dossierSeul ? essai.ouvreur.ouverts.empty()
+                                : titres(essai.dialogues) == kParcoursNormal);
+        EXPECT_EQ(essai.surface.documentsTermines, 3) << "printing goes on";
 
-    essai.dialogues.messages.clear();
-    SaisieNotes saisie(essai.appli.compet, essai.dialogues, agresDe('F')[0]);
-    saisie.ChargerEquipe(1);
-    EXPECT_THROW(saisie.Valider({TextesLigne{{"95"}, ""}}), ProgrammeArrete);
-    EXPECT_THROW(TrierFichier(essai.appli.compet, essai.dialogues), ProgrammeArrete);
-    ASSERT_EQ(essai.dialogues.messages.size(), 2u);
-    for (const Message& m : essai.dialogues.messages)
-        EXPECT_EQ(m.texte + "|" + m.titre, "Modification interdite.|Compétition terminée");
-    EXPECT_EQ(lireFichier(fichier), original);
-}
-
-TEST(EntreesAbimees, AReadOnlyFolderNamesEachPageItCannotTakeAndKeepsTheFile) {
-    Essai essai("nom_bizarre");
-    const fs::path fichier = essai.travail / essai.nom;
-    const std::string original = lireFichier(fichier);
-    fs::permissions(fichier, fs::perms::all);
-    fs::permissions(essai.travail.chemin(), fs::perms::owner_read | fs::perms::owner_exec |
-                                                fs::perms::others_read | fs::perms::others_exec);
-    CommeUtilisateur utilisateur;
-
-    essai.parcourir();
-    // The page and table of each ranking, shown then printed, and the notes page.
-    int refuses = 0;
-    for (const Message& m : essai.dialogues.messages)
-        if (m.texte.ends_with("\nne peut pas être écrit.")) {
-            EXPECT_EQ(m.texte.rfind("Le fichier\n" + essai.travail.chemin().string() + "/", 0), 0u);
-            ++refuses;
+        essai.dialogues.messages.clear();
+        if (!dossierSeul) {
+            SaisieNotes saisie(essai.appli.compet, essai.dialogues, agresDe('F')[0]);
+            saisie.ChargerEquipe(1);
+            EXPECT_THROW(saisie.Valider({TextesLigne{{"95"}, ""}}), ProgrammeArrete);
         }
-    EXPECT_EQ(refuses, 9);
-    EXPECT_TRUE(essai.ouvreur.ouverts.empty());
-    EXPECT_EQ(essai.surface.documentsTermines, 3) << "printing goes on";
-
-    essai.dialogues.messages.clear();
-    EXPECT_THROW(TrierFichier(essai.appli.compet, essai.dialogues), ProgrammeArrete);
-    EXPECT_EQ(essai.dialogues.messages.back().texte, "Modification interdite.");
-    EXPECT_EQ(lireFichier(fichier), original);
+        EXPECT_THROW(TrierFichier(essai.appli.compet, essai.dialogues), ProgrammeArrete);
+        ASSERT_EQ(essai.dialogues.messages.size(), dossierSeul ? 1u : 2u);
+        for (const Message& m : essai.dialogues.messages)
+            EXPECT_EQ(m.texte + "|" + m.titre, "Modification interdite.|Compétition terminée");
+        EXPECT_EQ(lireFichier(fichier), original);
+    }
 }
 
 TEST(EntreesAbimees, AFullDiskNamesThePageThatCouldNotBeWritten) {
