@@ -1,10 +1,7 @@
 // The individual and team rankings with their places and ties, and the check that every mark
 // is entered before printing. Input records: tests/data/sorties/enregistrements.txt.
-#include "reports/classement_equipes.h"
-#include "reports/classement_indiv.h"
 #include "reports/verif_notes.h"
 
-#include "platform/dialogues.h"
 #include "reports/outils.h"
 
 using namespace palmora;
@@ -42,13 +39,10 @@ struct Classements : CompetOuverte {
 TEST_F(Classements, APlaceholderAloneIsRankedEmptyAndMakesNoTeam) {
     ouvrir(fichier({enregistrementProvisoire(kSansJuges)}));
     const ClassementIndiv cl = ClasserIndiv(etat);
-    EXPECT_EQ(cl.NbEnreg, 1);
-    EXPECT_EQ(cl.NbGymnastes, 0);
-    ASSERT_EQ(cl.TabEnreg.size(), 1U);
-    EXPECT_TRUE(gymnasteVide(cl.TabEnreg[0]));
+    EXPECT_TRUE(cl.NbEnreg == 1 && cl.NbGymnastes == 0 && cl.TabEnreg.size() == 1 &&
+                gymnasteVide(cl.TabEnreg[0]));
     const ClassementEquipes equipes = ClasserEquipes(etat);
-    EXPECT_EQ(equipes.NbEnreg, 1);
-    EXPECT_TRUE(equipes.TabEquipes.empty());
+    EXPECT_TRUE(equipes.NbEnreg == 1 && equipes.TabEquipes.empty());
     EXPECT_EQ(surDisque().substr(184, 4), "0000");
     EXPECT_EQ(surDisque().substr(274, 5), "00000");
     // Blank names or a lone code 160 make an empty slot, not a first name alone.

@@ -1,6 +1,5 @@
 // Damaged competition files (fichiers_abimes/), files and folders that refuse writing, a full
 // disk: each is opened, shown, ranked and printed as the commands do it, with their messages.
-#include "app/etat_appli.h"
 #include "reports/feuilles_match.h"
 #include "reports/imprim_classements.h"
 #include "reports/voir_pages.h"

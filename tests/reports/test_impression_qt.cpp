@@ -1,6 +1,5 @@
 // What only Qt does: the PDF surface's metric and its write failure, and the match sheet
 // dialogues (the PDF written, shown and read back is the acceptance run's).
-#include "data/titre_fichier.h"
 #include "platform/SurfaceQt.h"
 #include "reports/F_Match.h"
 #include "reports/Quelepreuv.h"

@@ -1,14 +1,11 @@
 // The printed rankings and match sheets, each checked against its drawing list in
 // tests/data/sorties (the drawings and absences each case must show); the records printed are
 // in enregistrements.txt under the names of the cases.
-#include "data/titre_fichier.h"
 #include "reports/feuilles_match.h"
 #include "reports/impression_outils.h"
 #include "reports/imprim_classements.h"
 #include "reports/outils.h"
 #include "reports/voir_pages.h"
-
-#include <algorithm>
 
 using namespace palmora;
 using namespace palmora::test;

@@ -1,6 +1,5 @@
 #include "reports/voir_pages.h"
 
-#include "platform/dialogues.h"
 #include "reports/outils.h"
 
 using namespace palmora;
