@@ -91,13 +91,11 @@ TEST_F(Classements, EqualTotalsGoByTheRecordFromTheSurnameInByteOrder) {
 TEST(PlacesIndividuelles, TiesShowNoPlaceAndAHorsConcoursGymnastUsesUpANumber) {
     PlacesIndiv places;
     std::string vues;
-    for (const auto& [nom, total] : {std::pair{"X", 3850},
-                                     {"Y", 3700},
-                                     {"Z", 3700},
-                                     {"HC||H", 3600},
-                                     {"W", 3600},
-                                     {"V", 3500}}) {
-        const PlacesIndiv::Place p = places.suivante(enreg(std::string("A|V|") + nom), total);
+    const char* noms[] = {"X", "Y", "Z", "HC||H", "W", "V"};
+    const int totaux[] = {3850, 3700, 3700, 3600, 3600, 3500};
+    for (int i = 0; i < 6; ++i) {
+        const PlacesIndiv::Place p =
+            places.suivante(enreg(std::string("A|V|") + noms[i]), totaux[i]);
         vues += (p.exAequo ? "_" : std::to_string(p.numero)) + (p.horsConcours ? "H " : " ");
     }
     EXPECT_EQ(vues, "1 2 _ 4H _ 6 ");
