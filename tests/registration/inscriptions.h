@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 namespace palmora::test {
@@ -26,13 +25,9 @@ inline std::vector<std::string> couper(const std::string& texte, char separateur
     return champs;
 }
 
-// A table of cases under tests/data/inscriptions: one case a line, fields split by '|'.
+// A table of cases under tests/data/inscriptions.
 inline std::vector<std::vector<std::string>> cas(const char* nom) {
-    std::vector<std::vector<std::string>> lignes;
-    std::ifstream flux(kFixtures / nom);
-    for (std::string l; std::getline(flux, l);)
-        if (!l.empty() && l[0] != '#') lignes.push_back(couper(l, '|'));
-    return lignes;
+    return lireTable(kFixtures / nom);
 }
 
 // A team as "name/town/row/…", a row "surname,first name,year,moved up,licence".

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 #include <sys/resource.h>
@@ -18,18 +17,9 @@ using namespace palmora::test;
 
 namespace {
 
-// The rows of a table of tests/data/notes, split at "|"; "#" lines are comments.
+// A table of tests/data/notes.
 std::vector<std::vector<std::string>> table(const std::string& nom) {
-    std::ifstream f(PALMORA_FIXTURES "/" + nom);
-    std::vector<std::vector<std::string>> lignes;
-    for (std::string ligne; std::getline(f, ligne);) {
-        if (ligne.empty() || ligne[0] == '#') continue;
-        std::vector<std::string>& champs = lignes.emplace_back();
-        std::istringstream flux(ligne);
-        for (std::string champ; std::getline(flux, champ, '|');)
-            champs.push_back(champ);
-        if (ligne.back() == '|') champs.emplace_back();
-    }
+    auto lignes = lireTable(std::filesystem::path(PALMORA_FIXTURES) / nom);
     EXPECT_GT(lignes.size(), 4U) << nom;
     return lignes;
 }

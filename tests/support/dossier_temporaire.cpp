@@ -37,4 +37,18 @@ void ecrireFichier(const std::filesystem::path& chemin, std::string_view contenu
     f.write(contenu.data(), static_cast<std::streamsize>(contenu.size()));
 }
 
+std::vector<std::vector<std::string>> lireTable(const std::filesystem::path& chemin) {
+    std::ifstream f(chemin);
+    std::vector<std::vector<std::string>> lignes;
+    for (std::string ligne; std::getline(f, ligne);) {
+        if (ligne.empty() || ligne[0] == '#') continue;
+        std::vector<std::string>& champs = lignes.emplace_back();
+        std::istringstream flux(ligne);
+        for (std::string champ; std::getline(flux, champ, '|');)
+            champs.push_back(champ);
+        if (ligne.back() == '|') champs.emplace_back();
+    }
+    return lignes;
+}
+
 } // namespace palmora::test

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace palmora::test {
 
@@ -25,6 +26,8 @@ private:
 
 std::string lireFichier(const std::filesystem::path& chemin);
 void ecrireFichier(const std::filesystem::path& chemin, std::string_view contenu);
+// The rows of a table of cases: one a line, fields split at "|"; empty and "#" lines skipped.
+std::vector<std::vector<std::string>> lireTable(const std::filesystem::path& chemin);
 
 // A clock that always tells the same moment.
 class HorlogeFixe : public Horloge {
