@@ -2,7 +2,6 @@
 // writes all or nothing, and the copies kept in "Sauvegardes".
 #include "app/liste_compet.h"
 #include "data/competition.h"
-#include "data/registre_licences.h"
 #include "data/sauvegardes.h"
 #include "registration/inscription.h"
 #include "scoring/saisie_notes.h"
@@ -140,13 +139,6 @@ TEST_F(FichierCompet, APlaceholderFileOpensWithItsSettingsAndNoTeam) {
     EXPECT_EQ((std::string{etat.CodeSexe(), etat.CodeAgres()}), "MM");
 }
 
-TEST(NomSauvegarde, TheCompetitionsNameThenTheDateAndTime) {
-    EXPECT_EQ(nomSauvegarde("F_1_NS00.PLM", {2026, 12, 6, 9, 5, 59}),
-              "F_1_NS00 2026-12-06 09h05.PLM");
-    EXPECT_EQ(nomSauvegarde("f_1_ns00.plm", {2026, 1, 2, 23, 0, 0}, 2),
-              "f_1_ns00 2026-01-02 23h00 (2).PLM");
-}
-
 namespace {
 
 struct SauvegardesCompet : FichierCompet {
@@ -172,22 +164,15 @@ struct SauvegardesCompet : FichierCompet {
 
 } // namespace
 
-TEST_F(SauvegardesCompet, OpeningCopiesThenAChangeAtMostOnceAMinute) {
-    EXPECT_EQ(noms(copies()), std::vector<std::string>{"F_2_PS00 2026-12-06 10h42.PLM"});
-    EXPECT_EQ(lireFichier(copies() / noms(copies())[0]), deuxEquipes);
+TEST_F(SauvegardesCompet, OpeningCopiesThenAChangeAtMostOnceAMinuteAndThirtyAreKept) {
+    EXPECT_EQ(lireFichier(copies() / "F_2_PS00 2026-12-06 10h42.PLM"), deuxEquipes);
     horloge.date.minute = 43;
     etat.sauvegarder(false, dialogues); // a minute on but nothing changed: no copy
-    EXPECT_EQ(noms(copies()).size(), 1u);
     changerPlusTard(0);
-    EXPECT_EQ(noms(copies()).back(), "F_2_PS00 2026-12-06 10h43.PLM");
-    EXPECT_EQ(lireFichier(copies() / noms(copies()).back()), surDisque());
     changerPlusTard(0); // the same minute: no copy
     EXPECT_EQ(noms(copies()).size(), 2u);
-    EXPECT_TRUE(dialogues.messages.empty());
-}
-
-TEST_F(SauvegardesCompet, ThirtyAreKeptAndTheListIsNewestFirst) {
-    for (int k = 0; k < 32; ++k)
+    EXPECT_EQ(lireFichier(copies() / "F_2_PS00 2026-12-06 10h43.PLM"), surDisque());
+    for (int k = 0; k < 31; ++k)
         changerPlusTard();
     ASSERT_EQ(noms(copies()).size(), 30u);
     EXPECT_EQ(noms(copies()).front(), "F_2_PS00 2026-12-06 10h45.PLM") << "the oldest three went";
@@ -196,15 +181,9 @@ TEST_F(SauvegardesCompet, ThirtyAreKeptAndTheListIsNewestFirst) {
     EXPECT_EQ(liste[0].quand + " " + std::to_string(liste[0].equipes) + " " +
                   std::to_string(liste[0].notes) + " " + liste[29].quand,
               "06/12/2026 11:14 2 1 06/12/2026 10:45");
-}
-
-TEST_F(SauvegardesCompet, TheFolderIsNeitherACompetitionNorReadByTheRegistry) {
-    ecrireFichier(copies() / "F_1_NS00.PLM", enregistrements("X/01_X/DUPONT/0000000001"));
-    const std::vector<std::string> liste = listerCompetitions(dossier.chemin());
-    EXPECT_EQ(liste, std::vector<std::string>{nom});
-    DossierTemporaire programme;
-    ASSERT_TRUE(ReconstruireRegistre(etat, programme.chemin(), liste, dialogues));
-    EXPECT_EQ(lireFichier(programme / kFichierRegistre).find("DUPONT"), std::string::npos);
+    // The folder is no competition.
+    EXPECT_EQ(listerCompetitions(dossier.chemin()), std::vector<std::string>{nom});
+    EXPECT_TRUE(dialogues.messages.empty());
 }
 
 TEST_F(SauvegardesCompet, ACopyThatCannotBeWrittenIsToldOnceAndTheCommandStands) {

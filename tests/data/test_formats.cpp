@@ -1,138 +1,127 @@
-// The small formats: the code page and numbers, the gap sort, the competition names and
-// records, the judge panel and the title file.
+// The small formats and tables: the code page and numbers, the gap sort, competition names,
+// records, the judge panel, the title file, the age table and the birth-year check.
+#include "data/controle_naissances.h"
 #include "data/cp1252.h"
-#include "data/enregistrement.h"
 #include "data/nom_compet.h"
 #include "data/nombres.h"
 #include "data/panneau_juges.h"
+#include "data/table_ages.h"
 #include "data/titre_fichier.h"
+#include "data/touches.h"
 #include "data/tri_intervalles.h"
+#include "support/systeme_simule.h"
 
 #include "cas.h"
 #include "support/compet_ouverte.h"
-#include "support/dossier_temporaire.h"
 
-#include <algorithm>
-#include <random>
+#include <cerrno>
 
 using namespace palmora;
 using namespace palmora::test;
 namespace fs = std::filesystem;
 
-TEST(Codage, TableOfCodePageAndNumberCases) {
-    for (const Cas& c : lireCas("codage.txt")) {
-        const std::string obtenu = c[0] == "vers"     ? versCp1252(c[1])
-                                   : c[0] == "depuis" ? depuisCp1252(c[1])
-                                   : c[0] == "lire"   ? std::to_string(lireNombre(c[1]))
-                                                      : chiffres(std::stoll(c[1]), std::stoi(c[2]));
-        EXPECT_EQ(obtenu, c.back()) << c.ligne;
-    }
-    EXPECT_EQ(lireNombre("99999999999999999999999"), lireNombre("999999999999999999999999"));
-    std::string tous;
-    for (int b = 0; b < 256; ++b)
-        tous += static_cast<char>(b);
-    EXPECT_EQ(versCp1252(depuisCp1252(tous)), tous) << "every byte survives a round trip";
+namespace {
+
+// Women and men differ, so that a bound taken from the wrong sex shows.
+constexpr char kTableDistincte[] = "00019899969794959900979895969394";
+constexpr char kTable2005[] = "97989596939491929798959693949192";
+
+std::string vu(const Bornes* b) {
+    return b ? std::to_string(b->premiere) + " " + std::to_string(b->derniere) : "-";
 }
 
-namespace {
-template <class F> std::vector<std::string> trier(std::vector<std::string> v, F enOrdre) {
+// On the first character only, so that equal keys show where the gap walk leaves them.
+template <class F> std::string trier(std::vector<std::string> v, F enOrdre) {
     trierParIntervalles(
-        std::ssize(v), [&](std::ptrdiff_t a, std::ptrdiff_t b) { return enOrdre(v[a], v[b]); },
+        std::ssize(v),
+        [&](std::ptrdiff_t a, std::ptrdiff_t b) { return enOrdre(v[a][0], v[b][0]); },
         [&](std::ptrdiff_t a, std::ptrdiff_t b) { std::swap(v[a], v[b]); });
-    return v;
+    std::string t;
+    for (const std::string& s : v)
+        t += s + " ";
+    return t;
 }
-// On the first character only, so that equal keys show where the walk leaves them.
-const auto strict = [](const std::string& a, const std::string& b) { return a[0] < b[0]; };
-const auto large = [](const std::string& a, const std::string& b) { return a[0] <= b[0]; };
+
+struct Fichiers : CompetOuverte {
+    void TearDown() override { simulerPanne(std::nullopt); }
+    bool titrer(std::string_view ligne1, std::string_view ligne2, TitreCompet& titre) {
+        return TerminerTitre(dossier.chemin(), ligne1, ligne2, titre, dialogues);
+    }
+    std::string lu(std::string_view nom) const { return lireFichier(dossier / nom); }
+};
+
 } // namespace
 
-TEST(TriParIntervalles, SortsAnyInputAndLeavesEqualKeysWhereTheGapWalkPutsThem) {
-    std::mt19937 alea(7);
-    for (int n : {0, 1, 2, 3, 7, 8, 9, 100, 1000}) {
-        std::vector<std::string> v;
-        for (int k = 0; k < n; ++k)
-            v.push_back(std::to_string(alea() % 50));
-        v = trier(v, std::less<>());
-        EXPECT_TRUE(std::is_sorted(v.begin(), v.end())) << n;
-    }
-    // Three entries: gap 1 only. The walk stops on an order only: equal keys are swapped when
-    // it is strict, kept when it is not.
-    EXPECT_EQ(trier({"1a", "1b", "0"}, strict), (std::vector<std::string>{"0", "1b", "1a"}));
-    EXPECT_EQ(trier({"1a", "1b", "0"}, large), (std::vector<std::string>{"0", "1a", "1b"}));
-    // Four entries: gaps 3 then 1 (8 is the first power of two above 4).
-    EXPECT_EQ(trier({"1a", "0a", "1b", "0b"}, strict),
-              (std::vector<std::string>{"0a", "0b", "1a", "1b"}));
+// Each row: the kind of case, its input(s), what comes out.
+TEST(Formats, TableOfCodePageNumbersKeysYearsBoundsSeasonsNamesAndTitles) {
+    const BornesCategories b = deriverBornes(anneesDeTable(kTableDistincte));
+    for (const std::string f : {"codage.txt", "ages.txt", "noms_compet.txt", "titre.txt"})
+        for (const Cas& c : lireCas(f)) {
+            const std::string& t = c[0];
+            const auto titre = lireChampsTitre(c[1]);
+            const LibelleTitre l = libelleTitre({c[1], c.size() > 2 ? c[2] : ""});
+            const std::string obtenu =
+                t == "vers"          ? versCp1252(c[1])
+                : t == "depuis"      ? depuisCp1252(c[1])
+                : t == "lire"        ? std::to_string(lireNombre(c[1]))
+                : t == "chiffres"    ? chiffres(std::stoll(c[1]), std::stoi(c[2]))
+                : t == "touche"      ? toucheChiffre(c[1]).value_or("-")
+                : t == "annee"       ? std::to_string(elargirAnnee(std::stoll(c[1])))
+                : t == "bornes"      ? vu(b.de(c[1][0], c[1][2]))
+                : t == "saison"      ? std::string(tableDeSaison(date(c[1])))
+                : t == "obligatoire" ? std::to_string(saisieAgesObligatoire(date(c[1])))
+                : t == "permise"     ? std::to_string(saisieAgesPermise(date(c[1])))
+                : t == "nom"         ? DecrireCompet(c[1])
+                : t == "titre"       ? toucheTitre(c[1]).value_or("-")
+                : t == "libelle"     ? c[2] + "|" + l.texte + "|" + std::to_string(l.taille)
+                : titre              ? titre->ligne1 + "|" + titre->ligne2
+                                     : "-";
+            std::string attendu = c.back();
+            if (t == "libelle" || t == "champs")
+                for (std::size_t k = c.size() - 2; k > 1; --k)
+                    attendu = c[k] + "|" + attendu;
+            EXPECT_EQ(obtenu, attendu) << c.ligne;
+        }
+    EXPECT_EQ(lireNombre("99999999999999999999999"), lireNombre("999999999999999999999999"));
+    std::string tous;
+    for (int o = 0; o < 256; ++o)
+        tous += static_cast<char>(o);
+    EXPECT_EQ(versCp1252(depuisCp1252(tous)), tous) << "every byte survives a round trip";
+    EXPECT_EQ(BornesCategories{}.de('M', 'J')->premiere, 0);
+    EXPECT_EQ(std::string{caractereNom("f_e_ns00.plm", 1)} + caractereNom("F_E", 5), "F ");
+    EXPECT_TRUE(estNomCompetition("F_1_NS00.PLM") && estNomCompetition("essai.Plm"));
+    EXPECT_FALSE(estNomCompetition("F_1_NS00.PLM.txt") || estNomCompetition("plm"));
 }
 
-TEST(NomCompet, DescriptionTableCharactersInUpperCaseExtensionInAnyCase) {
-    for (const Cas& c : lireCas("noms_compet.txt"))
-        EXPECT_EQ(DecrireCompet(c[0]), c[1]) << c.ligne;
-    EXPECT_EQ(caractereNom("f_e_ns00.plm", 1), 'F');
-    EXPECT_EQ(caractereNom("F_E", 5), ' ');
-    EXPECT_TRUE(estNomCompetition("F_1_NS00.PLM"));
-    EXPECT_TRUE(estNomCompetition("essai.Plm"));
-    EXPECT_FALSE(estNomCompetition("F_1_NS00.PLM.txt"));
-    EXPECT_FALSE(estNomCompetition("plm"));
+// Three entries: gap 1 only, and the walk stops on an order only: equal keys are swapped when
+// it is strict, kept when it is not. Four entries: gaps 3 then 1.
+TEST(Formats, TheGapSortLeavesEqualKeysWhereItsWalkPutsThem) {
+    EXPECT_EQ(trier({"1a", "1b", "0"}, std::less<>()), "0 1b 1a ");
+    EXPECT_EQ(trier({"1a", "1b", "0"}, std::less_equal<>()), "0 1a 1b ");
+    EXPECT_EQ(trier({"1a", "0a", "1b", "0b"}, std::less<>()), "0a 0b 1a 1b ");
 }
 
-TEST(Enregistrement, FieldsLandAtTheirPositionsCutOrPadded) {
-    // Field, text, where it must land (0-based) and how long it is there.
-    const struct {
-        Champ champ;
-        const char* texte;
-        std::size_t debut, longueur;
-    } kChamps[] = {{champs::NomEquip, "ALPHA", 0, 15},
-                   {champs::Nom, "DUPONT", 15, 15},
-                   {champs::Prénom, "Jean-Pierre", 30, 15},
-                   {champs::Naissance, "95", 45, 2},
-                   {champs::SurCl, "N", 47, 1},
-                   {champs::BlocConfig, "S654402340", 48, 10},
-                   {champs::Notes(1, 1), "950", 58, 3},
-                   {champs::Notes(6, 6), "123", 163, 3},
-                   {champs::NoteAgres(6), "999", 181, 3},
-                   {champs::TotalIndiv, "2850", 184, 4},
-                   {champs::NoLic, "0000000123", 188, 10},
-                   {champs::Deduc(1), " 050", 200, 4},
-                   {champs::Deduc(6), "-100", 225, 4},
-                   {champs::Ville, "75 PARIS", 230, 20},
-                   {champs::NoteEquipe(6), "2815", 270, 4},
-                   {champs::TotalEquipe, "02815", 274, 5}};
+TEST(Formats, RecordFieldsAreCutOrPaddedAndReadAsNumbers) {
     Enregistrement e;
-    for (const auto& c : kChamps)
-        e.poser(c.champ, c.texte);
-    e[300] = kCode160;
-    for (const auto& c : kChamps) {
-        std::string attendu = c.texte;
-        attendu.resize(c.longueur, ' ');
-        EXPECT_EQ(e.octets().substr(c.debut, c.longueur), attendu) << c.texte;
-        EXPECT_EQ(e.lire(c.champ), attendu);
-    }
-    EXPECT_EQ(e.octets()[299], kCode160);
-    EXPECT_EQ(e.octets()[198], kNul);
-    EXPECT_EQ(e.octets()[204], kNul); // fifth character of a deduction group
-    EXPECT_EQ(e.nombre(champs::Deduc(1)), 50);
-    EXPECT_EQ(e.nombre(champs::Deduc(6)), -100);
-    EXPECT_EQ(e.nombre(champs::Notes(2, 1)), 0); // NULs read as 0
-    EXPECT_EQ(e.nombre(champs::JugesSlot(1)), 4);
-    EXPECT_EQ(e.nombre(champs::JugesSlot(4)), 2);
-    EXPECT_EQ(e.nombre(champs::JugesPoutre), 0);
-
     e.poser(champs::NomEquip, "UNE EQUIPE TROP LONGUE");
-    EXPECT_EQ(e.lire(champs::NomEquip), "UNE EQUIPE TROP");
-    EXPECT_EQ(e[16], 'D');
+    e.poser(champs::Nom, "DUPONT");
+    e.poser(champs::BlocConfig, "S654402340");
+    e.poser(champs::Deduc(1), " 050");
+    e.poser(champs::Deduc(6), "-100");
     e.poser(champs::Notes(1, 1), "", kNul);
-    EXPECT_EQ(e.lire(champs::Notes(1, 1)), std::string(3, '\0'));
+    EXPECT_EQ(e.octets().substr(0, 31), std::string_view("UNE EQUIPE TROPDUPONT         \0", 31));
+    EXPECT_EQ(e.octets().substr(58, 3), std::string(3, '\0'));
+    EXPECT_EQ(e.octets()[204], kNul); // fifth character of a deduction group
+    std::string n;
+    for (Champ c : {champs::Deduc(1), champs::Deduc(6), champs::Notes(2, 1), champs::JugesSlot(1),
+                    champs::JugesSlot(4), champs::JugesPoutre})
+        n += std::to_string(e.nombre(c)) + " ";
+    EXPECT_EQ(n, "50 -100 0 4 2 0 "); // NULs read as 0
     EXPECT_EQ(Enregistrement(std::string_view("ABC")).octets().substr(0, 4),
               std::string_view("ABC\0", 4));
-}
-
-TEST(Enregistrement, PlaceholderHoldsBlanksTheSettingsAndNuls) {
-    const Enregistrement e = enregistrementProvisoire("S654402340");
-    EXPECT_EQ(e.octets(), std::string(48, ' ') + "S654402340" + std::string(242, '\0'));
-    EXPECT_FALSE(slotVide(e));
-}
-
-TEST(Agres, MenOffersSixApparatusAndWomenFourInTheirOrder) {
+    const Enregistrement p = enregistrementProvisoire("S654402340");
+    EXPECT_EQ(p.octets(), std::string(48, ' ') + "S654402340" + std::string(242, '\0'));
+    EXPECT_FALSE(slotVide(p));
     std::string ordre;
     for (char sexe : {'M', 'F'})
         for (const Agres& a : agresDe(sexe))
@@ -142,7 +131,7 @@ TEST(Agres, MenOffersSixApparatusAndWomenFourInTheirOrder) {
                      "Saut556 Barres455 Poutre358 Sol657 ");
 }
 
-TEST(PanneauJuges, TableOfNewPanelsAndFunctionKeys) {
+TEST_F(Fichiers, TableOfNewPanelsAndFunctionKeysThenThePanelOfAnOpenCompetition) {
     for (const Cas& c : lireCas("juges.txt")) {
         PanneauJuges p = panneauNouveau(c[0][0], c[0][2]);
         std::istringstream touches(c[1]);
@@ -158,11 +147,6 @@ TEST(PanneauJuges, TableOfNewPanelsAndFunctionKeys) {
             obtenu += std::to_string(compte) + " ";
         EXPECT_EQ(obtenu, c[1] + (c[1].empty() ? "" : " ") + c[2] + " ") << c.ligne;
     }
-}
-
-using PanneauOuvert = CompetOuverte;
-
-TEST_F(PanneauOuvert, TheOpenCompetitionShowsItsCountsAndZeroOnUnusedLines) {
     // A stray digit (3) at Anneaux, an apparatus the women do not use.
     ouvrir("F_E_NS00.PLM", fichier({enregistrementProvisoire("S653002456")}));
     EXPECT_EQ(jugesDe(etat), (NbJuges{3, 0, 0, 2, 4, 5, 6}));
@@ -170,82 +154,107 @@ TEST_F(PanneauOuvert, TheOpenCompetitionShowsItsCountsAndZeroOnUnusedLines) {
     EXPECT_TRUE(panneauOuvert(etat).femmes());
 }
 
-TEST(Titre, TableOfTitleTextsKeysAndLabels) {
-    for (const Cas& c : lireCas("titre.txt")) {
-        const auto t = lireChampsTitre(c[1]);
-        const LibelleTitre l = libelleTitre({c[1], c[2]});
-        std::string obtenu = c[0] == "touche" ? toucheTitre(c[1]).value_or("-")
-                             : c[0] == "libelle"
-                                 ? c[2] + "|" + l.texte + "|" + std::to_string(l.taille)
-                             : t ? t->ligne1 + "|" + t->ligne2
-                                 : "-";
-        std::string attendu;
-        for (std::size_t k = 2; k < c.size(); ++k)
-            attendu += (k > 2 ? "|" : "") + c[k];
-        EXPECT_EQ(obtenu, attendu) << c.ligne;
-    }
-}
-
-namespace {
-struct TitreFichier : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
+TEST_F(Fichiers, TheTitleIsWrittenInQuotesWithCrLfInWindows1252AndReadBackBlankWritesNothing) {
     TitreCompet titre;
-
-    bool terminer(std::string_view ligne1, std::string_view ligne2) {
-        return TerminerTitre(dossier.chemin(), ligne1, ligne2, titre, dialogues);
-    }
-    std::string fichier(std::string_view nom) const { return lireFichier(dossier / nom); }
-};
-} // namespace
-
-TEST_F(TitreFichier, WrittenInQuotesWithCrLfInWindows1252AndReadBack) {
     EXPECT_EQ(LireTitre(dossier.chemin()), std::nullopt);
-    ASSERT_TRUE(terminer("  Coupe régionale ", " Lyon, 12 mars 2006  "));
+    ASSERT_TRUE(titrer("  Coupe régionale ", " Lyon, 12 mars 2006  ", titre));
     EXPECT_EQ(titre, (TitreCompet{"Coupe régionale", "Lyon, 12 mars 2006"}));
-    EXPECT_EQ(fichier("TITRE.1"), "\"Coupe r\xE9gionale\",\"Lyon, 12 mars 2006\"\r\n");
+    EXPECT_EQ(lu("TITRE.1"), "\"Coupe r\xE9gionale\",\"Lyon, 12 mars 2006\"\r\n");
     EXPECT_EQ(LireTitre(dossier.chemin()), titre);
-    ASSERT_TRUE(terminer("Gala", "")) << "an empty second line is a title";
-    EXPECT_EQ(fichier("TITRE.1"), "\"Gala\",\"\"\r\n");
+    ASSERT_TRUE(titrer("Gala", "", titre)) << "an empty second line is a title";
     EXPECT_EQ(LireTitre(dossier.chemin()), (TitreCompet{"Gala", ""}));
+    EXPECT_FALSE(titrer("   ", "", titre));
+    EXPECT_TRUE(titre.vide());
+    EXPECT_EQ(lu("TITRE.1") + lu("TITRE.000"),
+              "\"Gala\",\"\"\r\n\"Coupe r\xE9gionale\",\"Lyon, 12 mars 2006\"\r\n");
+    EXPECT_FALSE(fs::exists(dossier / "TITRE.001"));
     EXPECT_TRUE(dialogues.messages.empty());
+    // The state, not the file, decides: the program now ends on "A&nnuler".
+    EXPECT_THROW(AnnulerTitre(titre, dialogues), ProgrammeArrete);
+    EXPECT_NO_THROW(AnnulerTitre({"", "Lyon"}, dialogues));
     fs::remove(dossier / "TITRE.1");
     fs::create_directory(dossier / "TITRE.1");
     EXPECT_EQ(LireTitre(dossier.chemin()), std::nullopt) << "unreadable";
 }
 
-TEST_F(TitreFichier, BlankBoxesWriteNothingAndLeaveTheStateEmpty) {
-    ecrireFichier(dossier / "TITRE.1", "\"Ancien\",\"Titre\"\r\n");
-    titre = {"Ancien", "Titre"};
-    EXPECT_FALSE(terminer("   ", ""));
-    EXPECT_TRUE(titre.vide());
-    EXPECT_EQ(fichier("TITRE.1"), "\"Ancien\",\"Titre\"\r\n");
-    EXPECT_FALSE(fs::exists(dossier / "TITRE.000"));
-    // The state, not the file, decides: the program now ends on "A&nnuler".
-    EXPECT_THROW(AnnulerTitre(titre, dialogues), ProgrammeArrete);
-    EXPECT_NO_THROW(AnnulerTitre({"", "Lyon"}, dialogues));
-}
-
-TEST_F(TitreFichier, EveryChangeKeepsTheFormerFileAsTheNextFreeCopy) {
-    for (const char* t : {"Titre 1", "Titre 2", "Titre 3", "Titre 4"}) {
-        ASSERT_TRUE(terminer(t, "Lieu"));
-        EXPECT_EQ(fs::exists(dossier / "TITRE.000"), t[6] != '1') << "no former title to keep";
-    }
-    EXPECT_EQ(fichier("TITRE.000") + fichier("TITRE.001") + fichier("TITRE.002") +
-                  fichier("TITRE.1"),
-              "\"Titre 1\",\"Lieu\"\r\n\"Titre 2\",\"Lieu\"\r\n\"Titre 3\",\"Lieu\"\r\n\"Titre "
-              "4\",\"Lieu\"\r\n");
+TEST_F(Fichiers, EveryTitleChangeKeepsTheFormerFileAsTheNextFreeCopyWhileOneIsFree) {
+    TitreCompet titre;
+    for (const char* t : {"Titre 1", "Titre 2", "Titre 3", "Titre 4"})
+        ASSERT_TRUE(titrer(t, "Lieu", titre));
     fs::remove(dossier / "TITRE.001");
-    ASSERT_TRUE(terminer("Titre 5", "Lieu"));
-    EXPECT_EQ(fichier("TITRE.001"), "\"Titre 4\",\"Lieu\"\r\n");
+    ASSERT_TRUE(titrer("Titre 5", "Lieu", titre));
+    EXPECT_EQ(lu("TITRE.000") + lu("TITRE.001") + lu("TITRE.002") + lu("TITRE.1"),
+              "\"Titre 1\",\"Lieu\"\r\n\"Titre 4\",\"Lieu\"\r\n\"Titre 3\",\"Lieu\"\r\n\"Titre "
+              "5\",\"Lieu\"\r\n");
     EXPECT_FALSE(fs::exists(dossier / "TITRE.003"));
-}
-
-TEST_F(TitreFichier, WithAllThousandCopiesTakenTheTitleIsStillWritten) {
     for (int n = 1000; n <= 1999; ++n)
         ecrireFichier(dossier / ("TITRE." + std::to_string(n).substr(1)), "copie");
-    ecrireFichier(dossier / "TITRE.1", "\"Ancien\",\"\"\r\n");
-    ASSERT_TRUE(terminer("Nouveau", ""));
-    EXPECT_EQ(fichier("TITRE.1") + fichier("TITRE.000") + fichier("TITRE.999"),
-              "\"Nouveau\",\"\"\r\ncopiecopie");
+    ASSERT_TRUE(titrer("Nouveau", "", titre));
+    EXPECT_EQ(lu("TITRE.1") + lu("TITRE.000") + lu("TITRE.999"), "\"Nouveau\",\"\"\r\ncopiecopie");
+}
+
+TEST_F(Fichiers, BirthYearsAgainstTheCategoryThenTheFailingRowGetsFocusBeepAndMessage) {
+    const BornesCategories saison = deriverBornes(anneesDeTable(kTable2005));
+    const char* verdicts[] = {"ok", "non saisie", "incompatible"};
+    for (const Cas& c : lireCas("naissances.txt"))
+        EXPECT_EQ(verdicts[int(verifierNaissances(c[0], saison, {{"DURAND", c[1], c[2]}}).erreur)],
+                  c[3])
+            << c.ligne;
+    std::string focus;
+    const auto controler = [&](std::vector<LigneNaissance> lignes) {
+        const ControleNaissances c =
+            ControlerNaissances("F_1_PS00.PLM", saison, lignes, dialogues, [&](int ligne) {
+                focus += std::to_string(ligne) + std::to_string(dialogues.bips) +
+                         std::to_string(dialogues.messages.size()) + " ";
+            });
+        return std::to_string(c.ligne) + " " + std::to_string(dialogues.bips) + " " +
+               vus(dialogues);
+    };
+    EXPECT_EQ(controler({{"DURAND", "95", "N"}, {"MARTIN", "97", "N"}}),
+              "1 1 Erreur [critique] Année de naissance\nincompatible avec\n   la catégorie");
+    EXPECT_EQ(focus, "100 ") << "the row takes the focus before the beep and the message";
+    dialogues = {};
+    EXPECT_EQ(controler({{"DURAND", "95", "N"}, {"MARTIN", "0", "N"}}),
+              "1 0 Erreur [critique] Année de naissance\nnon saisie");
+    dialogues = {};
+    EXPECT_TRUE(verifierNaissances("F_1_PS00.PLM", saison,
+                                   {{"DURAND", "95", "N"}, {"", "", ""}, {"MARTIN", "80", "N"}})
+                    .ok());
+    EXPECT_EQ(controler({{"\xC2\xA0", "", ""}, {"MARTIN", "", "N"}}), "-1 0 ");
+    EXPECT_EQ(focus, "100 ");
+}
+
+// Columns of cas/chargement_ages.txt, then the boxes stored by "Oui" and "Annuler".
+TEST_F(Fichiers, TheAgeTableLoadedByDayStoredFromTheBoxesAndAnnulerWithoutATable) {
+    for (const Cas& c : lireCas("chargement_ages.txt")) {
+        SCOPED_TRACE(c.ligne);
+        BornesCategories bornes;
+        dialogues = {};
+        if (c[0] == "-")
+            fs::remove(dossier / "AGE.AGE");
+        else
+            ecrireFichier(dossier / "AGE.AGE", c[0]);
+        if (c[2] != "-") simulerPanne(PanneSimulee{EtapeRemplacement::Creation, EACCES});
+        EXPECT_EQ(ChargerAges(dossier.chemin(), date(c[1]), bornes, dialogues), c[3] == "1");
+        simulerPanne(std::nullopt);
+        const TextesAges textes = lireTextesAges(dossier.chemin());
+        EXPECT_EQ(lu("AGE.AGE") + "|" + vu(bornes.de('F', 'B')) + " " + vu(bornes.de('M', 'J')) +
+                      "|" + textes[0] + textes[3] + textes[15] + "|" + vus(dialogues),
+                  c[4] + "|" + c[5] + "|" + c[6] + "|" +
+                      avecDossier(c[7], dossier.chemin().string()));
+    }
+    dialogues = {};
+    const BornesCategories b = EnregistrerAges(dossier.chemin(),
+                                               {"97", "98", "95", "96", "93", "94", "91", "92",
+                                                "97", "98", "95", "96", "93", "94", "5", ""},
+                                               dialogues);
+    EXPECT_EQ(lu("AGE.AGE"), "97989596939491929798959693945   ");
+    EXPECT_EQ(vu(b.de('M', 'M')) + " " + vu(b.de('M', 'J')) + " " + vu(b.de('F', 'J')),
+              "2005 1996 2005 1994 1991 1994");
+    ecrireFichier(dossier / "AGE.AGE", "979895969394");
+    EXPECT_NO_THROW(AbandonnerAges(dossier.chemin(), dialogues));
+    EXPECT_EQ(lu("AGE.AGE"), "979895969394") << "nothing written";
+    ecrireFichier(dossier / "AGE.AGE", "97989596939");
+    EXPECT_THROW(AbandonnerAges(dossier.chemin(), dialogues), ProgrammeArrete);
+    EXPECT_EQ(vus(dialogues), "Sortie du programme [critique] Années non saisies");
 }
