@@ -1,0 +1,282 @@
+// The score rules on the logic: boxes, rounding, judges' marks, team totals, a team's entry and
+// the change of the judge counts.
+#include "data/competition.h"
+#include "scoring/boites_notes.h"
+#include "scoring/calcul_notes.h"
+#include "scoring/modi_juge.h"
+#include "scoring/saisie_notes.h"
+
+#include "support/compet_ouverte.h"
+#include "support/fabrique.h"
+
+#include <csignal>
+#include <sstream>
+#include <sys/resource.h>
+
+using namespace palmora;
+using namespace palmora::test;
+
+namespace {
+
+// Men, teams of 4 with 3 retained, 4 judges at Sol and none elsewhere.
+constexpr std::string_view kBloc = "0430000040";
+
+std::vector<std::vector<std::string>> table(const std::string& nom) {
+    auto lignes = lireTable(std::filesystem::path(PALMORA_FIXTURES) / nom);
+    EXPECT_GT(lignes.size(), 4U) << nom;
+    return lignes;
+}
+
+// A gymnast whose judges 1, 2, ... of slot s gave `notes` ("_": never entered, NULs).
+Enregistrement gym(std::string_view equipe, std::string_view nom, std::string_view bloc = kBloc,
+                   int s = 6, const std::string& notes = "") {
+    Enregistrement e = gymnaste(equipe, "01 BOURG", nom, bloc);
+    std::istringstream flux(notes);
+    int j = 0;
+    for (std::string n; flux >> n;)
+        e.poser(champs::Notes(s, ++j), n == "_" ? "" : n, '\0');
+    return e;
+}
+
+// A row as one line: shown, out of competition, names, the six marks, deduction, score.
+std::string vue(const LigneSaisie& l) {
+    if (!l.visible) return "-";
+    std::string t = std::string(l.horsConcours ? "H " : "  ") + l.Nom + " " + l.Prénom + " |";
+    for (const std::string& note : l.textes.notes)
+        t += note + "|";
+    return t + l.textes.Déd + "|" + l.Défin;
+}
+
+// A team's heading as one line: name, total shown and stored, the arrows to the others.
+std::string tete(const EquipeNotee& e) {
+    return e.Ekip + "|" + (e.totalVisible ? "T " : "- ") + e.Totéq.value_or("?") + "|" +
+           (e.Avant ? "<" : "") + (e.Après ? ">" : "");
+}
+
+struct Notes : CompetOuverte {
+    // Team ALPHA at Sol: a gymnast with marks (and a fifth judge's, left from a larger panel:
+    // neither shown nor kept), one without, one out of competition, an empty place; then BETA.
+    SaisieNotes ouvrirAlpha() {
+        Enregistrement durand = gym("ALPHA", "DURAND", kBloc, 6, "950 900 _ _ 900"),
+                       martin = gym("ALPHA", "MARTIN"),
+                       petit = gym("ALPHA", "PETIT", kBloc, 6, "875"),
+                       libre = slotLibre("ALPHA", "01 BOURG", kBloc), beta = gym("BETA", "ABEL");
+        durand.poser(champs::Deduc(6), " 050");
+        durand.poser(champs::NoteAgres(6), "945");
+        martin.poser(champs::NoteAgres(6), "999");
+        petit.poser(champs::SurCl, "H");
+        for (Enregistrement* e : {&durand, &martin, &petit, &libre})
+            e->poser(champs::NoteEquipe(6), "0705");
+        ouvrir(fichier({durand, martin, petit, libre, beta, beta, beta, beta}));
+        return SaisieNotes(etat, dialogues, *agresSaisissable(etat, "Sol"));
+    }
+    // What "&Oui" of the judge panel does: the check, then the rewrite.
+    bool changerJuges(const NbJuges& avant, const NbJuges& apres) {
+        return ControlerRetraitJuges(etat, avant, apres, dialogues) &&
+               EcrireJuges(etat, apres, dialogues);
+    }
+};
+
+} // namespace
+
+TEST(ArrondiNote, EveryRowOfTheRoundingTableHolds) {
+    for (const auto& l : table("arrondis.txt")) {
+        const auto barre = l[0].find('/');
+        const float note = barre == std::string::npos ? std::stof(l[0])
+                                                      : std::stof(l[0].substr(0, barre)) /
+                                                            std::stof(l[0].substr(barre + 1));
+        EXPECT_EQ(ArrondiNote(note), l[1]) << l[0];
+    }
+}
+
+TEST(BoitesNotes, EveryKeyAndEveryBoxLeftAsTheTableSays) {
+    for (const auto& l : table("boites.txt")) {
+        const std::optional<std::string> vu = l[0] == "touche"       ? toucheNote(l[1])
+                                              : l[0] == "touche-déd" ? toucheDeduction(l[1])
+                                              : l[0] == "note"       ? normaliserNote(l[1])
+                                                                     : normaliserDeduction(l[1]);
+        EXPECT_EQ(vu.value_or("refus"), l[2]) << l[0] << " [" << l[1] << "]";
+    }
+}
+
+TEST_F(Notes, EachRowOfMarksGivesItsScore) {
+    for (const auto& l : table("notes_juges.txt")) {
+        const int s = std::stoi(l[1]);
+        Enregistrement e = gym("ALPHA", "DURAND", l[0], s, l[2]);
+        if (!l[3].empty()) e.poser(champs::Deduc(s), l[3]);
+        e.poser(champs::NoteAgres(s), "abc");
+        ouvrir(fichier({e}));
+        CalculNotes(etat);
+        EXPECT_EQ(Enregistrement(surDisque()).lire(champs::NoteAgres(s)),
+                  l[4] == "NUL" ? std::string(3, '\0') : l[4])
+            << l[0] << " " << l[2] << " [" << l[3] << "]";
+    }
+}
+
+TEST_F(Notes, ARecordThatCannotBeWrittenKeepsItsWholeContentAndNothingIsReported) {
+    const std::string b = "0110000010"; // teams of 1, one judge at Sol
+    const Enregistrement a = gym("ALPHA", "ABEL", b, 6, "900"),
+                         m = gym("ALPHA", "MARTIN", b, 6, "850"),
+                         z = gym("ALPHA", "ZOLA", b, 6, "800");
+    ouvrir(fichier({a, m, z}));
+    // The file may not be written past the middle of the second record's Sol score (EFBIG
+    // there): the write of the three records stops inside that score.
+    rlimit avant{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &avant), 0);
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = avant;
+    limite.rlim_cur = kTailleEnreg + champs::NoteAgres(6).position;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    CalculNotes(etat);
+    setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signal);
+
+    Enregistrement attendu = a;
+    attendu.poser(champs::NoteAgres(6), "900");
+    EXPECT_EQ(surDisque(), fichier({attendu, m, z}));
+    EXPECT_TRUE(dialogues.messages.empty());
+}
+
+TEST_F(Notes, TeamTotalsAddTheBestRetainedScoresAndAreStoredInEveryRecordOfTheTeam) {
+    for (const auto& l : table("totaux.txt")) {
+        const int s = std::stoi(l[3]);
+        std::istringstream flux(l[2]);
+        std::string contenu, attendu, autres;
+        for (std::string note; flux >> note;) {
+            Enregistrement e = gym(l[0], "A", l[1]);
+            e.poser(champs::NoteAgres(s), note == "_" ? std::string(3, '\0') : note);
+            if (!l[4].empty() && contenu.empty()) e[champs::CalcEquip.position] = l[4][0];
+            contenu += e.octets();
+            if (!l[6].empty()) e.poser(champs::NoteEquipe(s), l[6]);
+            attendu += e.octets();
+            autres += gymnaste("BETA", "38 VIENNE", "E", l[1]).octets();
+        }
+        ouvrir(contenu + autres);
+        EXPECT_EQ(TotalEquipeAgres(etat, 1, s).value_or("-"), l[5]) << l[0] << " " << l[2];
+        EXPECT_EQ(surDisque(), attendu + autres) << l[0] << " " << l[2] << " " << l[4];
+    }
+}
+
+TEST_F(Notes, ATeamIsShownWithItsMarksScoresAndStoredTotal) {
+    SaisieNotes saisie = ouvrirAlpha();
+    const EquipeNotee alpha = saisie.ChargerEquipe(1);
+    std::string vu = saisie.NomAppareil() + "\n" + tete(alpha) + "\n";
+    for (const LigneSaisie& l : alpha.lignes)
+        vu += vue(l) + "\n";
+    // Out of competition, every judge's mark shows 0,00 whatever is stored; nothing stored
+    // ("?"): the label keeps its text.
+    EXPECT_EQ(vu + tete(saisie.ChargerEquipe(2)), "Notes au sol\n"
+                                                  "Equipe : ALPHA (1/2)|T 07,05|>\n"
+                                                  "  DURAND Anne |9,50|9,00||||| 0,50|9,45\n"
+                                                  "  MARTIN Anne ||||||||10,00\n"
+                                                  "H PETIT Anne |0,00|0,00|0,00|0,00||||\n"
+                                                  "-\n"
+                                                  "Equipe : BETA (2/2)|T ?|<");
+}
+
+TEST_F(Notes, ValiderStoresTheBoxesRecomputesAndStoresTheTeamTotal) {
+    SaisieNotes saisie = ouvrirAlpha();
+    saisie.ChargerEquipe(1);
+    // Whatever an empty place's row still holds, its record keeps no mark.
+    const EquipeRafraichie vu = saisie.Valider({{{"9,50", "9,00", "8,50", "9,20"}, " 0,50"},
+                                                {{"9,00", "9,00", "9,00", "9,00"}, "-0,50"},
+                                                {{"0,00", "0,00", "0,00", "0,00"}, ""},
+                                                {{"5,00", "5,00", "5,00", "5,00"}, " 1,00"}});
+    // DURAND: 9,50 and 8,50 dropped, 9,10 less 0,50. MARTIN: 9,00 and a bonus of 0,50. The team:
+    // 9,50 + 8,60 + 0,00.
+    EXPECT_EQ(surDisque(), lireFichier(PALMORA_FIXTURES "/valider-alpha.PLM"));
+    EXPECT_EQ(vu.Défin, (std::vector<std::string>{"8,60", "9,50", "0,00", ""}));
+    EXPECT_EQ(vu.Déd, (std::vector<std::string>{" 0,50", "-0,50", " 0,00", " 0,00"}));
+    EXPECT_EQ(vu.Totéq, "18,10");
+}
+
+TEST_F(Notes, MarksGoOnlyToAnOpenUnprotectedCompetitionWithTeams) {
+    EXPECT_EQ(agresSaisissable(etat, "Sol"), nullptr);
+    const std::string provisoire = fichier({enregistrementProvisoire(kBloc)});
+    ouvrir(provisoire);
+    SaisieNotes saisie(etat, dialogues, *agresSaisissable(etat, "Sol"));
+    EXPECT_EQ(saisie.nbEquipes(), 0);
+    saisie.ChargerEquipe(1);
+    saisie.Valider(std::vector<TextesLigne>(4));
+    EXPECT_EQ(surDisque(), provisoire);
+
+    Enregistrement protege = gym("ALPHA", "DURAND");
+    protege[champs::MarqueProtection.position] = kCode160;
+    ouvrir(fichier({protege}));
+    EXPECT_EQ(agresSaisissable(etat, "Sol"), nullptr);
+    // Mini-enchaînements are marked on the women's beam, by its own judges, whatever the sex.
+    ouvrir("M_E_NS00.PLM", fichier({gymnaste("A", "01 B", "C", "0430014402")}));
+    EXPECT_EQ(SaisieNotes(etat, dialogues, agresDe('F')[2]).NbJuges(), 2);
+}
+
+TEST_F(Notes, RemovingAJudgeWhoGaveAMarkNamesTheFirstOneAndChangesNothing) {
+    // ALPHA has 4 judges on each women's apparatus; 0,00 is no mark.
+    const auto noté = [](std::string_view nom, int s, const std::string& notes) {
+        return gym("ALPHA", nom, kBlocFeminin, s, notes);
+    };
+    Enregistrement poutre = noté("ABEL", 3, "900 900 900 900");
+    poutre.poser(champs::Notes(4, 4), "000");
+    const struct {
+        std::string fichier;
+        NbJuges apres;
+        const char* texte;
+    } cas[] = {
+        {fichier({noté("ABEL", 6, "950 900"), noté("BRUN", 6, "_ _ 875 830")}),
+         {0, 0, 0, 4, 4, 2, 4},
+         "Le juge n° 3 au sol\na déjà mis des notes"},
+        {fichier({noté("ABEL", 6, "950 900 _ 075")}),
+         {0, 0, 0, 4, 4, 2, 4},
+         "Le juge n° 4 au sol\na déjà mis des notes"},
+        // The beam is checked on slot 3, after the other lines.
+        {fichier({poutre}),
+         {0, 0, 0, 3, 4, 4, 2},
+         "Le juge n° 3 à la poutre \na déjà mis des notes"},
+    };
+    for (const auto& c : cas) {
+        ouvrir(c.fichier);
+        dialogues.messages.clear();
+        EXPECT_FALSE(changerJuges({0, 0, 0, 4, 4, 4, 4}, c.apres));
+        ASSERT_EQ(dialogues.messages.size(), 1u);
+        EXPECT_EQ(dialogues.messages[0].titre + "|" + dialogues.messages[0].texte,
+                  std::string("Modification impossible|") + c.texte);
+        EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
+        EXPECT_EQ(surDisque(), c.fichier);
+    }
+}
+
+TEST_F(Notes, JudgesWhoGaveOnlyZeroOrNothingMayGoAndEveryRecordGetsTheNewDigits) {
+    // A hors-concours gymnast's marks are stored as 0,00.
+    const auto fichierAlpha = [](std::string_view bloc) {
+        return fichier({gym("ALPHA", "ABEL", bloc, 6, "950 900 000 000"),
+                        gym("ALPHA", "BRUN", bloc, 6, "900 880"),
+                        slotLibre("ALPHA", "01 BOURG", bloc)});
+    };
+    ouvrir(fichierAlpha(kBlocFeminin));
+    ASSERT_TRUE(changerJuges({0, 0, 0, 4, 4, 4, 4}, {0, 0, 0, 2, 3, 2, 4}));
+    EXPECT_EQ(surDisque(), fichierAlpha("0430002324"));
+    EXPECT_TRUE(dialogues.messages.empty());
+    EXPECT_EQ(etat.juges(champs::JugesSlot(6)), 2);
+    EXPECT_FALSE(std::filesystem::exists(dossier / "TEMPO"));
+
+    // Raising needs no check, and the placeholder record is rewritten too.
+    ouvrir(std::string(48, ' ') + "S650001111" + std::string(242, '\0'));
+    ASSERT_TRUE(changerJuges({0, 0, 0, 1, 1, 1, 1}, {0, 0, 0, 6, 1, 3, 2}));
+    EXPECT_EQ(surDisque(), std::string(48, ' ') + "S650006132" + std::string(242, '\0'));
+    EXPECT_EQ(etat.juges(champs::JugesPoutre), 2);
+}
+
+TEST_F(Notes, AProtectedCompetitionRefusesTheJudgePanel) {
+    EXPECT_FALSE(ModiJugePermis(etat, dialogues)) << "no competition open";
+    Enregistrement e = gym("ALPHA", "ABEL");
+    e.poser(champs::MarqueProtection, std::string(1, kCode160));
+    ouvrir(fichier({e}));
+    dialogues.messages.clear();
+    EXPECT_FALSE(ModiJugePermis(etat, dialogues));
+    ASSERT_EQ(dialogues.messages.size(), 1u);
+    EXPECT_EQ(dialogues.messages[0].titre + "|" + dialogues.messages[0].texte,
+              "Modification interdite|Fichier protégé");
+    EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
+
+    MarquerProtection(etat, kNul, dialogues);
+    EXPECT_TRUE(ModiJugePermis(etat, dialogues));
+}
