@@ -1,0 +1,670 @@
+// The files of a competition and of the program: records read and written, whole-file
+// rewrites failing at each step, a command's writes all or nothing, the copies kept in
+// "Sauvegardes", a new competition, the licence registry and its exchange through drive A.
+#include "app/liste_compet.h"
+#include "app/reglages_compet.h"
+#include "data/creation.h"
+#include "data/echange_licences.h"
+#include "data/panneau_juges.h"
+#include "data/registre_licences.h"
+#include "data/sauvegardes.h"
+#include "data/table_ages.h"
+#include "data/titre_fichier.h"
+#include "platform/lecteur_a.h"
+#include "registration/inscription.h"
+#include "scoring/modi_juge.h"
+#include "scoring/saisie_notes.h"
+#include "support/systeme_simule.h"
+
+#include "cas.h"
+#include "support/compet_ouverte.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <map>
+
+using namespace palmora;
+using namespace palmora::test;
+using namespace palmora::nouveau;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> noms(const fs::path& d) {
+    std::vector<std::string> n;
+    for (const auto& f : fs::directory_iterator(d))
+        n.push_back(f.path().filename().string());
+    std::sort(n.begin(), n.end());
+    return n;
+}
+
+struct FichierCompet : CompetOuverte {
+    DossierTemporaire programme;
+    void TearDown() override {
+        simulerPanne(std::nullopt);
+        ::unsetenv("PALMORA_LECTEUR_A");
+    }
+    // Runs a command of cas/compet.txt ("_" a blank in a team or town); its result as a number.
+    int executer(const std::string& commande) {
+        std::istringstream lus(commande);
+        std::vector<std::string> m;
+        for (std::string s; lus >> s;)
+            m.push_back(s);
+        m.resize(3);
+        const auto lignes = [&](std::vector<std::string> notes) {
+            notes.resize(kJugesSaisie);
+            std::vector<TextesLigne> l(4);
+            for (TextesLigne& t : l)
+                std::copy(notes.begin(), notes.end(), t.notes.begin());
+            return l;
+        };
+        std::optional<SaisieNotes> saisie;
+        EquipeSaisie equipe{
+            "BETA", "01 BOURG", {{"UN", "", "", "N", ""}, {"DEUX", "", "", "N", ""}}};
+        const std::string c = m[0];
+        if (c == "tri") TrierFichier(etat, dialogues);
+        if (c == "retrait")
+            return RetirerEquipe(etat, champsEnreg(m[1])[0], champsEnreg(m[2])[0], dialogues);
+        if (c == "protection" || c == "deprotection")
+            MarquerProtection(etat, c == "protection" ? kCode160 : kNul, dialogues);
+        if (c == "ecrire")
+            return int(etat.EcrireEnreg(std::stoi(m[1]), Enregistrement(enregistrements(m[2])),
+                                        dialogues));
+        if (c == "ouvrir") return etat.Ouvrir(m[1], dialogues);
+        if (c == "sauver") return int(SauverEquipe(etat, std::stoi(m[1]), equipe, dialogues));
+        if (c == "valider" || c == "enregistrer") {
+            saisie.emplace(etat, dialogues, agresDe('F')[0]);
+            saisie->ChargerEquipe(1);
+        }
+        if (c == "valider") saisie->Valider(lignes({m[1]}));
+        if (c == "enregistrer") saisie->EnregistrerEquipe(lignes({m[1], m[2]}));
+        dialogues.reponses = {Reponse::Oui};
+        if (c == "effacer") return EffacerEquipe(etat, m[1], champsEnreg(m[2])[0], dialogues);
+        return 0;
+    }
+};
+
+// A fresh working folder and program folder, for each row of a table.
+struct Atelier {
+    DossierTemporaire travail, programme;
+    DialoguesScriptes dialogues;
+    Competition etat;
+    std::vector<PanneauJuges> panneaux;
+    Atelier() { etat.changerDossier(travail.chemin()); }
+    ~Atelier() { simulerPanne(std::nullopt); }
+    // "O&K" of "Nouveau fichier": the judge panel offered is kept, then left with `touches`
+    // pressed on it (Ctrl+F<n>), or cancelled.
+    bool creer(ChoixNouveau& choix, const std::vector<int>& touches = {}, bool annuler = false) {
+        const auto juges = [&](const PanneauJuges& panneau) {
+            panneaux.push_back(panneau);
+            PanneauJuges laisse = panneau;
+            for (int t : touches)
+                laisse.appuyer(t, true, false, false);
+            laisse.JugesAnnule = annuler;
+            return laisse;
+        };
+        return CreerCompetition(etat, choix, juges, dialogues);
+    }
+};
+struct Creation : ::testing::Test, Atelier {};
+using Registre = Creation;
+
+} // namespace
+TEST_F(FichierCompet, TableOfCommandsOnTheFileAndTheirFailures) {
+    const std::map<std::string, Appel> appelsNommes = {{"EcritureA", Appel::EcritureA},
+                                                       {"VidageDonnees", Appel::VidageDonnees},
+                                                       {"Suppression", Appel::Suppression}};
+    const std::map<std::string, int> erreurs = {{"ENOSPC", ENOSPC}, {"EIO", EIO}, {"EBUSY", EBUSY}};
+    for (const Cas& c : lireCas("compet.txt")) {
+        SCOPED_TRACE(c.ligne);
+        dialogues = {};
+        ouvrir(enregistrements(c[0]));
+        const std::string avant = surDisque();
+        std::istringstream panne(c[2]);
+        std::string appel, erreur, suivantes;
+        int rang = 1;
+        simulerPanne(std::nullopt);
+        panne >> appel >> erreur >> rang >> suivantes;
+        if (appel != "-")
+            simulerPanne(
+                PanneSimulee{appelsNommes.at(appel), erreurs.at(erreur), rang, suivantes == "+"});
+        const std::map<std::string, std::int64_t> vu = {{"r", executer(c[1])},
+                                                        {"n", etat.NbEnreg()},
+                                                        {"e", etat.nbEquipes()},
+                                                        {"o", etat.ouvert()},
+                                                        {"p", etat.Protege()},
+                                                        {"v", appels(Appel::VidageDonnees)},
+                                                        {"m", std::ssize(dialogues.messages)}};
+        simulerPanne(std::nullopt);
+        std::istringstream attendus(c[4]);
+        for (std::string a; attendus >> a;)
+            EXPECT_EQ(a.substr(0, 2) + std::to_string(vu.at(a.substr(0, 1))), a);
+        EXPECT_EQ(noms(dossier.chemin()),
+                  c[3] == "-" ? std::vector<std::string>{} : std::vector<std::string>{nom})
+            << "no temporary file is left";
+        if (c[3] != "-" && c[3] != "*") {
+            EXPECT_EQ(surDisque(), c[3] == "=" ? avant : enregistrements(c[3]));
+        }
+        std::string lus; // what the program holds is what the disk holds
+        for (std::int64_t k = 1; etat.ouvert() && k <= etat.NbEnreg(); ++k)
+            lus += etat.LireEnreg(k).octets();
+        Enregistrement apres;
+        EXPECT_EQ(lus, etat.ouvert() ? surDisque() : "");
+        EXPECT_FALSE(etat.LireEnreg(etat.NbEnreg() + 1, apres));
+        EXPECT_EQ(apres, Enregistrement());
+        if (c[5] != "*") {
+            EXPECT_EQ(dialogues.messages.empty() ? "" : vus({dialogues.messages.back()}),
+                      avecDossier(c[5], dossier.chemin().string()));
+        }
+    }
+}
+
+TEST_F(FichierCompet, APlaceholderFileOpensWithItsSettingsAndNoTeam) {
+    ouvrir("F_1_NS00.PLM", std::string(enregistrementProvisoire("S654402340").octets()));
+    std::string vu = etat.BlocConfig() + " ";
+    for (int s = 1; s <= 6; ++s)
+        vu += std::to_string(etat.juges(champs::JugesSlot(s)));
+    vu += std::to_string(etat.juges(champs::JugesPoutre)) + " " +
+          std::to_string(etat.EffectEquip() * 1000 + etat.CalcEquip() * 100 + etat.NbEnreg() * 10 +
+                         etat.nbEquipes()) +
+          " " + etat.CodeSexe() + etat.CodeAgres() + etat.CodeAppart() + " " +
+          etat.DescriptionCompet();
+    EXPECT_EQ(vu, "S654402340 4402340 6510 FFS Féminines Niveau 1 . 7-8 ans . Simple appartenance");
+    EXPECT_FALSE(etat.Protege());
+    EXPECT_TRUE(dialogues.messages.empty());
+    // Men's Mini-enchaînements use the women's apparatus.
+    ouvrir("M_E_NS00.PLM", std::string(enregistrementProvisoire("S644000444").octets()));
+    EXPECT_EQ((std::string{etat.CodeSexe(), etat.CodeAgres()}), "FF");
+    ouvrir("M_1_PS00.PLM", std::string(enregistrementProvisoire("0644444440").octets()));
+    EXPECT_EQ((std::string{etat.CodeSexe(), etat.CodeAgres()}), "MM");
+}
+
+namespace {
+
+struct SauvegardesCompet : FichierCompet {
+    HorlogeFixe horloge{{2026, 12, 6, 10, 42, 3}};
+    Sauvegardes sauvegardes{horloge};
+    const std::string deuxEquipes =
+        enregistrements("ALPHA/01_BOURG/A1 ALPHA/01_BOURG/A2 ALPHA/01_BOURG/A3 ALPHA/01_BOURG/A4 "
+                        "BETA/38_VIENNE/B1 BETA/38_VIENNE/B2 BETA/38_VIENNE/B3 BETA/38_VIENNE/B4");
+
+    SauvegardesCompet() { etat.installerSauvegardes(sauvegardes); }
+    void SetUp() override { ouvrir(deuxEquipes); }
+    fs::path copies() const { return dossier / "Sauvegardes"; }
+    // `minutes` on, then a change.
+    void changerPlusTard(int minutes = 1) {
+        horloge.date.minute += minutes;
+        horloge.date.heure += horloge.date.minute / 60;
+        horloge.date.minute %= 60;
+        Enregistrement e = etat.LireEnreg(1);
+        e.poser(champs::Notes(5, 1), std::to_string(800 + horloge.date.minute));
+        ASSERT_EQ(etat.EcrireEnreg(1, e, dialogues), Ecriture::Reussie);
+    }
+};
+
+} // namespace
+
+TEST_F(SauvegardesCompet, OpeningCopiesThenAChangeAtMostOnceAMinuteAndThirtyAreKept) {
+    EXPECT_EQ(lireFichier(copies() / "F_2_PS00 2026-12-06 10h42.PLM"), deuxEquipes);
+    horloge.date.minute = 43;
+    etat.sauvegarder(false, dialogues); // a minute on but nothing changed: no copy
+    changerPlusTard(0);
+    changerPlusTard(0); // the same minute: no copy
+    EXPECT_EQ(noms(copies()).size(), 2u);
+    EXPECT_EQ(lireFichier(copies() / "F_2_PS00 2026-12-06 10h43.PLM"), surDisque());
+    for (int k = 0; k < 31; ++k)
+        changerPlusTard();
+    ASSERT_EQ(noms(copies()).size(), 30u);
+    EXPECT_EQ(noms(copies()).front(), "F_2_PS00 2026-12-06 10h45.PLM") << "the oldest three went";
+    const std::vector<CopieSauvegarde> liste = sauvegardes.lister(etat);
+    ASSERT_EQ(liste.size(), 30u);
+    EXPECT_EQ(liste[0].quand + " " + std::to_string(liste[0].equipes) + " " +
+                  std::to_string(liste[0].notes) + " " + liste[29].quand,
+              "06/12/2026 11:14 2 1 06/12/2026 10:45");
+    // The folder is no competition.
+    EXPECT_EQ(listerCompetitions(dossier.chemin()), std::vector<std::string>{nom});
+    EXPECT_TRUE(dialogues.messages.empty());
+}
+
+TEST_F(SauvegardesCompet, ACopyThatCannotBeWrittenIsToldOnceAndTheCommandStands) {
+    fs::remove_all(copies());
+    ecrireFichier(copies(), "un fichier, pas un dossier");
+    ouvrir(deuxEquipes);
+    changerPlusTard();
+    changerPlusTard();
+    EXPECT_EQ(vus(dialogues),
+              "Sauvegarde [exclamation] Les sauvegardes automatiques ne peuvent pas être "
+              "écrites dans le dossier\n" +
+                  copies().string() + "\n\nLa compétition elle-même est bien enregistrée.");
+    EXPECT_EQ(Enregistrement(surDisque()).lire(champs::Notes(5, 1)), "844");
+}
+
+TEST_F(SauvegardesCompet, RestoringTheCopyMadeBeforeADeletionGivesTheTeamBack) {
+    dialogues.reponses = {Reponse::Oui};
+    ASSERT_TRUE(EffacerEquipe(etat, "BETA", "38 VIENNE", dialogues));
+    EXPECT_EQ(etat.nbEquipes(), 1);
+    // The same minute as the copy made on opening: the copy before the deletion comes second.
+    const std::vector<CopieSauvegarde> liste = sauvegardes.lister(etat);
+    ASSERT_EQ(liste.size(), 2u);
+    EXPECT_EQ(liste[0].chemin.filename(), "F_2_PS00 2026-12-06 10h42 (2).PLM");
+    ASSERT_TRUE(RestaurerSauvegarde(etat, liste[0].chemin, dialogues));
+    EXPECT_EQ(surDisque(), deuxEquipes);
+    EXPECT_EQ(etat.nbEquipes(), 2);
+    EXPECT_EQ(sauvegardes.lister(etat).size(), 3u) << "the file was copied before the restore";
+}
+
+namespace {
+
+const std::string kCompetition = fichier({licencie("BETA", "38 VIENNE", "ZOLA", "0000000007"),
+                                          licencie("ALPHA", "01 BOURG", "DURAND", "0000000003")});
+const std::string kRegistre = entreeNue("0000000005", "MARTIN");
+
+struct Reecriture {
+    const char* nom;
+    const char* fichier; // in the program folder; null: the competition file
+    const char* titre;   // of the failure's message; null: the competition's name
+    std::function<void(struct PannesReecritures&)> faire;
+};
+
+struct PannesReecritures : FichierCompet {
+    DossierTemporaire lecteur;
+
+    PannesReecritures() { ::setenv("PALMORA_LECTEUR_A", lecteur.chemin().c_str(), 1); }
+
+    // Puts back the original files; a stale temporary file of an earlier crash stays.
+    void preparer() {
+        ecrireFichier(programme / kFichierRegistre, kRegistre);
+        ecrireFichier(programme / "AGE.AGE", "97989596939491929798959693949192");
+        std::filesystem::remove(programme / "TITRE.1"); // else the title moves to TITRE.000
+        ecrireFichier(lecteur / kFichierEchange, entreeNue("0000000001", "ABEL"));
+        ouvrir(kCompetition);
+        dialogues.messages.clear();
+    }
+    // Runs the rewrite; true when the program ended.
+    bool executer(const Reecriture& r) {
+        try {
+            r.faire(*this);
+        } catch (const ProgrammeArrete&) {
+            return true;
+        } catch (const MortSimulee&) {
+            return false;
+        }
+        return false;
+    }
+};
+
+const Reecriture kReecritures[] = {
+    {"tri", nullptr, nullptr, [](PannesReecritures& t) { TrierFichier(t.etat, t.dialogues); }},
+    {"retrait d'équipe", nullptr, nullptr,
+     [](PannesReecritures& t) { RetirerEquipe(t.etat, "BETA", "38 VIENNE", t.dialogues); }},
+    {"protection", nullptr, nullptr,
+     [](PannesReecritures& t) {
+         MarquerProtection(t.etat, kCode160, t.dialogues);
+         EXPECT_EQ(t.etat.Protege(),
+                   fs::exists(t.dossier / t.nom) && t.surDisque() != kCompetition);
+     }},
+    {"juges", nullptr, nullptr,
+     [](PannesReecritures& t) {
+         const NbJuges avant = jugesDe(t.etat);
+         const bool change = EcrireJuges(t.etat, NbJuges{0, 0, 0, 2, 3, 2, 1}, t.dialogues);
+         EXPECT_TRUE(change || jugesDe(t.etat) == avant);
+     }},
+    {"notes retenues", nullptr, nullptr,
+     [](PannesReecritures& t) {
+         t.dialogues.saisies = {"2"};
+         DemanderNotesRetenues(t.etat, t.dialogues);
+     }},
+    {"reconstruction du registre", "Orvane.lic", "Sortie du logiciel",
+     [](PannesReecritures& t) {
+         ReconstruireRegistre(t.etat, t.programme.chemin(), {t.nom}, t.dialogues);
+     }},
+    {"import du registre", "Orvane.lic", "Exportation",
+     [](PannesReecritures& t) {
+         LecteurASysteme a;
+         ImporterRegistre(t.etat, t.programme.chemin(), a, t.dialogues);
+     }},
+    // The bounds of the boxes hold even when the table is not written.
+    {"années de naissance", "AGE.AGE", "Années de naissance",
+     [](PannesReecritures& t) {
+         TextesAges textes;
+         textes.fill("99");
+         const BornesCategories b = EnregistrerAges(t.programme.chemin(), textes, t.dialogues);
+         EXPECT_EQ(b.de('F', 'P')->premiere, 1999);
+     }},
+    {"titre", "TITRE.1", "Titre de la compétition",
+     [](PannesReecritures& t) {
+         TitreCompet titre;
+         EXPECT_TRUE(TerminerTitre(t.programme.chemin(), "Gala", "Lyon", titre, t.dialogues));
+         EXPECT_EQ(titre, (TitreCompet{"Gala", "Lyon"}));
+     }},
+};
+
+} // namespace
+
+// errno 0 is the program dying at that step: the next run must find the original and rewrite
+// it, the temporary file left behind not standing in the way.
+TEST_F(PannesReecritures, EachStepThatFailsOrCrashesLeavesTheOriginalWhole) {
+    for (const Reecriture& r : kReecritures)
+        for (Appel etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
+                            EtapeRemplacement::Vidage, EtapeRemplacement::Renommage})
+            for (int erreur : {ENOSPC, EACCES, 0}) {
+                const fs::path cible = r.fichier ? programme / r.fichier : dossier / nom;
+                SCOPED_TRACE(std::string(r.nom) + ", étape " + std::to_string(int(etape)) +
+                             ", errno " + std::to_string(erreur));
+                preparer();
+                const std::string original = lireFichier(cible);
+                const auto avant = noms(cible.parent_path());
+                simulerPanne(PanneSimulee{etape, erreur});
+                const bool arrete = executer(r);
+                simulerPanne(std::nullopt);
+                EXPECT_EQ(lireFichier(cible), original);
+                if (erreur == 0) {
+                    preparer();
+                    EXPECT_FALSE(executer(r));
+                    EXPECT_TRUE(dialogues.messages.empty() ||
+                                dialogues.messages.back().icone != Icone::Critique);
+                    EXPECT_NE(lireFichier(cible), original);
+                    continue;
+                }
+                EXPECT_EQ(noms(cible.parent_path()), avant) << "a temporary file is left";
+                ASSERT_FALSE(dialogues.messages.empty());
+                // A competition that refuses writing is a finished one: the program ends.
+                const bool interdite = erreur == EACCES && !r.fichier;
+                EXPECT_EQ(arrete, interdite);
+                EXPECT_EQ(vus({dialogues.messages.back()}),
+                          interdite ? "Compétition terminée [critique] Modification interdite."
+                                    : (r.titre ? r.titre : nom) + " [critique] Le fichier\n" +
+                                          cible.string() + "\nne peut pas être écrit.");
+                for (const Message& m : dialogues.messages)
+                    EXPECT_EQ(m.texte.find("mis à jour"), std::string::npos) << "success told";
+            }
+}
+
+namespace {
+
+void choisir(ChoixNouveau& c, const std::string& choix) {
+    std::istringstream mots(choix);
+    for (std::string m; mots >> m;) {
+        const char v = m.back();
+        const int sens = v == '+' ? 1 : -1;
+        if (m.starts_with("sexe=")) c.choisirSexe(v == 'M' ? Masculins : Feminines);
+        if (m.starts_with("niveau=")) c.choisirNiveau(int(std::string_view("12EC3HPSXU").find(v)));
+        if (m.starts_with("cat=")) c.choisirCatégorie(int(std::string_view("PBMJTN").find(v)));
+        if (m.starts_with("appart=")) c.choisirAppartenance(v == 'D' ? Double : Simple);
+        if (m.starts_with("effectif")) c.changerEffectif(sens);
+        if (m.starts_with("retenues")) c.changerRetenues(sens);
+    }
+}
+
+std::string offerts(const auto& visibles, std::string_view codes) {
+    std::string t;
+    for (std::size_t k = 0; k < visibles.size(); ++k)
+        if (visibles[k]) t += codes[k];
+    return t;
+}
+
+std::string montre(const ChoixNouveau& c, std::string_view cle) {
+    const std::map<std::string_view, std::string> valeurs = {
+        {"niveaux", offerts(c.niveauVisible, "12EC3HPSXU")},
+        {"cats", offerts(c.catégorieVisible, "PBMJTN")},
+        {"niveau", std::string(1, "12EC3HPSXU"[c.niveau])},
+        {"cat", std::string(1, "PBMJTN"[c.catégorie])},
+        {"cadre", std::to_string(c.cadreAppartenance())},
+        {"equipe", std::to_string(c.effectif) + "/" + std::to_string(c.retenues)},
+        {"nom", c.NomNouveau},
+        {"etiquette", c.etiquette()},
+        {"legende", std::string(c.legendeEffectif())},
+        {"sexe", std::string(1, c.CodeSexe)},
+        {"appart", std::string(1, c.CodeAppart)}};
+    return valeurs.at(cle);
+}
+
+} // namespace
+
+TEST(ChoixNouveau, EachChoiceBringsTheOthersIntoLine) {
+    for (const Cas& c : lireCas("choix_nouveau.txt")) {
+        ChoixNouveau choix;
+        choisir(choix, c[0]);
+        for (std::size_t k = 1; k < c.size(); ++k) {
+            const std::size_t egal = c[k].find('=');
+            EXPECT_EQ(c[k].substr(0, egal) + "=" + montre(choix, c[k].substr(0, egal)), c[k])
+                << c.ligne;
+        }
+    }
+}
+
+TEST(CreationTable, ThePlaceholderCarriesMembershipTeamSettingsAndTheJudgesAsLeft) {
+    for (const Cas& c : lireCas("creations.txt")) {
+        SCOPED_TRACE(c.ligne);
+        Atelier t;
+        ChoixNouveau choix;
+        choisir(choix, c[0]);
+        std::vector<int> touches;
+        std::istringstream lues(c[1]);
+        for (int k; lues >> k;)
+            touches.push_back(k);
+        ASSERT_TRUE(t.creer(choix, touches));
+        ASSERT_EQ(t.panneaux.size(), 1u);
+        EXPECT_EQ(t.panneaux[0].femmes(), c[2] == "F");
+        EXPECT_EQ(noms(t.travail.chemin()), std::vector<std::string>{c[3]});
+        EXPECT_EQ(t.etat.FichierCompet(), c[3]);
+        EXPECT_TRUE(t.etat.ouvert());
+        const std::string lu = lireFichier(t.travail / c[3]);
+        EXPECT_EQ(lu,
+                  std::string(48, ' ') + c[4] +
+                      (c[4].size() == 10 ? std::string(242, '\0') : lu.substr(48 + c[4].size())));
+        EXPECT_TRUE(t.dialogues.messages.empty());
+    }
+}
+
+TEST_F(Creation, TakesTheFirstFreePlateauAndCreatesNothingWhenTheJudgesCancelOrAllAreTaken) {
+    ecrireFichier(travail / "F_1_N000.PLM", "ancien");
+    ecrireFichier(travail / "f_1_n001.plm", "ancien");
+    ecrireFichier(travail / "F_1_NS00.PLM", "autre");
+    ChoixNouveau choix;
+    ASSERT_TRUE(creer(choix));
+    EXPECT_EQ(etat.FichierCompet(), "F_1_N002.PLM");
+    EXPECT_EQ(lireFichier(travail / "F_1_N000.PLM") + lireFichier(travail / "f_1_n001.plm"),
+              "ancienancien");
+    EXPECT_EQ(etat.DescriptionCompet(), "Féminines Niveau 1 . 7-8 ans (plateau 3)");
+    EXPECT_FALSE(creer(choix, {}, true));
+    EXPECT_EQ(noms(travail.chemin()).size(), 4u);
+    EXPECT_FALSE(etat.ouvert());
+    for (int n = 3; n < 100; ++n)
+        ecrireFichier(travail / ("F_1_N0" + std::to_string(100 + n).substr(1) + ".PLM"), "");
+    EXPECT_FALSE(creer(choix));
+    EXPECT_EQ(noms(travail.chemin()).size(), 101u);
+    EXPECT_FALSE(etat.ouvert());
+    EXPECT_EQ(vus(dialogues), "Nouveau fichier [critique] Les numéros de plateau 00 à 99 sont tous "
+                              "pris pour F_1_N0.\nAucun fichier n'a été créé.");
+}
+
+TEST_F(Creation, AFolderThatRefusesWritingEndsTheProgramAndAFullDiskIsReported) {
+    for (Appel etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
+                        EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
+        simulerPanne(PanneSimulee{etape, ENOSPC});
+        ChoixNouveau choix;
+        EXPECT_FALSE(creer(choix));
+        EXPECT_TRUE(noms(travail.chemin()).empty()) << "nothing half made is left";
+        EXPECT_FALSE(etat.ouvert());
+        EXPECT_EQ(vus(dialogues), "Nouveau fichier [critique] Le fichier\n" +
+                                      (travail / "F_1_N000.PLM").string() +
+                                      "\nne peut pas être créé.");
+        dialogues.messages.clear();
+    }
+    simulerPanne(PanneSimulee{EtapeRemplacement::Creation, EACCES});
+    ChoixNouveau choix;
+    EXPECT_THROW(creer(choix), ProgrammeArrete);
+    EXPECT_EQ(vus(dialogues), "Compétition terminée [critique] Modification interdite.");
+}
+
+namespace {
+
+// Each word of the text made into bytes.
+std::string mots(const std::string& texte, const auto& faire) {
+    std::istringstream flux(texte);
+    std::string octets;
+    for (std::string m; flux >> m;)
+        octets += faire(m);
+    return octets;
+}
+
+// The registry entries of records "TEAM/TOWN/NAME/LICENCE", written out field by field.
+std::string entrees(const std::string& texte) {
+    return mots(texte, [](const std::string& m) {
+        const auto c = champsEnreg(m);
+        std::string e = c[3] + c[2];
+        e.resize(25, ' ');
+        e += "Anne           95" + c[1];
+        e.resize(62, ' ');
+        e += "N";
+        e.resize(100, ' ');
+        return e;
+    });
+}
+
+} // namespace
+
+TEST(RegistreTable, RebuildsFromTheCompetitionFiles) {
+    for (const Cas& c : lireCas("registre.txt")) {
+        SCOPED_TRACE(c.ligne);
+        Atelier t;
+        fs::create_directory(t.travail / "DOSSIER.PLM");
+        std::istringstream fichiers(c[0]);
+        for (std::string f; std::getline(fichiers, f, ';');) {
+            std::istringstream lus(f);
+            std::string nom, records;
+            std::getline(lus >> nom, records);
+            ecrireFichier(t.travail / nom.substr(0, nom.size() - 1), enregistrements(records));
+        }
+        if (!c[2].empty()) ecrireFichier(t.programme / "Orvane.lic", entrees(c[2]));
+        std::vector<std::string> liste;
+        std::istringstream noms(c[1]);
+        for (std::string n; noms >> n;)
+            liste.push_back(n);
+        ASSERT_TRUE(t.etat.Ouvrir(liste.back(), t.dialogues));
+        EXPECT_TRUE(ReconstruireRegistre(t.etat, t.programme.chemin(), liste, t.dialogues));
+        EXPECT_FALSE(t.etat.ouvert()) << "the rebuild closes the open competition";
+        ASSERT_TRUE(fs::exists(t.programme / "Orvane.lic"));
+        EXPECT_EQ(lireFichier(t.programme / "Orvane.lic"), entrees(c[3]));
+        EXPECT_FALSE(fs::exists(t.programme / "Orvane01.prv"));
+        EXPECT_TRUE(t.dialogues.messages.empty());
+    }
+}
+
+TEST_F(Registre, LookupFindsTheFirstEntryOfTheNumberReadFromWindows1252) {
+    EXPECT_FALSE(ChercherLicence(programme.chemin(), 1));
+    EXPECT_EQ(fs::file_size(programme / "Orvane.lic"), 0u) << "a missing registry is created";
+    std::string brut = entrees("A/01_BOURG/DUPONT/0000000123 A/01_BOURG/AUTRE/0000000123 "
+                               "A/01_BOURG/MARTIN/0000000124");
+    brut[64] = 'X'; // bytes past the flag are not read
+    ecrireFichier(programme / "Orvane.lic", brut);
+    EXPECT_EQ(ChercherLicence(programme.chemin(), 123),
+              (EntreeLicence{"0000000123", "DUPONT", "Anne", "95", "01 BOURG", "N"}));
+    EXPECT_FALSE(ChercherLicence(programme.chemin(), 125));
+
+    Enregistrement e(enregistrements("ALPHA/01_BOURG/LÉA/0000000003"));
+    e.poser(champs::Prénom, "H\xE9l\xE8ne"); // Hélène
+    ecrireFichier(travail / "F_1_NS00.PLM", e.octets());
+    ReconstruireRegistre(etat, programme.chemin(), {"F_1_NS00.PLM"}, dialogues);
+    const auto trouvee = ChercherLicence(programme.chemin(), 3);
+    ASSERT_TRUE(trouvee);
+    EXPECT_EQ(trouvee->Nom + " " + trouvee->Prénom, "LÉA Hélène");
+}
+
+namespace {
+
+// A drive whose next failures are scripted; without one it behaves as a medium would.
+struct LecteurFactice : LecteurA {
+    std::map<std::string, std::string, std::less<>> fichiers;
+    mutable std::deque<int> pannes;
+
+    int ecrire(std::string_view nom, std::string_view contenu) override {
+        if (int erreur = panne()) return erreur;
+        fichiers[std::string(nom)] = contenu;
+        return 0;
+    }
+    int lire(std::string_view nom, std::string& contenu) const override {
+        if (int erreur = panne()) return erreur;
+        const auto it = fichiers.find(nom);
+        if (it == fichiers.end()) return ENOENT;
+        contenu = it->second;
+        return 0;
+    }
+    int panne() const {
+        const int erreur = pannes.empty() ? 0 : pannes.front();
+        if (!pannes.empty()) pannes.pop_front();
+        return erreur;
+    }
+};
+
+// "9:ZED 1:ABC abc": entries of those numbers and surnames, other words as they are.
+std::optional<std::string> nues(const std::string& texte) {
+    if (texte == "-") return std::nullopt;
+    return mots(texte, [](const std::string& m) {
+        const std::size_t deux = m.find(':');
+        return deux == std::string::npos
+                   ? m
+                   : entreeNue(std::string(10 - deux, '0') + m.substr(0, deux), m.substr(deux + 1));
+    });
+}
+
+} // namespace
+
+TEST(Echange, TableOfExportsAndImportsWithTheDrivesFailures) {
+    const std::map<std::string, int> erreurs = {{"ENOMEDIUM", ENOMEDIUM},
+                                                {"EROFS", EROFS},
+                                                {"ENOSPC", ENOSPC},
+                                                {"EACCES", EACCES},
+                                                {"EIO", EIO}};
+    for (const Cas& c : lireCas("echanges.txt")) {
+        SCOPED_TRACE(c.ligne);
+        Atelier t;
+        LecteurFactice lecteur;
+        ecrireFichier(t.travail / "F.PLM", std::string(300, ' '));
+        ASSERT_TRUE(t.etat.Ouvrir("F.PLM", t.dialogues));
+        if (auto r = nues(c[1])) ecrireFichier(t.programme / "Orvane.lic", *r);
+        if (auto r = nues(c[2])) lecteur.fichiers["Orvane.cop"] = *r;
+        std::istringstream pannes(c[3]), reponses(c[4]);
+        for (std::string p; pannes >> p;)
+            lecteur.pannes.push_back(erreurs.at(p));
+        for (std::string r; reponses >> r;)
+            t.dialogues.reponses.push_back(r == "R" ? Reponse::Reessayer : Reponse::Annuler);
+        if (c[0] == "export")
+            ExporterRegistre(t.etat, t.programme.chemin(), lecteur, t.dialogues);
+        else
+            ImporterRegistre(t.etat, t.programme.chemin(), lecteur, t.dialogues);
+        EXPECT_FALSE(t.etat.ouvert()) << "the exchange closes the open competition";
+        EXPECT_EQ(vus(t.dialogues), c[5]);
+        EXPECT_EQ(fs::exists(t.programme / "Orvane.lic")
+                      ? std::optional(lireFichier(t.programme / "Orvane.lic"))
+                      : std::nullopt,
+                  nues(c[6]));
+        const auto copie = lecteur.fichiers.find("Orvane.cop");
+        EXPECT_EQ(copie == lecteur.fichiers.end() ? std::nullopt : std::optional(copie->second),
+                  nues(c[7]));
+        EXPECT_FALSE(fs::exists(t.programme / "Orvane.cop") ||
+                     fs::exists(t.programme / "Orvane01.prv"));
+    }
+}
+
+// The real drive is a folder named by PALMORA_LECTEUR_A; a missing folder is a drive without
+// medium.
+TEST(LecteurSysteme, WritesReplacesAndReadsBackOnTheNamedFolder) {
+    DossierTemporaire support;
+    ::setenv("PALMORA_LECTEUR_A", support.chemin().c_str(), 1);
+    LecteurASysteme lecteur;
+    EXPECT_EQ(dossierLecteurA(), support.chemin());
+    EXPECT_EQ(lecteur.ecrire("Orvane.cop", "ancienne copie plus longue"), 0);
+    EXPECT_EQ(lecteur.ecrire("Orvane.cop", "copie"), 0);
+    std::string lu;
+    EXPECT_EQ(lecteur.lire("Orvane.cop", lu) + lecteur.lire("Absent.cop", lu), ENOENT);
+    EXPECT_EQ(lu, "copie");
+    ::setenv("PALMORA_LECTEUR_A", (support / "retiré").c_str(), 1);
+    EXPECT_FALSE(dossierLecteurA());
+    EXPECT_EQ(lecteur.ecrire("Orvane.cop", "copie"), ENOMEDIUM);
+    EXPECT_EQ(lecteur.lire("Orvane.cop", lu), ENOMEDIUM);
+    ::unsetenv("PALMORA_LECTEUR_A");
+}
