@@ -2,19 +2,13 @@
 
 #include "support/compet_ouverte.h"
 
-#include "app/etat_appli.h"
-#include "data/competition.h"
 #include "data/cp1252.h"
 #include "data/enregistrement.h"
 #include "data/nombres.h"
 #include "reports/classement_equipes.h"
 #include "reports/classement_indiv.h"
 #include "reports/mise_en_page.h"
-#include "support/dialogues_scriptes.h"
-#include "support/dossier_temporaire.h"
 #include "support/fabrique.h"
-#include "support/ouvreur_enregistre.h"
-#include "support/surface_enregistree.h"
 
 #include <gtest/gtest.h>
 
@@ -82,16 +76,6 @@ inline Enregistrement enreg(std::string_view ligne) {
     return e;
 }
 
-// Teams of 4 gymnasts named after their team: "A1" … "A4" of "EQUIPE A", "B1" …
-inline std::string equipesDeQuatre(int nombre) {
-    std::string c;
-    for (int k = 0; k < 4 * nombre; ++k) {
-        const std::string l(1, static_cast<char>('A' + k / 4));
-        c += gymnaste("EQUIPE " + l, "01 BOURG", l + std::to_string(k % 4 + 1)).octets();
-    }
-    return c;
-}
-
 #ifdef PALMORA_FIXTURES
 inline std::string fixture(std::string_view nom) {
     return lireFichier(std::filesystem::path(PALMORA_FIXTURES) / nom);
@@ -151,23 +135,5 @@ inline std::string pageFixture(std::string_view nom) {
     return versCp1252(page);
 }
 #endif
-
-// The program with a competition of the test opened from its working folder.
-struct Programme {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    OuvreurEnregistre ouvreur;
-    SurfaceEnregistree surface;
-    EtatAppli appli;
-
-    void ouvrir(const std::string& nom, const std::string& octets) {
-        ecrireFichier(dossier / nom, octets);
-        appli.compet.changerDossier(dossier.chemin());
-        appli.titre = {"Coupe d'hiver", "Vienne"};
-        appli.dates = {"05", " décembre ", "2026"};
-        ASSERT_TRUE(appli.compet.Ouvrir(nom, dialogues));
-    }
-};
-struct AppliOuverte : ::testing::Test, Programme {};
 
 } // namespace palmora::test

@@ -2,15 +2,111 @@
 // tests/data/sorties (the drawings and absences each case must show); the records printed are
 // in enregistrements.txt under the names of the cases.
 #include "reports/feuilles_match.h"
-#include "reports/impression_outils.h"
 #include "reports/imprim_classements.h"
 #include "reports/outils.h"
-#include "reports/voir_pages.h"
+#include "support/surface_enregistree.h"
+
+#include <cmath>
+#include <fstream>
+#include <iomanip>
 
 using namespace palmora;
 using namespace palmora::test;
 
 namespace {
+
+// Checks a recording against a section ("== nom") of a drawing list in tests/data/sorties: one
+// check a line, pages from 1, positions in millimetres, "*" for a value left unchecked.
+//   pages N | termines N | trait E
+//   texte P "T" [x y taille] [gras|maigre] [souligne|plat] [noir|rouge|bleu]
+//   absent P "T" | sans P "partie" (no text holds it) | nombre P ligne|cadre|"T" N
+//   en P x y "T" (the first text there, "" none) | place P y "T" (the text left of 11 mm)
+//   rangee P y "T"... (the texts of the line, in order) | vide P y [x1 x2] (no text between)
+//   ligne|cadre P i x y x2 y2 [couleur] (the i-th of its kind from 1, -1 the last)
+void verifierDessins(const SurfaceEnregistree& s, const std::string& fichier,
+                     const std::string& section) {
+    std::ifstream f(std::string(PALMORA_FIXTURES) + "/" + fichier);
+    ASSERT_TRUE(f) << fichier;
+    const auto proche = [](double a, const std::string& b) {
+        return b == "*" || std::abs(a - std::stod(b)) < 1e-6;
+    };
+    const auto couleur = [](Couleur c) {
+        return c == kNoir ? "noir" : c == kRouge ? "rouge" : c == kBleu ? "bleu" : "autre";
+    };
+    const auto nombre = [](const std::string& w) { return w == "*" || std::isdigit(w[0]); };
+    bool dedans = false;
+    for (std::string l; std::getline(f, l);) {
+        if (l.starts_with("== ")) dedans = l.substr(3) == section;
+        if (!dedans || l.empty() || l[0] == '#' || l[0] == '=') continue;
+        SCOPED_TRACE(fichier + " " + section + ": " + l);
+        std::istringstream mots(l);
+        std::vector<std::string> m;
+        for (std::string w; mots >> std::quoted(w);)
+            m.push_back(w);
+        const std::string& quoi = m[0];
+        std::vector<std::string> vus;
+        EXPECT_TRUE(quoi != "pages" || s.pages.size() == std::stoul(m[1])) << s.pages.size();
+        EXPECT_TRUE(quoi != "termines" || s.documentsTermines == std::stoi(m[1]));
+        EXPECT_TRUE(quoi != "trait" || proche(s.epaisseurTrait, m[1])) << s.epaisseurTrait;
+        if (quoi == "pages" || quoi == "termines" || quoi == "trait") continue;
+        const std::size_t p = std::stoul(m[1]) - 1;
+        ASSERT_LT(p, s.pages.size());
+        const std::vector<Trace> textes = s.textes(p);
+        const Trace* trouve = nullptr;
+        std::string en; // the first text at x y, or left of 11 mm on the line y
+        long n = 0;
+        for (const Trace& t : textes) {
+            if (!trouve && t.texte == m[2]) trouve = &t;
+            n += t.texte == m[2] ? 1 : 0;
+            EXPECT_TRUE(quoi != "sans" || t.texte.find(m[2]) == std::string::npos) << t.texte;
+            if (quoi == "en" && en.empty() && proche(t.x, m[2]) && proche(t.y, m[3])) en = t.texte;
+            if (m[2] == "*" || !std::isdigit(m[2][0]) || !proche(t.y, m[2])) continue;
+            vus.push_back(t.texte);
+            const double fin =
+                t.x + static_cast<double>(SurfaceEnregistree::caracteres(t.texte)) * 1.8;
+            if (quoi == "place" && en.empty() && fin <= 11 + 1e-6) en = t.texte;
+            EXPECT_FALSE(quoi == "vide" &&
+                         (m.size() < 5 || (t.x > std::stod(m[3]) && t.x < std::stod(m[4]))))
+                << t.texte;
+        }
+        if (quoi == "texte") {
+            ASSERT_TRUE(trouve);
+            std::size_t k = 3;
+            for (double v : {trouve->x, trouve->y, trouve->taille})
+                EXPECT_TRUE(k >= m.size() || !nombre(m[k]) || proche(v, m[k++])) << v;
+            for (; k < m.size(); ++k)
+                if (m[k] == "gras" || m[k] == "maigre")
+                    EXPECT_EQ(trouve->gras, m[k] == "gras");
+                else if (m[k] == "souligne" || m[k] == "plat")
+                    EXPECT_EQ(trouve->souligne, m[k] == "souligne");
+                else
+                    EXPECT_EQ(couleur(trouve->couleur), m[k]);
+        } else if (quoi == "absent") {
+            EXPECT_FALSE(trouve);
+        } else if (quoi == "nombre") {
+            if (m[2] == "ligne" || m[2] == "cadre")
+                n = std::ssize(
+                    s.traces(p, m[2] == "ligne" ? Trace::Genre::Ligne : Trace::Genre::Rectangle));
+            EXPECT_EQ(n, std::stol(m[3]));
+        } else if (quoi == "en") {
+            EXPECT_EQ(en, m.size() > 4 ? m[4] : "");
+        } else if (quoi == "place") {
+            EXPECT_EQ(en, m.size() > 3 ? m[3] : "");
+        } else if (quoi == "rangee") {
+            EXPECT_EQ(vus, std::vector<std::string>(m.begin() + 3, m.end()));
+        } else if (quoi == "ligne" || quoi == "cadre") {
+            const std::vector<Trace> d =
+                s.traces(p, quoi == "ligne" ? Trace::Genre::Ligne : Trace::Genre::Rectangle);
+            const long i = std::stol(m[2]);
+            ASSERT_LE(std::abs(i), std::ssize(d));
+            const Trace& t = d[i < 0 ? d.size() - 1 : static_cast<std::size_t>(i - 1)];
+            EXPECT_TRUE(proche(t.x, m[3]) && proche(t.y, m[4]) && proche(t.x2, m[5]) &&
+                        proche(t.y2, m[6]))
+                << t.x << " " << t.y << " " << t.x2 << " " << t.y2;
+            EXPECT_TRUE(m.size() < 8 || couleur(t.couleur) == m[7]) << couleur(t.couleur);
+        }
+    }
+}
 
 // n gymnasts ranked by a Saut score going down by one hundredth each, but for the one of
 // index `egal` (from 1), whose score equals the previous one; then `libres` empty slots.
@@ -58,41 +154,7 @@ TEST(Impression, RankingsPrintAsTheirDrawingLists) {
 
     equipes(entrees("rangee"), "rangee");
     equipes(entrees("places"), "places");
-    std::vector<EntreeEquipe> soixanteDix; // men: the head printed once
-    for (int i = 0; i < 70; ++i)
-        soixanteDix.push_back({"E" + std::to_string(i), "V", 1000 - i, {"0000"}});
-    std::ranges::for_each(soixanteDix, [](EntreeEquipe& e) { e.notes.fill("0000"); });
-    equipes(soixanteDix, "hommes", true);
-}
-
-TEST_F(AppliOuverte, NoPrintsNothingYesWritesThePageThenPrintsOneDocument) {
-    ouvrir("F_2_PS00.PLM", contenu("commande"));
-    dialogues.reponses = {Reponse::Non, Reponse::Oui};
-    ImprimClIndivF(appli.compet, textesPage(appli), dialogues, surface);
-    ASSERT_EQ(dialogues.messages.size(), 1U);
-    const Message m = dialogues.messages[0];
-    EXPECT_EQ(m.texte, "Imprimer le classement individuel");
-    EXPECT_EQ(m.titre, "Impression");
-    EXPECT_EQ(m.boutons, Boutons::OuiNon);
-    EXPECT_EQ(m.defaut, Reponse::Non);
-    EXPECT_TRUE(surface.documents.empty());
-    const std::filesystem::path page = cheminClIndiv(appli.compet, ".htm");
-    EXPECT_FALSE(std::filesystem::exists(page));
-
-    ImprimClIndivF(appli.compet, textesPage(appli), dialogues, surface);
-    EXPECT_TRUE(std::filesystem::exists(page));
-    EXPECT_EQ(surface.documents,
-              std::vector{dossier / (appli.compet.DescriptionCompet() + " (indiv).pdf")});
-    EXPECT_EQ(surface.documentsTermines, 1);
-    const std::vector<Trace> textes = surface.textes(0);
-    EXPECT_NE(std::ranges::find(textes, "MARTIN         ", &Trace::texte), textes.end());
-
-    ouvrir("F_2_PS00.PLM", contenu("commande_sans_note")); // stops before the question
-    dialogues.messages.clear();
-    ImprimClEquip(appli.compet, textesPage(appli), dialogues, surface);
-    ASSERT_EQ(dialogues.messages.size(), 1U);
-    EXPECT_EQ(dialogues.messages[0].titre, "Impression impossible");
-    EXPECT_EQ(surface.documents.size(), 1U);
+    equipes(entrees("soixante_dix"), "hommes", true); // men: the head printed once
 }
 
 namespace {
@@ -112,19 +174,16 @@ struct FeuillesMatch : CompetOuverte {
 TEST_F(FeuillesMatch, PrintAsTheirDrawingLists) {
     // Every sheet of every team in the women's apparatus order; one team, one apparatus: a
     // half-empty page; the grid only; no grid.
-    ouvrir(equipesDeQuatre(3));
+    ouvrir(contenu("trois_equipes"));
     feuilles({}, "trois_equipes");
-    EXPECT_EQ(s.documents, std::vector{dossier / "Feuilles de match.pdf"});
     feuilles({2, 5}, "une_feuille");
     feuilles({2, -1, true, true}, "grille_seule");
-    ouvrir(equipesDeQuatre(1));
+    ouvrir(contenu("une_equipe"));
     feuilles({-1, 6}, "grille");
     feuilles({-1, 6}, "titre_long", {std::string(60, 'T'), std::string(20, 'L')});
     feuilles({-1, 4, false}, "sans_grille");
     // An empty slot, a nameless record, a licence number without first name.
-    ouvrir(fichier({gymnaste("ALPHA", "01 BOURG", "MARTIN"),
-                    enreg("ALPHA|01 BOURG|DURAND||bloc=0430004444 lic=0001234567"),
-                    slotLibre("ALPHA", "01 BOURG"), gymnaste("ALPHA", "", "")}));
+    ouvrir(contenu("gymnastes") + std::string(gymnaste("ALPHA", "", "").octets()));
     feuilles({-1, 7}, "gymnastes");
     // A placeholder alone makes no team, unless teams hold one gymnast.
     ouvrir(fichier({enregistrementProvisoire(kBlocFeminin)}));
@@ -134,7 +193,7 @@ TEST_F(FeuillesMatch, PrintAsTheirDrawingLists) {
     feuilles({}, "equipes_d_une");
     EXPECT_FALSE(s.traces(0, Trace::Genre::Ligne).empty());
     nom = "M_2_PS00.PLM";
-    ouvrir(equipesDeQuatre(1));
+    ouvrir(contenu("une_equipe"));
     feuilles({}, "hommes");
     // A half team goes to the even neighbour.
     for (auto [enreg, equipes] : {std::pair{1, 0}, {3, 2}, {5, 2}, {7, 4}, {4, 2}}) {

@@ -1,11 +1,17 @@
 // The ranking pages, their tables and the score listing, byte for byte against the files of
-// tests/data/sorties (UTF-8 there, Windows-1252 with CR LF as written); inputs in
-// enregistrements.txt under the same names.
+// tests/data/sorties (UTF-8 there, Windows-1252 with CR LF as written; inputs in
+// enregistrements.txt under the same names); the live results' ranking, pages and paths.
+#include "data/copie_compet.h"
+#include "reports/direct_outils.h"
 #include "reports/page_equipes.h"
 #include "reports/page_indiv.h"
+#include "reports/pages_direct.h"
+#include "reports/resultats_direct.h"
+#include "reports/site_direct.h"
 #include "reports/voir_notes.h"
+#include "reports/voir_pages.h"
 
-#include "reports/outils.h"
+#include <nlohmann/json.hpp>
 
 using namespace palmora;
 using namespace palmora::test;
@@ -95,4 +101,68 @@ TEST(Pages, TotalsInHundredthsAreWrittenAsFrenchDecimals) {
         {12345, "123,45"}, {12050, "120,5"}, {9800, "98"}, {5, "0,05"}, {0, "0"}};
     for (const auto& [total, texte] : simple)
         EXPECT_EQ(decimalSimple(total), texte);
+}
+
+// Only the individual ranking's file carries the plateau number.
+TEST_F(CompetOuverte, TheIndividualPagesNameCarriesThePlateauNumber) {
+    ouvrir("f_h_ps02.plm", contenu("voir_pages"));
+    EXPECT_EQ(cheminClIndiv(etat, ".htm"),
+              dossier / "Féminines Honneur . 9-10 ans . Simple appartenance (plateau 3) - 02 "
+                        "(indiv).htm");
+}
+
+namespace {
+
+struct ResultatsEnDirect : ::testing::Test {
+    DossierTemporaire dossier;
+    const std::string nom = "F_2_PS00.PLM";
+    SourceDirect source{dossier.chemin(), {"Coupe <d'hiver>", "Gymnase & salle"}, {nom}};
+    void SetUp() override { ecrireFichier(dossier / nom, competitionDirect()); }
+    ResultatsDirect resultats() const {
+        return resultatsDirect(*LireCopie(dossier.chemin(), nom), source.titre);
+    }
+};
+
+} // namespace
+
+// Scores computed from the marks in memory; equal totals share a place shown once; individual
+// entrants make no team.
+TEST_F(ResultatsEnDirect, RankingAndPages) {
+    const nlohmann::json j = nlohmann::json::parse(jsonDirect(resultats()));
+    EXPECT_EQ(j["agres"], nlohmann::json({"Saut", "Barres", "Poutre", "Sol"}));
+    const auto& indiv = j["individuel"];
+    ASSERT_EQ(indiv.size(), 6U);
+    const nlohmann::json attendus = nlohmann::json::parse(R"([
+        {"nom": "HORS", "place": "", "hors_concours": true, "total": null, "notes": []},
+        {"place": "2", "notes": ["9,50", "-----", "-----", "-----"], "total": "9,50"},
+        {"place": "", "total": "9,50"}, {}, {}, {"nom": "SOLO", "individuel": true}])");
+    for (std::size_t rang = 0; rang < 6; ++rang)
+        for (const auto& [cle, valeur] : attendus[rang].items())
+            EXPECT_EQ(indiv[rang][cle], valeur) << rang << " " << cle;
+    EXPECT_EQ(j["equipes"].size(), 2U);
+
+    EXPECT_NE(pageIndivDirect(resultats()).find("Coupe &lt;d&#39;hiver&gt;"), std::string::npos);
+    const std::string notes = pageNotesDirect(resultats());
+    EXPECT_EQ(notes.find("HORS"), std::string::npos); // the listing leaves them out
+    EXPECT_NE(notes.find("ALPHA de AUBE : "), std::string::npos);
+}
+
+TEST_F(ResultatsEnDirect, OnlyListedCompetitionsAndKnownPathsAreServed) {
+    EXPECT_EQ(routeDirect("/F_2_PS00/individuel", source.competitions)->fichier, nom);
+    EXPECT_EQ(routeDirect("/F_2_PS00/classement.json", source.competitions)->ressource,
+              Ressource::Json);
+    for (const char* refuse : {"/F_9_PS00/individuel", "/../F_2_PS00.PLM", "/F_2_PS00/",
+                               "/F_2_PS00.PLM", "/F_2_PS00/../individuel", "/etc/passwd", ""})
+        EXPECT_FALSE(routeDirect(refuse, source.competitions)) << refuse;
+}
+
+TEST_F(ResultatsEnDirect, TheTagChangesWithTheFileAndTheTitleOnly) {
+    const RouteDirect route = *routeDirect("/F_2_PS00/equipes", source.competitions);
+    const std::string etiquette = etiquetteDirect(route, source);
+    EXPECT_EQ(etiquetteDirect(route, source), etiquette);
+    ecrireFichier(dossier / nom, competitionDirect() + competitionDirect());
+    const std::string apres = etiquetteDirect(route, source);
+    EXPECT_NE(apres, etiquette);
+    source.titre.ligne2 = "Autre salle";
+    EXPECT_NE(etiquetteDirect(route, source), apres);
 }
