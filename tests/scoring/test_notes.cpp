@@ -1,6 +1,8 @@
-// The score rules on the logic: boxes, rounding, judges' marks, team totals, a team's entry and
-// the change of the judge counts.
-#include "data/competition.h"
+// Scores: the rules on the logic (boxes, rounding, judges' marks, team totals, a team's entry,
+// the judge counts), then what the acceptance run does not see of the windows (labels, beeps,
+// focus moves, refusals, Escape and Annuler, the judge panel of an open competition).
+#include "scoring/ModiJuge.h"
+#include "scoring/Saisie.h"
 #include "scoring/boites_notes.h"
 #include "scoring/calcul_notes.h"
 #include "scoring/modi_juge.h"
@@ -8,8 +10,13 @@
 
 #include "support/compet_ouverte.h"
 #include "support/fabrique.h"
+#include "support/pilote_modal.h"
+
+#include <QLabel>
+#include <QLineEdit>
 
 #include <csignal>
+#include <memory>
 #include <sstream>
 #include <sys/resource.h>
 
@@ -53,7 +60,21 @@ std::string tete(const EquipeNotee& e) {
            (e.Avant ? "<" : "") + (e.Après ? ">" : "");
 }
 
+// The child of that object name (and "index" property, the row of the score entry).
+template <class W = QWidget> W* enfant(const QWidget& f, const std::string& nom, int rangee = -1) {
+    for (W* w : f.findChildren<W*>(QString::fromStdString(nom)))
+        if (rangee < 0 || w->property("index").toInt() == rangee) return w;
+    ADD_FAILURE() << nom << " " << rangee;
+    return nullptr;
+}
+
+QString texteDe(const QWidget& f, const std::string& nom, int rangee = -1) {
+    return enfant<QLabel>(f, nom, rangee)->text();
+}
+
 struct Notes : CompetOuverte {
+    std::unique_ptr<Saisie> fenetre;
+
     // Team ALPHA at Sol: a gymnast with marks (and a fifth judge's, left from a larger panel:
     // neither shown nor kept), one without, one out of competition, an empty place; then BETA.
     SaisieNotes ouvrirAlpha() {
@@ -75,6 +96,28 @@ struct Notes : CompetOuverte {
         return ControlerRetraitJuges(etat, avant, apres, dialogues) &&
                EcrireJuges(etat, apres, dialogues);
     }
+    // The Sol entry (4 judges, 3 retained) of ALPHA, BETA, GAMMA, each A1 to A4, then the
+    // individuals LIBRES*: the second out of competition, the fourth place empty.
+    void ouvrirSaisie() {
+        std::string contenu;
+        for (const char* equipe : {"ALPHA", "BETA", "GAMMA"})
+            for (const char* g : {"A1", "A2", "A3", "A4"})
+                contenu += gym(equipe, g).octets();
+        Enregistrement hc = gym("LIBRES*", "HORS");
+        hc.poser(champs::SurCl, "H");
+        ouvrir(contenu + fichier({gym("LIBRES*", "A"), hc, gym("LIBRES*", "C"),
+                                  slotLibre("LIBRES*", "01 BOURG", kBloc)}));
+        fenetre = std::make_unique<Saisie>(etat, dialogues, *agresSaisissable(etat, "Sol"));
+        fenetre->show();
+        fenetre->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
+    }
+    QLineEdit* boite(const char* nom, int rangee) const {
+        return enfant<QLineEdit>(*fenetre, nom, rangee);
+    }
+    QString texte(const char* nom, int rangee = -1) const { return texteDe(*fenetre, nom, rangee); }
+    QWidget* focus() const { return QApplication::focusWidget(); }
+    void touche(Qt::Key k) { QTest::keyClick(focus(), k); }
 };
 
 } // namespace
@@ -211,36 +254,28 @@ TEST_F(Notes, MarksGoOnlyToAnOpenUnprotectedCompetitionWithTeams) {
 
 TEST_F(Notes, RemovingAJudgeWhoGaveAMarkNamesTheFirstOneAndChangesNothing) {
     // ALPHA has 4 judges on each women's apparatus; 0,00 is no mark.
-    const auto noté = [](std::string_view nom, int s, const std::string& notes) {
-        return gym("ALPHA", nom, kBlocFeminin, s, notes);
+    const auto noté = [](int s, const std::string& notes) {
+        return gym("ALPHA", "ABEL", kBlocFeminin, s, notes);
     };
-    Enregistrement poutre = noté("ABEL", 3, "900 900 900 900");
+    Enregistrement poutre = noté(3, "900 900 900 900");
     poutre.poser(champs::Notes(4, 4), "000");
-    const struct {
-        std::string fichier;
-        NbJuges apres;
-        const char* texte;
-    } cas[] = {
-        {fichier({noté("ABEL", 6, "950 900"), noté("BRUN", 6, "_ _ 875 830")}),
-         {0, 0, 0, 4, 4, 2, 4},
-         "Le juge n° 3 au sol\na déjà mis des notes"},
-        {fichier({noté("ABEL", 6, "950 900 _ 075")}),
-         {0, 0, 0, 4, 4, 2, 4},
-         "Le juge n° 4 au sol\na déjà mis des notes"},
+    // The counts left, the file, the judge named.
+    const std::tuple<NbJuges, std::string, const char*> cas[] = {
+        {{0, 0, 0, 4, 4, 2, 4}, fichier({noté(6, "950 900"), noté(6, "_ _ 875 830")}), "3 au sol"},
+        {{0, 0, 0, 4, 4, 2, 4}, fichier({noté(6, "950 900 _ 075")}), "4 au sol"},
         // The beam is checked on slot 3, after the other lines.
-        {fichier({poutre}),
-         {0, 0, 0, 3, 4, 4, 2},
-         "Le juge n° 3 à la poutre \na déjà mis des notes"},
+        {{0, 0, 0, 3, 4, 4, 2}, fichier({poutre}), "3 à la poutre "},
     };
-    for (const auto& c : cas) {
-        ouvrir(c.fichier);
+    for (const auto& [apres, contenu, juge] : cas) {
+        ouvrir(contenu);
         dialogues.messages.clear();
-        EXPECT_FALSE(changerJuges({0, 0, 0, 4, 4, 4, 4}, c.apres));
+        EXPECT_FALSE(changerJuges({0, 0, 0, 4, 4, 4, 4}, apres));
         ASSERT_EQ(dialogues.messages.size(), 1u);
         EXPECT_EQ(dialogues.messages[0].titre + "|" + dialogues.messages[0].texte,
-                  std::string("Modification impossible|") + c.texte);
+                  "Modification impossible|Le juge n° " + std::string(juge) +
+                      "\na déjà mis des notes");
         EXPECT_EQ(dialogues.messages[0].icone, Icone::Critique);
-        EXPECT_EQ(surDisque(), c.fichier);
+        EXPECT_EQ(surDisque(), contenu);
     }
 }
 
@@ -257,12 +292,6 @@ TEST_F(Notes, JudgesWhoGaveOnlyZeroOrNothingMayGoAndEveryRecordGetsTheNewDigits)
     EXPECT_TRUE(dialogues.messages.empty());
     EXPECT_EQ(etat.juges(champs::JugesSlot(6)), 2);
     EXPECT_FALSE(std::filesystem::exists(dossier / "TEMPO"));
-
-    // Raising needs no check, and the placeholder record is rewritten too.
-    ouvrir(std::string(48, ' ') + "S650001111" + std::string(242, '\0'));
-    ASSERT_TRUE(changerJuges({0, 0, 0, 1, 1, 1, 1}, {0, 0, 0, 6, 1, 3, 2}));
-    EXPECT_EQ(surDisque(), std::string(48, ' ') + "S650006132" + std::string(242, '\0'));
-    EXPECT_EQ(etat.juges(champs::JugesPoutre), 2);
 }
 
 TEST_F(Notes, AProtectedCompetitionRefusesTheJudgePanel) {
@@ -279,4 +308,124 @@ TEST_F(Notes, AProtectedCompetitionRefusesTheJudgePanel) {
 
     MarquerProtection(etat, kNul, dialogues);
     EXPECT_TRUE(ModiJugePermis(etat, dialogues));
+}
+
+TEST_F(Notes, ScoreEntryShowsTheTeamAndMovesTheFocusOnPageUpEnterAndPageDown) {
+    ouvrirSaisie();
+    // Shown (v) or hidden (c): the fourth judge, the fifth, a fifth row, the arrows.
+    const char* noms[] = {"J4", "N_J4", "J5", "N_J5", "N_J1", "Avant", "Après"};
+    const int rangees[] = {-1, 0, -1, 0, 4, -1, -1};
+    std::string vus;
+    for (int k = 0; k < 7; ++k)
+        vus += enfant(*fenetre, noms[k], rangees[k])->isHidden() ? 'c' : 'v';
+    EXPECT_EQ(texte("Nom_d_Appareil") + "|" + texte("Ekip") + "|" + texte("J1") + "|" +
+                  texte("Nom", 1) + "|" + QString::fromStdString(vus),
+              "Notes au sol|Equipe : ALPHA (1/4)|Juge  1|A2|vvccccv");
+
+    // Page Up: from a mark box the focus goes back to the top, a deduction box keeps it.
+    boite("Déd", 1)->setFocus();
+    touche(Qt::Key_PageUp);
+    EXPECT_EQ(focus(), boite("Déd", 1));
+    boite("N_J4", 2)->setFocus();
+    touche(Qt::Key_PageUp);
+    EXPECT_EQ(focus(), boite("N_J1", 0));
+
+    // Enter in the last deduction validates: 9,00 each, 0,50 off the fourth.
+    for (int g = 0; g < 4; ++g)
+        for (const char* juge : {"N_J1", "N_J2", "N_J3", "N_J4"})
+            boite(juge, g)->setText("9,00");
+    boite("Déd", 3)->setText("05");
+    boite("Déd", 3)->setFocus();
+    touche(Qt::Key_Return);
+    EXPECT_EQ(focus(), boite("N_J1", 0));
+    EXPECT_EQ(texte("Totéq") + "|" + texte("Défin", 3) + "|" + boite("Déd", 3)->text(),
+              "27,00|8,50| 0,50");
+
+    // Page Down stops on the last team: individuals, no total, the row out of competition
+    // greyed and passed over by Enter.
+    for (int fois = 0; fois < 4; ++fois)
+        touche(Qt::Key_PageDown);
+    EXPECT_EQ(texte("Ekip"), "Equipe : LIBRES* (4/4)");
+    EXPECT_TRUE(enfant(*fenetre, "Totéq")->isHidden() && enfant(*fenetre, "Et_Tot")->isHidden());
+    EXPECT_FALSE(boite("N_J1", 1)->isEnabled() || boite("Déd", 1)->isEnabled());
+    boite("Déd", 0)->setFocus();
+    touche(Qt::Key_Return);
+    EXPECT_EQ(focus(), boite("N_J1", 2));
+}
+
+TEST_F(Notes, ScoreEntryBoxesBeepOnWrongKeysARefusedDeductionHoldsAndAnnulerLosesTheTeam) {
+    ouvrirSaisie();
+    const std::string avant = surDisque();
+    // A mark box: the top row gives its digit, other keys beep; left, the box is completed.
+    QLineEdit* n = boite("N_J2", 0);
+    n->setFocus();
+    QTest::keyClicks(n, "'a+");
+    EXPECT_EQ(dialogues.bips, 2);
+    touche(Qt::Key_Tab);
+    EXPECT_EQ(n->text(), "4,00");
+
+    QLineEdit* d = boite("Déd", 0);
+    d->setFocus();
+    QTest::keyClicks(d, "3,50");
+    touche(Qt::Key_Tab);
+    EXPECT_EQ(dialogues.bips, 3);
+    QTest::qWait(0);
+    EXPECT_EQ(focus(), d) << "the focus comes back";
+    EXPECT_EQ(d->text(), "3,50");
+    cliquer(*fenetre, "Valider");
+    EXPECT_EQ(dialogues.bips, 4);
+    EXPECT_EQ(surDisque(), avant);
+
+    d->clear();
+    cliquer(*fenetre, "Annuler");
+    EXPECT_EQ(fenetre->result(), QDialog::Rejected);
+    EXPECT_EQ(surDisque(), avant);
+}
+
+TEST_F(Notes, AWomensPanelGreysTheMensLinesAndAnnulerOrEscapeCancel) {
+    Juges j(panneauNouveau('F', '1'));
+    j.show();
+    // Each line: label and count enabled, key hint shown, count.
+    QString vu = texteDe(j, "E1") + "|" + texteDe(j, "Et6") + "|";
+    for (int ligne = 0; ligne < kLignesJuges; ++ligne) {
+        const std::string i = std::to_string(ligne);
+        vu += QString(enfant(j, "E" + i)->isEnabled() ? "E" : "-") +
+              (enfant(j, "J" + i)->isEnabled() ? "J" : "-") +
+              (enfant(j, "Et" + i)->isHidden() ? "-" : "t") + texteDe(j, "J" + i) + " ";
+    }
+    EXPECT_EQ(vu, "Arçons ......|(F8)|---0 ---0 ---0 EJt1 EJt1 EJt1 EJt1 ");
+    cliquer(j, "Annuler");
+    EXPECT_TRUE(j.panneau().JugesAnnule);
+
+    Juges parEchap(panneauNouveau('F', '1'));
+    parEchap.show();
+    QTest::keyClick(&parEchap, Qt::Key_Escape);
+    EXPECT_TRUE(parEchap.panneau().JugesAnnule && !parEchap.isVisible());
+}
+
+// A women's team whose third judge at Sol has given a mark (4 judges everywhere): removing two
+// judges there is refused, removing one at Sol and adding one at Barres and at Poutre is written.
+TEST_F(Notes, ModiJugeOuiRefusesToRemoveAJudgeWithMarksOrWritesTheCountsIntoEveryRecord) {
+    const std::string original =
+        fichier({gym("ALPHA", "ABEL", kBlocFeminin, 6, "_ _ 925"), slotLibre("ALPHA", "01 BOURG")});
+    ouvrir(original);
+
+    piloterModal<Juges>([](Juges& d) {
+        EXPECT_EQ(d.objectName() + texteDe(d, "J5"), "ModiJuge4");
+        QTest::keyClick(&d, Qt::Key_F7, Qt::AltModifier);
+        QTest::keyClick(&d, Qt::Key_F7, Qt::AltModifier);
+        cliquer(d, "Oui");
+    });
+    EXPECT_FALSE(lancerModiJuge(etat, dialogues, nullptr));
+    EXPECT_EQ(surDisque(), original);
+
+    piloterModal<Juges>([](Juges& d) {
+        QTest::keyClick(&d, Qt::Key_F7, Qt::AltModifier);
+        QTest::keyClick(&d, Qt::Key_F4, Qt::ControlModifier);
+        QTest::keyClick(&d, Qt::Key_F8, Qt::ControlModifier);
+        cliquer(d, "Oui");
+    });
+    EXPECT_TRUE(lancerModiJuge(etat, dialogues, nullptr));
+    EXPECT_EQ(surDisque().substr(351, 7), "0005435");
+    EXPECT_EQ(dialogues.messages.size(), 1u) << "the refusal";
 }
