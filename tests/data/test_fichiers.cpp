@@ -259,14 +259,20 @@ namespace {
 
 const std::string kCompetition = fichier({licencie("BETA", "38 VIENNE", "ZOLA", "0000000007"),
                                           licencie("ALPHA", "01 BOURG", "DURAND", "0000000003")});
-const std::string kRegistre = entreeNue("0000000005", "MARTIN");
 
-struct Reecriture {
-    const char* nom;
-    const char* fichier; // in the program folder; null: the competition file
-    const char* titre;   // of the failure's message; null: the competition's name
-    std::function<void(struct PannesReecritures&)> faire;
-};
+// Every whole-file rewrite: its name, the file it rewrites in the program folder (null: the
+// competition file), the title of its failure's message (null: the competition's name).
+const struct Reecriture {
+    const char *nom, *fichier, *titre;
+} kReecritures[] = {{"tri", nullptr, nullptr},
+                    {"retrait", nullptr, nullptr},
+                    {"protection", nullptr, nullptr},
+                    {"juges", nullptr, nullptr},
+                    {"retenues", nullptr, nullptr},
+                    {"registre", "Orvane.lic", "Sortie du logiciel"},
+                    {"import", "Orvane.lic", "Exportation"},
+                    {"ages", "AGE.AGE", "Années de naissance"},
+                    {"titre", "TITRE.1", "Titre de la compétition"}};
 
 struct PannesReecritures : FichierCompet {
     DossierTemporaire lecteur;
@@ -275,70 +281,47 @@ struct PannesReecritures : FichierCompet {
 
     // Puts back the original files; a stale temporary file of an earlier crash stays.
     void preparer() {
-        ecrireFichier(programme / kFichierRegistre, kRegistre);
+        ecrireFichier(programme / kFichierRegistre, entreeNue("0000000005", "MARTIN"));
         ecrireFichier(programme / "AGE.AGE", "97989596939491929798959693949192");
-        std::filesystem::remove(programme / "TITRE.1"); // else the title moves to TITRE.000
+        fs::remove(programme / "TITRE.1"); // else the title moves to TITRE.000
         ecrireFichier(lecteur / kFichierEchange, entreeNue("0000000001", "ABEL"));
         ouvrir(kCompetition);
         dialogues.messages.clear();
     }
     // Runs the rewrite; true when the program ended.
-    bool executer(const Reecriture& r) {
-        try {
-            r.faire(*this);
-        } catch (const ProgrammeArrete&) {
-            return true;
-        } catch (const MortSimulee&) {
-            return false;
-        }
+    bool executer(const std::string& r) try {
+        const NbJuges juges = jugesDe(etat);
+        TitreCompet titre;
+        TextesAges ages;
+        ages.fill("99");
+        LecteurASysteme a;
+        dialogues.saisies = {"2"};
+        bool tenu = true;
+        if (r == "tri") TrierFichier(etat, dialogues);
+        if (r == "retrait") RetirerEquipe(etat, "BETA", "38 VIENNE", dialogues);
+        if (r == "protection") MarquerProtection(etat, kCode160, dialogues);
+        if (r == "protection")
+            tenu = etat.Protege() == (fs::exists(dossier / nom) && surDisque() != kCompetition);
+        if (r == "juges")
+            tenu = EcrireJuges(etat, NbJuges{0, 0, 0, 2, 3, 2, 1}, dialogues) ||
+                   jugesDe(etat) == juges;
+        if (r == "retenues") DemanderNotesRetenues(etat, dialogues);
+        if (r == "registre") ReconstruireRegistre(etat, programme.chemin(), {nom}, dialogues);
+        if (r == "import") ImporterRegistre(etat, programme.chemin(), a, dialogues);
+        // The bounds of the boxes and the title hold even when their file is not written.
+        if (r == "ages")
+            tenu =
+                EnregistrerAges(programme.chemin(), ages, dialogues).de('F', 'P')->premiere == 1999;
+        if (r == "titre")
+            tenu = TerminerTitre(programme.chemin(), "Gala", "Lyon", titre, dialogues) &&
+                   titre == TitreCompet{"Gala", "Lyon"};
+        EXPECT_TRUE(tenu) << r;
+        return false;
+    } catch (const ProgrammeArrete&) {
+        return true;
+    } catch (const MortSimulee&) {
         return false;
     }
-};
-
-const Reecriture kReecritures[] = {
-    {"tri", nullptr, nullptr, [](PannesReecritures& t) { TrierFichier(t.etat, t.dialogues); }},
-    {"retrait d'équipe", nullptr, nullptr,
-     [](PannesReecritures& t) { RetirerEquipe(t.etat, "BETA", "38 VIENNE", t.dialogues); }},
-    {"protection", nullptr, nullptr,
-     [](PannesReecritures& t) {
-         MarquerProtection(t.etat, kCode160, t.dialogues);
-         EXPECT_EQ(t.etat.Protege(),
-                   fs::exists(t.dossier / t.nom) && t.surDisque() != kCompetition);
-     }},
-    {"juges", nullptr, nullptr,
-     [](PannesReecritures& t) {
-         const NbJuges avant = jugesDe(t.etat);
-         const bool change = EcrireJuges(t.etat, NbJuges{0, 0, 0, 2, 3, 2, 1}, t.dialogues);
-         EXPECT_TRUE(change || jugesDe(t.etat) == avant);
-     }},
-    {"notes retenues", nullptr, nullptr,
-     [](PannesReecritures& t) {
-         t.dialogues.saisies = {"2"};
-         DemanderNotesRetenues(t.etat, t.dialogues);
-     }},
-    {"reconstruction du registre", "Orvane.lic", "Sortie du logiciel",
-     [](PannesReecritures& t) {
-         ReconstruireRegistre(t.etat, t.programme.chemin(), {t.nom}, t.dialogues);
-     }},
-    {"import du registre", "Orvane.lic", "Exportation",
-     [](PannesReecritures& t) {
-         LecteurASysteme a;
-         ImporterRegistre(t.etat, t.programme.chemin(), a, t.dialogues);
-     }},
-    // The bounds of the boxes hold even when the table is not written.
-    {"années de naissance", "AGE.AGE", "Années de naissance",
-     [](PannesReecritures& t) {
-         TextesAges textes;
-         textes.fill("99");
-         const BornesCategories b = EnregistrerAges(t.programme.chemin(), textes, t.dialogues);
-         EXPECT_EQ(b.de('F', 'P')->premiere, 1999);
-     }},
-    {"titre", "TITRE.1", "Titre de la compétition",
-     [](PannesReecritures& t) {
-         TitreCompet titre;
-         EXPECT_TRUE(TerminerTitre(t.programme.chemin(), "Gala", "Lyon", titre, t.dialogues));
-         EXPECT_EQ(titre, (TitreCompet{"Gala", "Lyon"}));
-     }},
 };
 
 } // namespace
@@ -357,12 +340,12 @@ TEST_F(PannesReecritures, EachStepThatFailsOrCrashesLeavesTheOriginalWhole) {
                 const std::string original = lireFichier(cible);
                 const auto avant = noms(cible.parent_path());
                 simulerPanne(PanneSimulee{etape, erreur});
-                const bool arrete = executer(r);
+                const bool arrete = executer(r.nom);
                 simulerPanne(std::nullopt);
                 EXPECT_EQ(lireFichier(cible), original);
                 if (erreur == 0) {
                     preparer();
-                    EXPECT_FALSE(executer(r));
+                    EXPECT_FALSE(executer(r.nom));
                     EXPECT_TRUE(dialogues.messages.empty() ||
                                 dialogues.messages.back().icone != Icone::Critique);
                     EXPECT_NE(lireFichier(cible), original);
