@@ -1,10 +1,66 @@
 #pragma once
 
-#include "reports/outils.h"
+// Records from one line of text, and the competition the live results are tested on.
 
+#include "data/cp1252.h"
+#include "data/nombres.h"
+#include "support/fabrique.h"
+
+#include <algorithm>
+#include <cctype>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace palmora::test {
+
+// Settings with no judge anywhere: the score calculation leaves the scores as a test sets them.
+inline constexpr std::string_view kSansJuges = "0430000000";
+
+inline std::vector<std::string> couper(std::string_view l, char sep) {
+    std::vector<std::string> m;
+    for (std::size_t d = 0, f = 0; f != std::string_view::npos; d = f + 1)
+        m.emplace_back(l.substr(d, (f = l.find(sep, d)) - d));
+    return m;
+}
+
+// A record from one line "EQUIPE|VILLE|NOM|Prénom|cases" (Prénom "Anne" if left out; no NOM
+// makes an empty slot). Cases: S=score of slot S, eS=team score, jS.J=mark of judge J,
+// t=individual total, H hors concours, P protected, bloc=settings (else no judges),
+// lic=licence; "_" is a space, "~" a NUL.
+inline Enregistrement enreg(std::string_view ligne) {
+    const std::vector<std::string> f = couper(ligne, '|');
+    std::string bloc(kSansJuges);
+    std::vector<std::string> cases = f.size() > 4 ? couper(f[4], ' ') : std::vector<std::string>{};
+    for (const std::string& c : cases)
+        if (c.starts_with("bloc=")) bloc = c.substr(5);
+    Enregistrement e =
+        f[2].empty() ? slotLibre(f[0], f[1], bloc) : gymnaste(f[0], f[1], f[2], bloc);
+    std::string prenom = f.size() > 3 && !f[3].empty() ? f[3] : "Anne";
+    std::ranges::replace(prenom, '_', ' ');
+    if (!f[2].empty()) e.poser(champs::Prénom, versCp1252(prenom));
+    for (const std::string& c : cases) {
+        const std::size_t egal = c.find('=');
+        std::string v = egal == std::string::npos ? "" : c.substr(egal + 1);
+        std::ranges::replace(v, '_', ' ');
+        std::ranges::replace(v, '~', '\0');
+        if (c == "H")
+            e.poser(champs::SurCl, "H");
+        else if (c == "P")
+            e[kTailleEnreg] = kCode160;
+        else if (c.starts_with("t="))
+            e.poser(champs::TotalIndiv, v);
+        else if (c.starts_with("lic="))
+            e.poser(champs::NoLic, v);
+        else if (c[0] == 'e')
+            e.poser(champs::NoteEquipe(std::stoi(c.substr(1))), v);
+        else if (c[0] == 'j')
+            e.poser(champs::Notes(c[1] - '0', c[3] - '0'), v);
+        else if (std::isdigit(c[0]))
+            e.poser(champs::NoteAgres(std::stoi(c)), v);
+    }
+    return e;
+}
 
 inline Enregistrement auSaut(Enregistrement e, int note) {
     for (int j = 1; j <= 4; ++j)

@@ -1,0 +1,831 @@
+// The reports: rankings with their places and ties, the mark check before printing, the pages
+// and tables byte for byte, the live results, the printouts as drawing lists, and the damaged
+// files, read-only folder and full disk run through every command and window. Inputs and
+// expected outputs: tests/data/sorties (records in enregistrements.txt under the cases' names).
+#include "data/copie_compet.h"
+#include "data/table_ages.h"
+#include "platform/SurfaceQt.h"
+#include "registration/Noms.h"
+#include "reports/F_Match.h"
+#include "reports/Quelepreuv.h"
+#include "reports/QuelleEquipe.h"
+#include "reports/direct_outils.h"
+#include "reports/feuilles_match.h"
+#include "reports/imprim_classements.h"
+#include "reports/page_equipes.h"
+#include "reports/page_indiv.h"
+#include "reports/pages_direct.h"
+#include "reports/resultats_direct.h"
+#include "reports/site_direct.h"
+#include "reports/verif_notes.h"
+#include "reports/voir_notes.h"
+#include "reports/voir_pages.h"
+#include "scoring/ModiJuge.h"
+#include "scoring/Saisie.h"
+#include "scoring/saisie_notes.h"
+#include "support/compet_ouverte.h"
+#include "support/ouvreur_enregistre.h"
+#include "support/pilote_modal.h"
+#include "support/surface_enregistree.h"
+
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <iomanip>
+#include <sstream>
+
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+using namespace palmora;
+using namespace palmora::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+TextesPage textesDeTest() {
+    return {"Féminines Honneur . 9-10 ans",
+            {"Coupe <Orvane> & Cie", "Vienne, 6 décembre 2026"},
+            {"05", " décembre ", "2026"},
+            "Palmora - Version 4.01"};
+}
+
+std::string fixture(std::string_view nom) {
+    return lireFichier(std::filesystem::path(PALMORA_FIXTURES) / nom);
+}
+// The lines of section "== nom" of enregistrements.txt, comments left out.
+std::vector<std::string> section(std::string_view nom) {
+    std::vector<std::string> lignes;
+    std::istringstream f(fixture("enregistrements.txt"));
+    bool dedans = false;
+    for (std::string l; std::getline(f, l);)
+        if (l.starts_with("== "))
+            dedans = l.substr(3) == nom;
+        else if (dedans && !l.empty() && l[0] != '#')
+            lignes.push_back(l);
+    return lignes;
+}
+std::vector<Enregistrement> enregs(std::string_view nom) {
+    std::vector<Enregistrement> v;
+    for (const std::string& l : section(nom))
+        v.push_back(enreg(l));
+    return v;
+}
+std::string contenu(std::string_view nom) {
+    std::string c;
+    for (const Enregistrement& e : enregs(nom))
+        c += e.octets();
+    return c;
+}
+// A ranking in the order of the section, as ClasserIndiv leaves it.
+ClassementIndiv classement(std::string_view nom) {
+    ClassementIndiv cl;
+    for (const Enregistrement& e : enregs(nom)) {
+        cl.TabEnreg.push_back(e);
+        cl.TotIndiv.push_back(totalIndiv(e));
+        cl.NbGymnastes += gymnasteVide(e) ? 0 : 1;
+    }
+    cl.NbEnreg = std::ssize(cl.TabEnreg);
+    return cl;
+}
+// Team entries "NOM|VILLE|total|s1 s2 s3 s4 s5 s6" (scores "0000" if left out).
+std::vector<EntreeEquipe> entrees(std::string_view nom) {
+    std::vector<EntreeEquipe> v;
+    for (const std::string& l : section(nom)) {
+        const std::vector<std::string> f = couper(l, '|');
+        EntreeEquipe e{versCp1252(f[0]), versCp1252(f[1]), std::stol(f[2]), {}};
+        e.notes.fill("0000");
+        if (f.size() > 3) std::ranges::copy(couper(f[3], ' '), e.notes.begin());
+        v.push_back(e);
+    }
+    return v;
+}
+// A page or table fixture is kept in UTF-8 with LF; the program writes Windows-1252 with CR LF.
+std::string pageFixture(std::string_view nom) {
+    std::string page;
+    for (char c : fixture(nom))
+        page += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return versCp1252(page);
+}
+
+} // namespace
+
+struct Classements : CompetOuverte {
+    static std::string noms(const ClassementIndiv& cl) {
+        std::string n;
+        for (const Enregistrement& e : cl.TabEnreg)
+            n += std::string(rogner(e.lire(champs::Nom))) + " ";
+        return n;
+    }
+    static std::string noms(const ClassementEquipes& cl) {
+        std::string n;
+        for (const EntreeEquipe& e : cl.TabEquipes)
+            n += std::string(rogner(e.NomEquip)) + "/" + std::string(rogner(e.Ville)) + " ";
+        return n;
+    }
+    // The places of the ranked teams, "-" for none, "=" after a tied one.
+    static std::string places(const ClassementEquipes& cl) {
+        PlacesEquipes p;
+        std::string vues;
+        for (const EntreeEquipe& e : cl.TabEquipes) {
+            const auto place = p.suivante(e);
+            vues += !place ? "- " : std::to_string(place->numero) + (place->exAequo ? "= " : " ");
+        }
+        return vues;
+    }
+};
+
+TEST_F(Classements, APlaceholderAloneIsRankedEmptyAndMakesNoTeam) {
+    ouvrir(fichier({enregistrementProvisoire(kSansJuges)}));
+    const ClassementIndiv cl = ClasserIndiv(etat);
+    EXPECT_TRUE(cl.NbEnreg == 1 && cl.NbGymnastes == 0 && cl.TabEnreg.size() == 1 &&
+                gymnasteVide(cl.TabEnreg[0]));
+    const ClassementEquipes equipes = ClasserEquipes(etat);
+    EXPECT_TRUE(equipes.NbEnreg == 1 && equipes.TabEquipes.empty());
+    EXPECT_EQ(surDisque().substr(184, 4), "0000");
+    EXPECT_EQ(surDisque().substr(274, 5), "00000");
+    // Blank names or a lone code 160 make an empty slot, not a first name alone.
+    EXPECT_TRUE(gymnasteVide(slotLibre("A", "V")));
+    EXPECT_FALSE(gymnasteVide(enreg("A|V|\u00A0|Anne")));
+}
+
+TEST_F(Classements, TotalsAreSummedWrittenBackAndRankedHighestFirst) {
+    ouvrir(contenu("totaux"));
+    const ClassementIndiv cl = ClasserIndiv(etat);
+    EXPECT_EQ(cl.NbGymnastes, 3);
+    EXPECT_EQ(noms(cl), "MARTIN DURAND ZOLA \xA0 ");
+    EXPECT_EQ(cl.TotIndiv, (std::vector<int>{2850, 950, 5, 0}));
+    EXPECT_EQ(cl.TabEnreg[0].lire(champs::TotalIndiv), "2850");
+    EXPECT_EQ(surDisque(), contenu("totaux_ecrits")); // only the totals changed on disk
+
+    ouvrir(contenu("recalcul"));
+    EXPECT_EQ(ClasserIndiv(etat).TotIndiv, std::vector<int>{875});
+    EXPECT_EQ(surDisque().substr(184, 4), "0875");
+}
+
+TEST_F(Classements, AProtectedFileGetsItsIndividualTotalsButNotItsTeamTotals) {
+    ouvrir(contenu("protege_indiv"));
+    ASSERT_TRUE(etat.Protege());
+    ClasserIndiv(etat);
+    EXPECT_EQ(surDisque().substr(184, 4), "0900");
+
+    ouvrir(contenu("protege_equipes"));
+    ASSERT_TRUE(etat.Protege());
+    const ClassementEquipes cl = ClasserEquipes(etat);
+    EXPECT_EQ(surDisque(), contenu("protege_equipes"));
+    EXPECT_EQ(noms(cl), "ALPHA/V BETA/V ");
+    EXPECT_EQ(cl.TabEquipes[0].TotalEquipe, 2000);
+}
+
+TEST_F(Classements, EqualTotalsGoByTheRecordFromTheSurnameInByteOrder) {
+    ouvrir(contenu("egalites"));
+    // The padding space sorts before a letter, upper case before lower, É (201) last.
+    EXPECT_EQ(noms(ClasserIndiv(etat)), "ZZ DUPONT DUPONT DUPONTEL dupont \xC9ric ");
+    EXPECT_EQ(rogner(ClasserIndiv(etat).TabEnreg[1].lire(champs::Prénom)), "Alice");
+    ouvrir(contenu("ordre_du_fichier")); // equal from the surname on: the file's order
+    EXPECT_EQ(ClasserIndiv(etat).TabEnreg[0].lire(champs::NomEquip).substr(0, 1), "B");
+}
+
+// "_" a tie with the entry before, hors concours or not; "H" a hors-concours gymnast.
+TEST(PlacesIndividuelles, TiesShowNoPlaceAndAHorsConcoursGymnastUsesUpANumber) {
+    PlacesIndiv places;
+    std::string vues;
+    const char* noms[] = {"X", "Y", "Z", "HC||H", "W", "V"};
+    const int totaux[] = {3850, 3700, 3700, 3600, 3600, 3500};
+    for (int i = 0; i < 6; ++i) {
+        const PlacesIndiv::Place p =
+            places.suivante(enreg(std::string("A|V|") + noms[i]), totaux[i]);
+        vues += (p.exAequo ? "_" : std::to_string(p.numero)) + (p.horsConcours ? "H " : " ");
+    }
+    EXPECT_EQ(vues, "1 2 _ 4H _ 6 ");
+}
+
+TEST_F(Classements, TeamsAreRankedByTotalThenByNameWithTheirPlaces) {
+    ouvrir(contenu("equipes_classees"));
+    const ClassementEquipes cl = ClasserEquipes(etat);
+    EXPECT_EQ(cl.NbEquipes, 3);
+    EXPECT_EQ(noms(cl), "ALPHA/V BETA/V GAMMA/V ");
+    EXPECT_EQ(cl.TabEquipes[0].TotalEquipe, 12000);
+    EXPECT_EQ(cl.TabEquipes[2].TotalEquipe, 8600);
+    EXPECT_EQ(cl.TabEquipes[2].Ville, "V" + std::string(19, ' '));
+    // The counter goes up by one for each team listed; BETA, equal to ALPHA before it, shows
+    // no place ("=").
+    EXPECT_EQ(places(cl), "1 2= 3 ");
+}
+
+TEST_F(Classements, EveryRecordGetsItsTeamTotalOnFiveDigits) {
+    ouvrir(contenu("cinq_chiffres"));
+    const ClassementEquipes cl = ClasserEquipes(etat);
+    const std::string disque = surDisque();
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(disque.substr(k * 300 + 274, 5), k < 4 ? "00950" : "00000") << k;
+    // A score never entered (NULs or blanks) shows as four zeros.
+    EXPECT_EQ(cl.TabEquipes[1].Poutre(), "0000");
+    EXPECT_EQ(cl.TabEquipes[0].Poutre(), "0950");
+    EXPECT_EQ(cl.TabEquipes[0].note(6), "0000");
+}
+
+TEST_F(Classements, TeamOrderPlacesAndGroupsOfIndividualEntrants) {
+    ouvrir(contenu("sans_tri"));
+    EXPECT_EQ(noms(ClasserEquipes(etat, true)), "BETA/V ALPHA/W ALPHA/V ");
+    // Sorted, teams of the same name and total keep the file's order too.
+    EXPECT_EQ(noms(ClasserEquipes(etat)), "ALPHA/W ALPHA/V BETA/V ");
+    // A group of individual entrants is ranked but gets no place; a tie with it shows none.
+    ouvrir(contenu("groupe"));
+    ClassementEquipes cl = ClasserEquipes(etat);
+    EXPECT_EQ(noms(cl), "INDIV*/V ALPHA/V BETA/V ");
+    EXPECT_EQ(places(cl), "- 1 2 ");
+    ouvrir(contenu("groupe_egal"));
+    EXPECT_EQ(places(ClasserEquipes(etat)), "- 1= ");
+    // Only whole teams are ranked.
+    ouvrir(contenu("equipe_entamee"));
+    cl = ClasserEquipes(etat);
+    EXPECT_EQ(cl.TabEnreg.size(), 7U);
+    EXPECT_EQ(noms(cl), "ALPHA/V ");
+}
+
+TEST_F(Classements, TheFirstMissingMarkIsNamedAndTheCheckStops) {
+    ouvrir("M_2_PS00.PLM", contenu("notes_completes"));
+    EXPECT_FALSE(VerifNotes(etat, dialogues));
+    ouvrir(fichier({enregistrementProvisoire("0332000300")})); // no teams: nobody named
+    EXPECT_FALSE(VerifNotes(etat, dialogues));
+    EXPECT_TRUE(dialogues.messages.empty());
+
+    ouvrir(contenu("note_manquante"));
+    EXPECT_TRUE(VerifNotes(etat, dialogues));
+    ASSERT_EQ(dialogues.messages.size(), 1U);
+    const Message& m = dialogues.messages[0];
+    EXPECT_EQ(m.texte + "|" + m.titre, "MARTIN Jean-Luc\nde l'équipe : ALPHA\n\nManque la note du "
+                                       "juge n° 2\nà l'épreuve : Saut|Impression impossible");
+    EXPECT_TRUE(m.icone == Icone::Critique && m.boutons == Boutons::Ok);
+    // The protect command gets the flag without a message.
+    dialogues.messages.clear();
+    EXPECT_TRUE(VerifNotes(etat, dialogues, "prot"));
+    EXPECT_TRUE(dialogues.messages.empty());
+
+    // Women are checked on their apparatus only.
+    ouvrir("F_2_PS00.PLM", contenu("barres_un_juge"));
+    EXPECT_TRUE(VerifNotes(etat, dialogues));
+    ASSERT_EQ(dialogues.messages.size(), 1U);
+    EXPECT_EQ(dialogues.messages[0].texte, "DURAND Léa\nde l'équipe : ALPHA\n\nManque la note du "
+                                           "juge n° 2\nà l'épreuve : Asymétriques");
+    ouvrir(contenu("barres_deux_juges"));
+    EXPECT_FALSE(VerifNotes(etat, dialogues));
+}
+
+void attendre(const PageEtTable& sortie, const std::string& nom) {
+    EXPECT_EQ(sortie.page, pageFixture(nom + ".htm"));
+    EXPECT_EQ(sortie.table, pageFixture(nom + ".txt"));
+}
+
+// Team entries as stored: names on 15 characters, towns on 20.
+ClassementEquipes equipes(std::string_view nom) {
+    ClassementEquipes cl;
+    cl.TabEquipes = entrees(nom);
+    for (EntreeEquipe& e : cl.TabEquipes) {
+        e.NomEquip.resize(15, ' ');
+        e.Ville.resize(20, ' ');
+    }
+    return cl;
+}
+
+// Women: a 10,00, a missing score, a blank one, an escaped "&", a hors-concours gymnast and an
+// individual entrant (legend); men: six columns, no indent, their own hors-concours text.
+// Teams, women: places, a tie, an escaped "&", a group of individual entrants left out, totals
+// under one point; men: six columns and no span after the header.
+TEST(Pages, RankingPagesAndTables) {
+    attendre(composerClIndiv(classement("page_indiv_femmes"), 'F', 'F', textesDeTest()),
+             "page_indiv_femmes");
+    attendre(composerClIndiv(classement("page_indiv_hommes"), 'M', 'M', textesDeTest()),
+             "page_indiv_hommes");
+    attendre(composerClEquip(equipes("equipes_femmes"), 'F', textesDeTest()),
+             "page_equipes_femmes");
+    attendre(composerClEquip(equipes("equipes_hommes"), 'M', textesDeTest()),
+             "page_equipes_hommes");
+}
+
+TEST(Pages, PlacesAreRightAlignedOnThreeAndTiesLeaveThemBlank) {
+    ClassementIndiv cl;
+    for (int k = 0; k < 11; ++k) { // ranks 5 and 6 tie on 9,75
+        cl.TabEnreg.push_back(enreg("A|V|N||6=" + chiffres(k == 5 ? 975 : 995 - 5 * k, 3)));
+        cl.TotIndiv.push_back(totalIndiv(cl.TabEnreg.back()));
+    }
+    const PageEtTable sortie = composerClIndiv(cl, 'M', 'M', textesDeTest());
+    const auto page = couper(depuisCp1252(sortie.page), '\n');
+    const auto table = couper(depuisCp1252(sortie.table), '\n');
+    ASSERT_EQ(page.size(), 13U + 11U + 2U + 1U); // no individual entrant, no legend
+    std::string pages, tables;
+    for (std::size_t rang = 1; rang <= 11; ++rang) {
+        const std::string& l = page[12 + rang];
+        pages += l.substr(9, l.find('N', 9) - 8) + "|"; // after "<NOBR><B>", up to the name
+        tables += table[rang].substr(0, 4);
+    }
+    EXPECT_EQ(pages, "\u00A0\u00A01\u00A0N|\u00A0\u00A02\u00A0N|\u00A0\u00A03\u00A0N|"
+                     "\u00A0\u00A04\u00A0N|\u00A0\u00A05\u00A0N|\u00A0\u00A0\u00A0\u00A0N|"
+                     "\u00A0\u00A07\u00A0N|\u00A0\u00A08\u00A0N|\u00A0\u00A09\u00A0N|"
+                     "\u00A010\u00A0N|\u00A011\u00A0N|");
+    EXPECT_EQ(tables, "  1\t  2\t  3\t  4\t  5\t   \t  7\t  8\t  9\t 10\t 11\t");
+}
+
+// Men: team totals, a score of 10,00 and missing ones; women: hors-concours gymnasts left out
+// (their team keeps its separator and total), a group of individual entrants without total.
+TEST(Pages, ScoreListings) {
+    for (const auto& [nom, totaux, code] :
+         {std::tuple{"voir_notes_hommes", std::array{12050L, 9800L}, 'M'},
+          {"voir_notes_femmes", std::array{12345L, 900L}, 'F'}}) {
+        ClassementEquipes cl; // records in file order, and the team totals
+        cl.TabEnreg = enregs(nom);
+        for (long total : totaux)
+            cl.TabEquipes.push_back({"", "", total, {}});
+        EXPECT_EQ(composerVoirNotes(cl, 2, code, textesDeTest()),
+                  pageFixture(std::string(nom) + ".htm"));
+    }
+}
+
+TEST(Pages, TotalsInHundredthsAreWrittenAsFrenchDecimals) {
+    const auto nb = [](std::size_t n, const char* texte) { return std::string(n, '\xA0') + texte; };
+    // Page totals: no overflow past 16 bits.
+    const std::pair<long, std::string> page[] = {
+        {12345, nb(1, "123,45")}, {8150, nb(2, "81,50")}, {100, nb(3, "1,00")},
+        {50, nb(3, "0,50")},      {0, nb(3, "0")},        {36000, nb(1, "360,00")}};
+    for (const auto& [total, texte] : page)
+        EXPECT_EQ(totalEquipePage(total), texte) << total;
+    const std::pair<long, std::string> simple[] = {
+        {12345, "123,45"}, {12050, "120,5"}, {9800, "98"}, {5, "0,05"}, {0, "0"}};
+    for (const auto& [total, texte] : simple)
+        EXPECT_EQ(decimalSimple(total), texte);
+}
+
+// Only the individual ranking's file carries the plateau number.
+TEST_F(CompetOuverte, TheIndividualPagesNameCarriesThePlateauNumber) {
+    ouvrir("f_h_ps02.plm", contenu("voir_pages"));
+    EXPECT_EQ(cheminClIndiv(etat, ".htm"),
+              dossier / "Féminines Honneur . 9-10 ans . Simple appartenance (plateau 3) - 02 "
+                        "(indiv).htm");
+}
+
+struct ResultatsEnDirect : ::testing::Test {
+    DossierTemporaire dossier;
+    const std::string nom = "F_2_PS00.PLM";
+    SourceDirect source{dossier.chemin(), {"Coupe <d'hiver>", "Gymnase & salle"}, {nom}};
+    void SetUp() override { ecrireFichier(dossier / nom, competitionDirect()); }
+    ResultatsDirect resultats() const {
+        return resultatsDirect(*LireCopie(dossier.chemin(), nom), source.titre);
+    }
+};
+
+// Scores computed from the marks in memory; equal totals share a place shown once; individual
+// entrants make no team.
+TEST_F(ResultatsEnDirect, RankingAndPages) {
+    const nlohmann::json j = nlohmann::json::parse(jsonDirect(resultats()));
+    EXPECT_EQ(j["agres"], nlohmann::json({"Saut", "Barres", "Poutre", "Sol"}));
+    const auto& indiv = j["individuel"];
+    ASSERT_EQ(indiv.size(), 6U);
+    const nlohmann::json attendus = nlohmann::json::parse(R"([
+        {"nom": "HORS", "place": "", "hors_concours": true, "total": null, "notes": []},
+        {"place": "2", "notes": ["9,50", "-----", "-----", "-----"], "total": "9,50"},
+        {"place": "", "total": "9,50"}, {}, {}, {"nom": "SOLO", "individuel": true}])");
+    for (std::size_t rang = 0; rang < 6; ++rang)
+        for (const auto& [cle, valeur] : attendus[rang].items())
+            EXPECT_EQ(indiv[rang][cle], valeur) << rang << " " << cle;
+    EXPECT_EQ(j["equipes"].size(), 2U);
+
+    EXPECT_NE(pageIndivDirect(resultats()).find("Coupe &lt;d&#39;hiver&gt;"), std::string::npos);
+    const std::string notes = pageNotesDirect(resultats());
+    EXPECT_EQ(notes.find("HORS"), std::string::npos); // the listing leaves them out
+    EXPECT_NE(notes.find("ALPHA de AUBE : "), std::string::npos);
+}
+
+TEST_F(ResultatsEnDirect, OnlyListedCompetitionsAndKnownPathsAreServed) {
+    EXPECT_EQ(routeDirect("/F_2_PS00/individuel", source.competitions)->fichier, nom);
+    EXPECT_EQ(routeDirect("/F_2_PS00/classement.json", source.competitions)->ressource,
+              Ressource::Json);
+    for (const char* refuse : {"/F_9_PS00/individuel", "/../F_2_PS00.PLM", "/F_2_PS00/",
+                               "/F_2_PS00.PLM", "/F_2_PS00/../individuel", "/etc/passwd", ""})
+        EXPECT_FALSE(routeDirect(refuse, source.competitions)) << refuse;
+}
+
+TEST_F(ResultatsEnDirect, TheTagChangesWithTheFileAndTheTitleOnly) {
+    const RouteDirect route = *routeDirect("/F_2_PS00/equipes", source.competitions);
+    const std::string etiquette = etiquetteDirect(route, source);
+    EXPECT_EQ(etiquetteDirect(route, source), etiquette);
+    ecrireFichier(dossier / nom, competitionDirect() + competitionDirect());
+    const std::string apres = etiquetteDirect(route, source);
+    EXPECT_NE(apres, etiquette);
+    source.titre.ligne2 = "Autre salle";
+    EXPECT_NE(etiquetteDirect(route, source), apres);
+}
+
+// Checks a recording against a section ("== nom") of a drawing list in tests/data/sorties: one
+// check a line, pages from 1, positions in millimetres, "*" for a value left unchecked.
+//   pages N | termines N | trait E
+//   texte P "T" [x y taille] [gras|maigre] [souligne|plat] [noir|rouge|bleu]
+//   absent P "T" | sans P "partie" (no text holds it) | nombre P ligne|cadre|"T" N
+//   en P x y "T" (the first text there, "" none) | place P y "T" (the text left of 11 mm)
+//   rangee P y "T"... (the texts of the line, in order) | vide P y [x1 x2] (no text between)
+//   ligne|cadre P i x y x2 y2 [couleur] (the i-th of its kind from 1, -1 the last)
+void verifierDessins(const SurfaceEnregistree& s, const std::string& fichier,
+                     const std::string& section) {
+    std::istringstream f(fixture(fichier));
+    ASSERT_FALSE(f.str().empty()) << fichier;
+    const auto proche = [](double a, const std::string& b) {
+        return b == "*" || std::abs(a - std::stod(b)) < 1e-6;
+    };
+    const auto couleur = [](Couleur c) {
+        return c == kNoir ? "noir" : c == kRouge ? "rouge" : c == kBleu ? "bleu" : "autre";
+    };
+    const auto nombre = [](const std::string& w) { return w == "*" || std::isdigit(w[0]); };
+    bool dedans = false;
+    for (std::string l; std::getline(f, l);) {
+        if (l.starts_with("== ")) dedans = l.substr(3) == section;
+        if (!dedans || l.empty() || l[0] == '#' || l[0] == '=') continue;
+        SCOPED_TRACE(fichier + " " + section + ": " + l);
+        std::istringstream mots(l);
+        std::vector<std::string> m;
+        for (std::string w; mots >> std::quoted(w);)
+            m.push_back(w);
+        const std::string& quoi = m[0];
+        std::vector<std::string> vus;
+        EXPECT_TRUE(quoi != "pages" || s.pages.size() == std::stoul(m[1])) << s.pages.size();
+        EXPECT_TRUE(quoi != "termines" || s.documentsTermines == std::stoi(m[1]));
+        EXPECT_TRUE(quoi != "trait" || proche(s.epaisseurTrait, m[1])) << s.epaisseurTrait;
+        if (quoi == "pages" || quoi == "termines" || quoi == "trait") continue;
+        const std::size_t p = std::stoul(m[1]) - 1;
+        ASSERT_LT(p, s.pages.size());
+        const std::vector<Trace> textes = s.textes(p);
+        const Trace* trouve = nullptr;
+        std::string en; // the first text at x y, or left of 11 mm on the line y
+        long n = 0;
+        for (const Trace& t : textes) {
+            if (!trouve && t.texte == m[2]) trouve = &t;
+            n += t.texte == m[2] ? 1 : 0;
+            EXPECT_TRUE(quoi != "sans" || t.texte.find(m[2]) == std::string::npos) << t.texte;
+            if (quoi == "en" && en.empty() && proche(t.x, m[2]) && proche(t.y, m[3])) en = t.texte;
+            if (m[2] == "*" || !std::isdigit(m[2][0]) || !proche(t.y, m[2])) continue;
+            vus.push_back(t.texte);
+            const double fin =
+                t.x + static_cast<double>(SurfaceEnregistree::caracteres(t.texte)) * 1.8;
+            if (quoi == "place" && en.empty() && fin <= 11 + 1e-6) en = t.texte;
+            EXPECT_FALSE(quoi == "vide" &&
+                         (m.size() < 5 || (t.x > std::stod(m[3]) && t.x < std::stod(m[4]))))
+                << t.texte;
+        }
+        if (quoi == "texte") {
+            ASSERT_TRUE(trouve);
+            std::size_t k = 3;
+            for (double v : {trouve->x, trouve->y, trouve->taille})
+                EXPECT_TRUE(k >= m.size() || !nombre(m[k]) || proche(v, m[k++])) << v;
+            for (; k < m.size(); ++k)
+                if (m[k] == "gras" || m[k] == "maigre")
+                    EXPECT_EQ(trouve->gras, m[k] == "gras");
+                else if (m[k] == "souligne" || m[k] == "plat")
+                    EXPECT_EQ(trouve->souligne, m[k] == "souligne");
+                else
+                    EXPECT_EQ(couleur(trouve->couleur), m[k]);
+        } else if (quoi == "absent") {
+            EXPECT_FALSE(trouve);
+        } else if (quoi == "nombre") {
+            if (m[2] == "ligne" || m[2] == "cadre")
+                n = std::ssize(
+                    s.traces(p, m[2] == "ligne" ? Trace::Genre::Ligne : Trace::Genre::Rectangle));
+            EXPECT_EQ(n, std::stol(m[3]));
+        } else if (quoi == "en") {
+            EXPECT_EQ(en, m.size() > 4 ? m[4] : "");
+        } else if (quoi == "place") {
+            EXPECT_EQ(en, m.size() > 3 ? m[3] : "");
+        } else if (quoi == "rangee") {
+            EXPECT_EQ(vus, std::vector<std::string>(m.begin() + 3, m.end()));
+        } else if (quoi == "ligne" || quoi == "cadre") {
+            const std::vector<Trace> d =
+                s.traces(p, quoi == "ligne" ? Trace::Genre::Ligne : Trace::Genre::Rectangle);
+            const long i = std::stol(m[2]);
+            ASSERT_LE(std::abs(i), std::ssize(d));
+            const Trace& t = d[i < 0 ? d.size() - 1 : static_cast<std::size_t>(i - 1)];
+            EXPECT_TRUE(proche(t.x, m[3]) && proche(t.y, m[4]) && proche(t.x2, m[5]) &&
+                        proche(t.y2, m[6]))
+                << t.x << " " << t.y << " " << t.x2 << " " << t.y2;
+            EXPECT_TRUE(m.size() < 8 || couleur(t.couleur) == m[7]) << couleur(t.couleur);
+        }
+    }
+}
+
+// n gymnasts ranked by a Saut score going down by one hundredth each, but for the one of
+// index `egal` (from 1), whose score equals the previous one; then `libres` empty slots.
+ClassementIndiv gymnastes(int n, int egal = 0, int libres = 0) {
+    ClassementIndiv cl;
+    for (int i = 1, note = 900; i <= n + libres; ++i) {
+        note -= i != egal ? 1 : 0;
+        const std::string nom = "N" + chiffres(i, 3);
+        cl.TabEnreg.push_back(enreg(
+            i > n ? "ALPHA|01 BOURG|" : "ALPHA|01 BOURG|" + nom + "||5=" + std::to_string(note)));
+        cl.TotIndiv.push_back(totalIndiv(cl.TabEnreg.back()));
+    }
+    cl.NbGymnastes = n;
+    cl.NbEnreg = n + libres;
+    return cl;
+}
+
+void indiv(const ClassementIndiv& cl, const std::string& cas, bool hommes = false) {
+    SurfaceEnregistree s;
+    imprimerClIndiv(cl, hommes, textesDeTest(), s);
+    verifierDessins(s, "imprim_indiv.txt", cas);
+}
+
+void equipes(std::vector<EntreeEquipe> tab, const std::string& cas, bool hommes = false) {
+    ClassementEquipes cl;
+    cl.TabEquipes = std::move(tab);
+    SurfaceEnregistree s;
+    imprimerClEquip(cl, hommes, textesDeTest(), s);
+    verifierDessins(s, "imprim_equipes.txt", cas);
+}
+
+TEST(Impression, RankingsPrintAsTheirDrawingLists) {
+    indiv(gymnastes(1), "tete");
+    // 61 gymnasts: two numbered pages; 60 and empty slots: one page without number.
+    indiv(gymnastes(61), "61");
+    indiv(gymnastes(60, 0, 3), "60_libres");
+    // A tie shows no place, except on the first row of a page.
+    indiv(gymnastes(61, 61), "61_egal");
+    indiv(gymnastes(3, 3), "3_egal");
+    for (const char* cas : {"virgules", "colonnes", "tirets", "hors_concours"})
+        indiv(classement(cas), cas);
+    indiv(classement("hommes"), "hommes", true);
+
+    equipes(entrees("rangee"), "rangee");
+    equipes(entrees("places"), "places");
+    equipes(entrees("soixante_dix"), "hommes", true); // men: the head printed once
+}
+
+struct FeuillesMatch : CompetOuverte {
+    SurfaceEnregistree s;
+    void feuilles(const ChoixFeuilles& choix, const std::string& cas,
+                  const TitreCompet& titre = {"Coupe d'hiver", "Vienne, 6 décembre 2026"}) {
+        s = {};
+        ImprimerFeuilles(etat, titre, choix, s);
+        verifierDessins(s, "feuilles.txt", cas);
+    }
+};
+
+TEST_F(FeuillesMatch, PrintAsTheirDrawingLists) {
+    // Every sheet of every team in the women's apparatus order; one team, one apparatus: a
+    // half-empty page; the grid only; no grid.
+    ouvrir(contenu("trois_equipes"));
+    feuilles({}, "trois_equipes");
+    feuilles({2, 5}, "une_feuille");
+    feuilles({2, -1, true, true}, "grille_seule");
+    ouvrir(contenu("une_equipe"));
+    feuilles({-1, 6}, "grille");
+    feuilles({-1, 6}, "titre_long", {std::string(60, 'T'), std::string(20, 'L')});
+    feuilles({-1, 4, false}, "sans_grille");
+    // An empty slot, a nameless record, a licence number without first name.
+    ouvrir(contenu("gymnastes") + std::string(gymnaste("ALPHA", "", "").octets()));
+    feuilles({-1, 7}, "gymnastes");
+    // A placeholder alone makes no team, unless teams hold one gymnast.
+    ouvrir(fichier({enregistrementProvisoire(kBlocFeminin)}));
+    EXPECT_EQ(equipesFeuilles(etat), 0);
+    feuilles({}, "provisoire");
+    ouvrir(fichier({enregistrementProvisoire("0130004444")}));
+    feuilles({}, "equipes_d_une");
+    EXPECT_FALSE(s.traces(0, Trace::Genre::Ligne).empty());
+    nom = "M_2_PS00.PLM";
+    ouvrir(contenu("une_equipe"));
+    feuilles({}, "hommes");
+    // A half team goes to the even neighbour.
+    for (auto [enreg, equipes] : {std::pair{1, 0}, {3, 2}, {5, 2}, {7, 4}, {4, 2}}) {
+        std::string contenu;
+        for (int k = 0; k < enreg; ++k)
+            contenu += gymnaste("A", "01 BOURG", "X", "0220004444").octets();
+        ouvrir(contenu);
+        EXPECT_EQ(equipesFeuilles(etat), equipes) << enreg;
+    }
+}
+
+const fs::path kEntrees = PALMORA_FICHIERS_ABIMES;
+
+// A copy of one damaged input in a working folder of its own.
+struct Essai {
+    DossierTemporaire dossier, programme;
+    DialoguesScriptes dialogues;
+    OuvreurEnregistre ouvreur;
+    SurfaceEnregistree surface;
+    Competition etat;
+    std::string nom;
+
+    explicit Essai(const std::string& cas)
+        : nom(fs::directory_iterator(kEntrees / cas)->path().filename().string()) {
+        etat.changerDossier(dossier.chemin());
+        fs::copy_file(kEntrees / cas / nom, dossier / nom);
+    }
+
+    // Every command that reads the whole file, each question answered Yes.
+    void parcourir() {
+        if (!etat.Ouvrir(nom, dialogues)) return;
+        dialogues.reponses.assign(20, Reponse::Oui);
+        VoirClIndiv(etat, textesDeTest(), dialogues, ouvreur);
+        VoirClEquip(etat, textesDeTest(), dialogues, ouvreur);
+        VoirNotes(etat, textesDeTest(), dialogues, ouvreur);
+        (etat.CodeAgres() == 'M' ? ImprimClIndivM : ImprimClIndivF)(etat, textesDeTest(), dialogues,
+                                                                    surface);
+        ImprimClEquip(etat, textesDeTest(), dialogues, surface);
+        ImprimerFeuilles(etat, textesDeTest().titre, ChoixFeuilles{}, surface);
+        dialogues.reponses.clear();
+    }
+    std::vector<std::string> messages() const {
+        std::vector<std::string> m;
+        for (const Message& d : dialogues.messages)
+            m.push_back(d.texte + "|" + d.titre);
+        return m;
+    }
+};
+
+// A run with nothing to report: each page announced, each printout asked for.
+const std::string kFermer =
+    "\n\n Fermer cette page (Clic sur X ou Alt-F-F)\n          pour revenir au logiciel|";
+const std::vector<std::string> kParcoursNormal = {
+    "   La page de classement va apparaître." + kFermer + "Affichage du classement individuel",
+    "   La page de classement va apparaître." + kFermer + "Affichage du classement par équipes",
+    "   La page de notes va apparaître." + kFermer + "Affichage des notes",
+    "Imprimer le classement individuel|Impression",
+    "Imprimer le classement par équipes|Impression"};
+
+// Shows the window, presses each key in turn, then closes it: nothing may crash.
+void parcourir(QDialog&& fenetre, std::initializer_list<Qt::Key> touches) {
+    fenetre.show();
+    QApplication::processEvents();
+    for (Qt::Key touche : touches) {
+        QWidget* cible = QApplication::focusWidget();
+        QTest::keyClick(cible ? cible : &fenetre, touche);
+    }
+    fenetre.reject();
+    QApplication::processEvents();
+}
+
+// Root writes anywhere: while it lives, files are opened with an ordinary user's rights.
+struct CommeUtilisateur {
+    CommeUtilisateur() { changer(65534); }
+    ~CommeUtilisateur() { changer(0); }
+    static void changer(unsigned id) {
+        if (::geteuid() == 0) ::setfsgid(id), ::setfsuid(id);
+    }
+};
+
+TEST(EntreesAbimees, DamagedFilesGoThroughEveryCommandAndWindow) {
+    for (const auto& cas : fs::directory_iterator(kEntrees)) {
+        if (!cas.is_directory()) continue;
+        const std::string nom = cas.path().filename().string();
+        SCOPED_TRACE(nom);
+        Essai essai(nom);
+        essai.parcourir();
+        std::vector<std::string> vus = essai.messages();
+        if (nom == "protege") {
+            EXPECT_TRUE(vus.front().ends_with("|" + essai.etat.FichierCompet()));
+            vus.erase(vus.begin());
+        }
+        EXPECT_EQ(vus, kParcoursNormal);
+        EXPECT_EQ(essai.ouvreur.ouverts.size(), 3u);
+        EXPECT_EQ(essai.surface.documentsTermines, 3);
+        EXPECT_GE(essai.surface.pages.size(), 2u);
+
+        // The windows on a fresh copy, with the keys an organiser uses.
+        Essai f(nom);
+        Competition& etat = f.etat;
+        ASSERT_TRUE(etat.Ouvrir(f.nom, f.dialogues));
+        if (!etat.Protege()) {
+            parcourir(Noms(etat, BornesCategories{}, f.programme.chemin(), f.dialogues),
+                      {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Tab});
+            for (const Agres& agres : agresDe(etat.CodeAgres()))
+                parcourir(Saisie(etat, f.dialogues, agres),
+                          {Qt::Key_Tab, Qt::Key_PageDown, Qt::Key_PageUp});
+            parcourir(ModiJuge(etat, f.dialogues), {Qt::Key_Down});
+        }
+        ChoixFeuilles choix;
+        parcourir(QuelleEquipe(etat, choix), {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up});
+    }
+}
+
+// A read-only file is shown and printed but refuses a mark and the sort. A read-only folder
+// names each page it cannot take (page and table of each ranking, shown then printed, and the
+// notes page), prints all the same and refuses the sort. Neither changes the file.
+TEST(EntreesAbimees, AReadOnlyFileOrFolderKeepsTheFile) {
+    for (const bool dossierSeul : {false, true}) {
+        Essai essai(dossierSeul ? "nom_bizarre" : "tronque");
+        const fs::path fichier = essai.dossier / essai.nom;
+        const std::string original = lireFichier(fichier);
+        const auto lecture = fs::perms::owner_read | fs::perms::others_read;
+        fs::permissions(dossierSeul ? fichier : essai.dossier.chemin(), fs::perms::all);
+        fs::permissions(dossierSeul ? essai.dossier.chemin() : fichier,
+                        dossierSeul ? lecture | fs::perms::owner_exec | fs::perms::others_exec
+                                    : lecture | fs::perms::group_read);
+        CommeUtilisateur utilisateur;
+
+        essai.parcourir();
+        int refuses = 0;
+        for (const Message& m : essai.dialogues.messages)
+            if (m.texte.ends_with("\nne peut pas être écrit.")) {
+                EXPECT_TRUE(
+                    m.texte.starts_with("Le fichier\n" + essai.dossier.chemin().string() + "/"));
+                ++refuses;
+            }
+        EXPECT_EQ(refuses, dossierSeul ? 9 : 0);
+        EXPECT_TRUE(dossierSeul ? essai.ouvreur.ouverts.empty()
+                                : essai.messages() == kParcoursNormal);
+        EXPECT_EQ(essai.surface.documentsTermines, 3) << "printing goes on";
+
+        essai.dialogues.messages.clear();
+        if (!dossierSeul) {
+            SaisieNotes saisie(essai.etat, essai.dialogues, agresDe('F')[0]);
+            saisie.ChargerEquipe(1);
+            EXPECT_THROW(saisie.Valider({TextesLigne{{"95"}, ""}}), ProgrammeArrete);
+        }
+        EXPECT_THROW(TrierFichier(essai.etat, essai.dialogues), ProgrammeArrete);
+        ASSERT_EQ(essai.dialogues.messages.size(), dossierSeul ? 1u : 2u);
+        for (const std::string& m : essai.messages())
+            EXPECT_EQ(m, "Modification interdite.|Compétition terminée");
+        EXPECT_EQ(lireFichier(fichier), original);
+    }
+}
+
+TEST(EntreesAbimees, AFullDiskNamesThePageThatCouldNotBeWrittenAndWritesTheTable) {
+    Essai essai("longueur");
+    ASSERT_TRUE(essai.etat.Ouvrir(essai.nom, essai.dialogues));
+    const fs::path page = cheminClIndiv(essai.etat, ".htm");
+    fs::create_symlink("/dev/full", page); // a device that is always full
+    VoirClIndiv(essai.etat, textesDeTest(), essai.dialogues, essai.ouvreur);
+    EXPECT_EQ(essai.messages(), std::vector<std::string>{"Le fichier\n" + page.string() +
+                                                         "\nne peut pas être écrit.|Affichage "
+                                                         "du classement individuel"});
+    EXPECT_TRUE(essai.ouvreur.ouverts.empty());
+    EXPECT_TRUE(fs::exists(cheminClIndiv(essai.etat, ".txt")));
+}
+
+// Without a printer: a document nothing was drawn on is not written; one that cannot be is named.
+TEST(SurfacePdf, APdfIsWrittenOnlyWhenDrawnOnAndWhereItCan) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a real printer is set";
+    Essai essai("vide");
+    for (const fs::path& pdf : {essai.dossier / "vide.pdf", essai.dossier / "absent" / "x.pdf"}) {
+        SurfaceQt s(essai.dialogues, essai.ouvreur);
+        s.commencer(pdf);
+        if (pdf.filename() == "x.pdf") s.ligne(0, 0, 10, 10);
+        s.terminer();
+    }
+    EXPECT_FALSE(fs::exists(essai.dossier / "vide.pdf"));
+    EXPECT_EQ(essai.messages(),
+              std::vector<std::string>{"Le fichier\n" + (essai.dossier / "absent/x.pdf").string() +
+                                       "\nne peut pas être écrit.|Impression"});
+}
+
+QRadioButton* option(QWidget& w, const char* nom) {
+    return w.findChild<QRadioButton*>(QString::fromUtf8(nom));
+}
+
+bool enRouge(QRadioButton* b) {
+    return b->palette().color(QPalette::WindowText) == Qt::red;
+}
+
+// The chosen option shows in red; the team comes from the scroll bar; the grid only needs no
+// apparatus; cancelling the apparatus prints nothing. The men's set starts on the rings.
+TEST_F(CompetOuverte, MatchSheetChoicesReachThePrintout) {
+    ouvrir(contenu("trois_equipes"));
+    ChoixFeuilles choix;
+    SurfaceEnregistree surface;
+    piloterModal<F_Match>([&](F_Match& f) {
+        option(f, "O_équipe0")->click();
+        EXPECT_TRUE(enRouge(option(f, "O_équipe0")) && !enRouge(option(f, "O_équipe1")));
+        option(f, "O_Grille1")->click();
+        EXPECT_TRUE(choix.AvecGrille && choix.GrilleSeule);
+        piloterModal<QuelleEquipe>([](QuelleEquipe& q) {
+            q.findChild<QScrollBar*>("DV")->setValue(2);
+            EXPECT_EQ(q.findChild<QLabel*>("Et_éq")->text(), "EQUIPE B       ");
+            QTest::keyClick(&q, Qt::Key_Return);
+        });
+        cliquer(f, "Oui");
+    });
+    F_Match(etat, {"T", "L"}, choix, surface).exec();
+    EXPECT_EQ(choix.EquipeChoisie, 2);
+    EXPECT_EQ(surface.pages.size(), 1U);
+
+    surface = {};
+    piloterModal<F_Match>([&](F_Match& f) {
+        option(f, "O_épreuve0")->click();
+        piloterModal<Quelepreuv>([](Quelepreuv& q) {
+            EXPECT_FALSE(option(q, "Option0")->isVisible());
+            EXPECT_TRUE(option(q, "Option6")->isVisible());
+            EXPECT_TRUE(option(q, "Option3")->isChecked() && enRouge(option(q, "Option3")));
+            cliquer(q, "Annuler");
+        });
+        cliquer(f, "Oui");
+    });
+    F_Match(etat, {"T", "L"}, choix, surface).exec();
+    EXPECT_EQ(choix.EpreuveChoisie, 0);
+    EXPECT_TRUE(surface.documents.empty());
+
+    Quelepreuv hommes('M', choix);
+    hommes.show();
+    EXPECT_EQ(choix.EpreuveChoisie, 1);
+    EXPECT_FALSE(option(hommes, "Option6")->isVisible());
+}
