@@ -1,6 +1,5 @@
-// Scores: the rules on the logic (boxes, rounding, judges' marks, team totals, a team's entry,
-// the judge counts), then what the acceptance run does not see of the windows (labels, beeps,
-// focus moves, refusals, Escape and Annuler, the judge panel of an open competition).
+// Scores: the rules on the logic, then what the acceptance run does not see of the windows
+// (labels, beeps, focus moves, refusals, Escape and Annuler, the panel of an open competition).
 #include "scoring/ModiJuge.h"
 #include "scoring/Saisie.h"
 #include "scoring/boites_notes.h"
@@ -148,9 +147,9 @@ TEST_F(Notes, EachRowOfMarksGivesItsScore) {
         Enregistrement e = gym("ALPHA", "DURAND", l[0], s, l[2]);
         if (!l[3].empty()) e.poser(champs::Deduc(s), l[3]);
         e.poser(champs::NoteAgres(s), "abc");
-        ouvrir(fichier({e}));
+        ouvrir(fichier({gym("ALPHA", "AVANT", l[0]), e})); // second, after one without marks
         CalculNotes(etat);
-        EXPECT_EQ(Enregistrement(surDisque()).lire(champs::NoteAgres(s)),
+        EXPECT_EQ(Enregistrement(surDisque().substr(kTailleEnreg)).lire(champs::NoteAgres(s)),
                   l[4] == "NUL" ? std::string(3, '\0') : l[4])
             << l[0] << " " << l[2] << " [" << l[3] << "]";
     }
@@ -162,8 +161,7 @@ TEST_F(Notes, ARecordThatCannotBeWrittenKeepsItsWholeContentAndNothingIsReported
                          m = gym("ALPHA", "MARTIN", b, 6, "850"),
                          z = gym("ALPHA", "ZOLA", b, 6, "800");
     ouvrir(fichier({a, m, z}));
-    // The file may not be written past the middle of the second record's Sol score (EFBIG
-    // there): the write of the three records stops inside that score.
+    // Writing stops (EFBIG) in the middle of the second record's Sol score.
     rlimit avant{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &avant), 0);
     const auto signal = std::signal(SIGXFSZ, SIG_IGN);
@@ -341,12 +339,13 @@ TEST_F(Notes, ScoreEntryShowsTheTeamAndMovesTheFocusOnPageUpEnterAndPageDown) {
     EXPECT_EQ(texte("Totéq") + "|" + texte("Défin", 3) + "|" + boite("Déd", 3)->text(),
               "27,00|8,50| 0,50");
 
-    // Page Down stops on the last team: individuals, no total, the row out of competition
-    // greyed and passed over by Enter.
+    // Page Down stops on the last team: individuals, no total, the empty place hidden, the row
+    // out of competition greyed and passed over by Enter.
     for (int fois = 0; fois < 4; ++fois)
         touche(Qt::Key_PageDown);
     EXPECT_EQ(texte("Ekip"), "Equipe : LIBRES* (4/4)");
-    EXPECT_TRUE(enfant(*fenetre, "Totéq")->isHidden() && enfant(*fenetre, "Et_Tot")->isHidden());
+    EXPECT_TRUE(enfant(*fenetre, "Totéq")->isHidden() && enfant(*fenetre, "Et_Tot")->isHidden() &&
+                boite("N_J1", 3)->isHidden() && enfant(*fenetre, "Nom", 3)->isHidden());
     EXPECT_FALSE(boite("N_J1", 1)->isEnabled() || boite("Déd", 1)->isEnabled());
     boite("Déd", 0)->setFocus();
     touche(Qt::Key_Return);
