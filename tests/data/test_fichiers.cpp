@@ -181,78 +181,65 @@ TEST_F(FichierCompet, APlaceholderFileOpensWithItsSettingsAndNoTeam) {
     EXPECT_EQ((std::string{etat.CodeSexe(), etat.CodeAgres()}), "MM");
 }
 
-namespace {
-
-struct SauvegardesCompet : FichierCompet {
+// Copies on opening, then after a change at most once a minute; thirty kept, listed newest
+// first; one before a deletion and one before a restore; a copy that cannot be written is told
+// once and the command stands.
+TEST_F(FichierCompet, TheCopiesInSauvegardes) {
     HorlogeFixe horloge{{2026, 12, 6, 10, 42, 3}};
     Sauvegardes sauvegardes{horloge};
+    etat.installerSauvegardes(sauvegardes);
+    const fs::path copies = dossier / "Sauvegardes";
     const std::string deuxEquipes =
         enregistrements("ALPHA/01_BOURG/A1 ALPHA/01_BOURG/A2 ALPHA/01_BOURG/A3 ALPHA/01_BOURG/A4 "
                         "BETA/38_VIENNE/B1 BETA/38_VIENNE/B2 BETA/38_VIENNE/B3 BETA/38_VIENNE/B4");
-
-    SauvegardesCompet() { etat.installerSauvegardes(sauvegardes); }
-    void SetUp() override { ouvrir(deuxEquipes); }
-    fs::path copies() const { return dossier / "Sauvegardes"; }
-    // `minutes` on, then a change.
-    void changerPlusTard(int minutes = 1) {
+    ouvrir(deuxEquipes);
+    const auto changerPlusTard = [&](int minutes) { // then a change
         horloge.date.minute += minutes;
         horloge.date.heure += horloge.date.minute / 60;
         horloge.date.minute %= 60;
         Enregistrement e = etat.LireEnreg(1);
         e.poser(champs::Notes(5, 1), std::to_string(800 + horloge.date.minute));
         ASSERT_EQ(etat.EcrireEnreg(1, e, dialogues), Ecriture::Reussie);
-    }
-};
-
-} // namespace
-
-TEST_F(SauvegardesCompet, OpeningCopiesThenAChangeAtMostOnceAMinuteAndThirtyAreKept) {
-    EXPECT_EQ(lireFichier(copies() / "F_2_PS00 2026-12-06 10h42.PLM"), deuxEquipes);
+    };
+    EXPECT_EQ(lireFichier(copies / "F_2_PS00 2026-12-06 10h42.PLM"), deuxEquipes);
     horloge.date.minute = 43;
     etat.sauvegarder(false, dialogues); // a minute on but nothing changed: no copy
     changerPlusTard(0);
     changerPlusTard(0); // the same minute: no copy
-    EXPECT_EQ(noms(copies()).size(), 2u);
-    EXPECT_EQ(lireFichier(copies() / "F_2_PS00 2026-12-06 10h43.PLM"), surDisque());
+    EXPECT_EQ(noms(copies).size(), 2u);
+    EXPECT_EQ(lireFichier(copies / "F_2_PS00 2026-12-06 10h43.PLM"), surDisque());
     for (int k = 0; k < 31; ++k)
-        changerPlusTard();
-    ASSERT_EQ(noms(copies()).size(), 30u);
-    EXPECT_EQ(noms(copies()).front(), "F_2_PS00 2026-12-06 10h45.PLM") << "the oldest three went";
+        changerPlusTard(1);
+    EXPECT_EQ(noms(copies).front(), "F_2_PS00 2026-12-06 10h45.PLM") << "the oldest three went";
     const std::vector<CopieSauvegarde> liste = sauvegardes.lister(etat);
     ASSERT_EQ(liste.size(), 30u);
     EXPECT_EQ(liste[0].quand + " " + std::to_string(liste[0].equipes) + " " +
                   std::to_string(liste[0].notes) + " " + liste[29].quand,
               "06/12/2026 11:14 2 1 06/12/2026 10:45");
-    // The folder is no competition.
     EXPECT_EQ(listerCompetitions(dossier.chemin()), std::vector<std::string>{nom});
-    EXPECT_TRUE(dialogues.messages.empty());
-}
 
-TEST_F(SauvegardesCompet, ACopyThatCannotBeWrittenIsToldOnceAndTheCommandStands) {
-    fs::remove_all(copies());
-    ecrireFichier(copies(), "un fichier, pas un dossier");
-    ouvrir(deuxEquipes);
-    changerPlusTard();
-    changerPlusTard();
-    EXPECT_EQ(vus(dialogues),
-              "Sauvegarde [exclamation] Les sauvegardes automatiques ne peuvent pas être "
-              "écrites dans le dossier\n" +
-                  copies().string() + "\n\nLa compétition elle-même est bien enregistrée.");
-    EXPECT_EQ(Enregistrement(surDisque()).lire(champs::Notes(5, 1)), "844");
-}
-
-TEST_F(SauvegardesCompet, RestoringTheCopyMadeBeforeADeletionGivesTheTeamBack) {
+    const std::string avant = surDisque();
     dialogues.reponses = {Reponse::Oui};
     ASSERT_TRUE(EffacerEquipe(etat, "BETA", "38 VIENNE", dialogues));
     EXPECT_EQ(etat.nbEquipes(), 1);
-    // The same minute as the copy made on opening: the copy before the deletion comes second.
-    const std::vector<CopieSauvegarde> liste = sauvegardes.lister(etat);
-    ASSERT_EQ(liste.size(), 2u);
-    EXPECT_EQ(liste[0].chemin.filename(), "F_2_PS00 2026-12-06 10h42 (2).PLM");
-    ASSERT_TRUE(RestaurerSauvegarde(etat, liste[0].chemin, dialogues));
-    EXPECT_EQ(surDisque(), deuxEquipes);
+    const fs::path avantEffacement = sauvegardes.lister(etat)[0].chemin;
+    EXPECT_EQ(avantEffacement.filename(), "F_2_PS00 2026-12-06 11h14 (2).PLM");
+    ASSERT_TRUE(RestaurerSauvegarde(etat, avantEffacement, dialogues));
+    EXPECT_EQ(surDisque(), avant);
     EXPECT_EQ(etat.nbEquipes(), 2);
-    EXPECT_EQ(sauvegardes.lister(etat).size(), 3u) << "the file was copied before the restore";
+    EXPECT_EQ(sauvegardes.lister(etat)[0].chemin.filename(), "F_2_PS00 2026-12-06 11h14 (3).PLM");
+    EXPECT_EQ(dialogues.messages.size(), 1u) << "the question only";
+
+    dialogues = {};
+    fs::remove_all(copies);
+    ecrireFichier(copies, "un fichier, pas un dossier");
+    changerPlusTard(1);
+    changerPlusTard(1);
+    EXPECT_EQ(vus(dialogues),
+              "Sauvegarde [exclamation] Les sauvegardes automatiques ne peuvent pas être "
+              "écrites dans le dossier\n" +
+                  copies.string() + "\n\nLa compétition elle-même est bien enregistrée.");
+    EXPECT_EQ(Enregistrement(surDisque()).lire(champs::Notes(5, 1)), "816");
 }
 
 namespace {
@@ -540,21 +527,14 @@ TEST(RegistreTable, RebuildsFromTheCompetitionFiles) {
 TEST_F(Registre, LookupFindsTheFirstEntryOfTheNumberReadFromWindows1252) {
     EXPECT_FALSE(ChercherLicence(programme.chemin(), 1));
     EXPECT_EQ(fs::file_size(programme / "Orvane.lic"), 0u) << "a missing registry is created";
-    std::string brut = entrees("A/01_BOURG/DUPONT/0000000123 A/01_BOURG/AUTRE/0000000123 "
+    std::string brut = entrees("A/01_BOURG/L\xC9"
+                               "A/0000000123 A/01_BOURG/AUTRE/0000000123 "
                                "A/01_BOURG/MARTIN/0000000124");
     brut[64] = 'X'; // bytes past the flag are not read
     ecrireFichier(programme / "Orvane.lic", brut);
     EXPECT_EQ(ChercherLicence(programme.chemin(), 123),
-              (EntreeLicence{"0000000123", "DUPONT", "Anne", "95", "01 BOURG", "N"}));
+              (EntreeLicence{"0000000123", "LÉA", "Anne", "95", "01 BOURG", "N"}));
     EXPECT_FALSE(ChercherLicence(programme.chemin(), 125));
-
-    Enregistrement e(enregistrements("ALPHA/01_BOURG/LÉA/0000000003"));
-    e.poser(champs::Prénom, "H\xE9l\xE8ne"); // Hélène
-    ecrireFichier(travail / "F_1_NS00.PLM", e.octets());
-    ReconstruireRegistre(etat, programme.chemin(), {"F_1_NS00.PLM"}, dialogues);
-    const auto trouvee = ChercherLicence(programme.chemin(), 3);
-    ASSERT_TRUE(trouvee);
-    EXPECT_EQ(trouvee->Nom + " " + trouvee->Prénom, "LÉA Hélène");
 }
 
 namespace {
@@ -631,23 +611,19 @@ TEST(Echange, TableOfExportsAndImportsWithTheDrivesFailures) {
         EXPECT_FALSE(fs::exists(t.programme / "Orvane.cop") ||
                      fs::exists(t.programme / "Orvane01.prv"));
     }
-}
-
-// The real drive is a folder named by PALMORA_LECTEUR_A; a missing folder is a drive without
-// medium.
-TEST(LecteurSysteme, WritesReplacesAndReadsBackOnTheNamedFolder) {
+    // The real drive: the folder PALMORA_LECTEUR_A names, written in place; a missing folder
+    // is a drive without medium.
     DossierTemporaire support;
     ::setenv("PALMORA_LECTEUR_A", support.chemin().c_str(), 1);
-    LecteurASysteme lecteur;
-    EXPECT_EQ(dossierLecteurA(), support.chemin());
-    EXPECT_EQ(lecteur.ecrire("Orvane.cop", "ancienne copie plus longue"), 0);
-    EXPECT_EQ(lecteur.ecrire("Orvane.cop", "copie"), 0);
+    LecteurASysteme a;
     std::string lu;
-    EXPECT_EQ(lecteur.lire("Orvane.cop", lu) + lecteur.lire("Absent.cop", lu), ENOENT);
+    EXPECT_EQ(a.ecrire("Orvane.cop", "ancienne copie plus longue"), 0);
+    EXPECT_EQ(a.ecrire("Orvane.cop", "copie"), 0);
+    EXPECT_EQ(a.lire("Orvane.cop", lu), 0);
+    EXPECT_EQ(a.lire("Absent.cop", lu), ENOENT);
     EXPECT_EQ(lu, "copie");
     ::setenv("PALMORA_LECTEUR_A", (support / "retiré").c_str(), 1);
-    EXPECT_FALSE(dossierLecteurA());
-    EXPECT_EQ(lecteur.ecrire("Orvane.cop", "copie"), ENOMEDIUM);
-    EXPECT_EQ(lecteur.lire("Orvane.cop", lu), ENOMEDIUM);
+    EXPECT_EQ(a.ecrire("Orvane.cop", "copie"), ENOMEDIUM);
+    EXPECT_EQ(a.lire("Orvane.cop", lu), ENOMEDIUM);
     ::unsetenv("PALMORA_LECTEUR_A");
 }

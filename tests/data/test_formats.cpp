@@ -1,5 +1,5 @@
-// The small formats and tables: the code page and numbers, the gap sort, competition names,
-// records, the judge panel, the title file, the age table and the birth-year check.
+// The small formats and tables: the code page and numbers, competition names, records, the
+// judge panel, the title file, the age table and the birth-year check.
 #include "data/controle_naissances.h"
 #include "data/cp1252.h"
 #include "data/nom_compet.h"
@@ -8,7 +8,6 @@
 #include "data/table_ages.h"
 #include "data/titre_fichier.h"
 #include "data/touches.h"
-#include "data/tri_intervalles.h"
 #include "support/systeme_simule.h"
 
 #include "cas.h"
@@ -30,21 +29,10 @@ std::string vu(const Bornes* b) {
     return b ? std::to_string(b->premiere) + " " + std::to_string(b->derniere) : "-";
 }
 
-// On the first character only, so that equal keys show where the gap walk leaves them.
-template <class F> std::string trier(std::vector<std::string> v, F enOrdre) {
-    trierParIntervalles(
-        std::ssize(v),
-        [&](std::ptrdiff_t a, std::ptrdiff_t b) { return enOrdre(v[a][0], v[b][0]); },
-        [&](std::ptrdiff_t a, std::ptrdiff_t b) { std::swap(v[a], v[b]); });
-    std::string t;
-    for (const std::string& s : v)
-        t += s + " ";
-    return t;
-}
-
 struct Fichiers : CompetOuverte {
     void TearDown() override { simulerPanne(std::nullopt); }
-    bool titrer(std::string_view ligne1, std::string_view ligne2, TitreCompet& titre) {
+    TitreCompet titre;
+    bool titrer(std::string_view ligne1, std::string_view ligne2) {
         return TerminerTitre(dossier.chemin(), ligne1, ligne2, titre, dialogues);
     }
     std::string lu(std::string_view nom) const { return lireFichier(dossier / nom); }
@@ -91,14 +79,6 @@ TEST(Formats, TableOfCodePageNumbersKeysYearsBoundsSeasonsNamesAndTitles) {
     EXPECT_EQ(std::string{caractereNom("f_e_ns00.plm", 1)} + caractereNom("F_E", 5), "F ");
     EXPECT_TRUE(estNomCompetition("F_1_NS00.PLM") && estNomCompetition("essai.Plm"));
     EXPECT_FALSE(estNomCompetition("F_1_NS00.PLM.txt") || estNomCompetition("plm"));
-}
-
-// Three entries: gap 1 only, and the walk stops on an order only: equal keys are swapped when
-// it is strict, kept when it is not. Four entries: gaps 3 then 1.
-TEST(Formats, TheGapSortLeavesEqualKeysWhereItsWalkPutsThem) {
-    EXPECT_EQ(trier({"1a", "1b", "0"}, std::less<>()), "0 1b 1a ");
-    EXPECT_EQ(trier({"1a", "1b", "0"}, std::less_equal<>()), "0 1a 1b ");
-    EXPECT_EQ(trier({"1a", "0a", "1b", "0b"}, std::less<>()), "0a 0b 1a 1b ");
 }
 
 TEST(Formats, RecordFieldsAreCutOrPaddedAndReadAsNumbers) {
@@ -154,43 +134,35 @@ TEST_F(Fichiers, TableOfNewPanelsAndFunctionKeysThenThePanelOfAnOpenCompetition)
     EXPECT_TRUE(panneauOuvert(etat).femmes());
 }
 
-TEST_F(Fichiers, TheTitleIsWrittenInQuotesWithCrLfInWindows1252AndReadBackBlankWritesNothing) {
-    TitreCompet titre;
+// Each change keeps the former file as the next free copy, while one of the thousand is free.
+TEST_F(Fichiers, TheTitleIsWrittenInQuotesWithCrLfInWindows1252AndReadBack) {
     EXPECT_EQ(LireTitre(dossier.chemin()), std::nullopt);
-    ASSERT_TRUE(titrer("  Coupe régionale ", " Lyon, 12 mars 2006  ", titre));
+    ASSERT_TRUE(titrer("  Coupe régionale ", " Lyon, 12 mars 2006  "));
     EXPECT_EQ(titre, (TitreCompet{"Coupe régionale", "Lyon, 12 mars 2006"}));
-    EXPECT_EQ(lu("TITRE.1"), "\"Coupe r\xE9gionale\",\"Lyon, 12 mars 2006\"\r\n");
     EXPECT_EQ(LireTitre(dossier.chemin()), titre);
-    ASSERT_TRUE(titrer("Gala", "", titre)) << "an empty second line is a title";
+    ASSERT_TRUE(titrer("Gala", "")) << "an empty second line is a title";
     EXPECT_EQ(LireTitre(dossier.chemin()), (TitreCompet{"Gala", ""}));
-    EXPECT_FALSE(titrer("   ", "", titre));
+    EXPECT_FALSE(titrer("   ", ""));
     EXPECT_TRUE(titre.vide());
-    EXPECT_EQ(lu("TITRE.1") + lu("TITRE.000"),
-              "\"Gala\",\"\"\r\n\"Coupe r\xE9gionale\",\"Lyon, 12 mars 2006\"\r\n");
-    EXPECT_FALSE(fs::exists(dossier / "TITRE.001"));
-    EXPECT_TRUE(dialogues.messages.empty());
     // The state, not the file, decides: the program now ends on "A&nnuler".
     EXPECT_THROW(AnnulerTitre(titre, dialogues), ProgrammeArrete);
     EXPECT_NO_THROW(AnnulerTitre({"", "Lyon"}, dialogues));
-    fs::remove(dossier / "TITRE.1");
-    fs::create_directory(dossier / "TITRE.1");
-    EXPECT_EQ(LireTitre(dossier.chemin()), std::nullopt) << "unreadable";
-}
-
-TEST_F(Fichiers, EveryTitleChangeKeepsTheFormerFileAsTheNextFreeCopyWhileOneIsFree) {
-    TitreCompet titre;
-    for (const char* t : {"Titre 1", "Titre 2", "Titre 3", "Titre 4"})
-        ASSERT_TRUE(titrer(t, "Lieu", titre));
+    ASSERT_TRUE(titrer("Titre 3", "Lieu"));
+    ASSERT_TRUE(titrer("Titre 4", "Lieu"));
     fs::remove(dossier / "TITRE.001");
-    ASSERT_TRUE(titrer("Titre 5", "Lieu", titre));
+    ASSERT_TRUE(titrer("Titre 5", "Lieu"));
     EXPECT_EQ(lu("TITRE.000") + lu("TITRE.001") + lu("TITRE.002") + lu("TITRE.1"),
-              "\"Titre 1\",\"Lieu\"\r\n\"Titre 4\",\"Lieu\"\r\n\"Titre 3\",\"Lieu\"\r\n\"Titre "
-              "5\",\"Lieu\"\r\n");
+              "\"Coupe r\xE9gionale\",\"Lyon, 12 mars 2006\"\r\n\"Titre 4\",\"Lieu\"\r\n"
+              "\"Titre 3\",\"Lieu\"\r\n\"Titre 5\",\"Lieu\"\r\n");
     EXPECT_FALSE(fs::exists(dossier / "TITRE.003"));
     for (int n = 1000; n <= 1999; ++n)
         ecrireFichier(dossier / ("TITRE." + std::to_string(n).substr(1)), "copie");
-    ASSERT_TRUE(titrer("Nouveau", "", titre));
+    ASSERT_TRUE(titrer("Nouveau", ""));
     EXPECT_EQ(lu("TITRE.1") + lu("TITRE.000") + lu("TITRE.999"), "\"Nouveau\",\"\"\r\ncopiecopie");
+    EXPECT_TRUE(dialogues.messages.empty());
+    fs::remove(dossier / "TITRE.1");
+    fs::create_directory(dossier / "TITRE.1");
+    EXPECT_EQ(LireTitre(dossier.chemin()), std::nullopt) << "unreadable";
 }
 
 TEST_F(Fichiers, BirthYearsAgainstTheCategoryThenTheFailingRowGetsFocusBeepAndMessage) {
