@@ -41,6 +41,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Each message as "texte|titre".
+std::vector<std::string> messages(const DialoguesScriptes& d) {
+    std::vector<std::string> m;
+    for (const Message& message : d.messages)
+        m.push_back(message.texte + "|" + message.titre);
+    return m;
+}
+
 TextesPage textesDeTest() {
     return {"Féminines Honneur . 9-10 ans",
             {"Coupe <Orvane> & Cie", "Vienne, 6 décembre 2026"},
@@ -163,12 +171,10 @@ TEST_F(Classements, TotalsAreSummedWrittenBackAndRankedHighestFirst) {
 
 TEST_F(Classements, AProtectedFileGetsItsIndividualTotalsButNotItsTeamTotals) {
     ouvrir(contenu("protege_indiv"));
-    ASSERT_TRUE(etat.Protege());
     ClasserIndiv(etat);
     EXPECT_EQ(surDisque().substr(184, 4), "0900");
 
     ouvrir(contenu("protege_equipes"));
-    ASSERT_TRUE(etat.Protege());
     const ClassementEquipes cl = ClasserEquipes(etat);
     EXPECT_EQ(surDisque(), contenu("protege_equipes"));
     EXPECT_EQ(noms(cl), "ALPHA/V BETA/V ");
@@ -182,20 +188,6 @@ TEST_F(Classements, EqualTotalsGoByTheRecordFromTheSurnameInByteOrder) {
     EXPECT_EQ(rogner(ClasserIndiv(etat).TabEnreg[1].lire(champs::Prénom)), "Alice");
     ouvrir(contenu("ordre_du_fichier")); // equal from the surname on: the file's order
     EXPECT_EQ(ClasserIndiv(etat).TabEnreg[0].lire(champs::NomEquip).substr(0, 1), "B");
-}
-
-// "_" a tie with the entry before, hors concours or not; "H" a hors-concours gymnast.
-TEST(PlacesIndividuelles, TiesShowNoPlaceAndAHorsConcoursGymnastUsesUpANumber) {
-    PlacesIndiv places;
-    std::string vues;
-    const char* noms[] = {"X", "Y", "Z", "HC||H", "W", "V"};
-    const int totaux[] = {3850, 3700, 3700, 3600, 3600, 3500};
-    for (int i = 0; i < 6; ++i) {
-        const PlacesIndiv::Place p =
-            places.suivante(enreg(std::string("A|V|") + noms[i]), totaux[i]);
-        vues += (p.exAequo ? "_" : std::to_string(p.numero)) + (p.horsConcours ? "H " : " ");
-    }
-    EXPECT_EQ(vues, "1 2 _ 4H _ 6 ");
 }
 
 TEST_F(Classements, TeamsAreRankedByTotalThenByNameWithTheirPlaces) {
@@ -243,27 +235,17 @@ TEST_F(Classements, TheFirstMissingMarkIsNamedAndTheCheckStops) {
     EXPECT_FALSE(VerifNotes(etat, dialogues));
     ouvrir(fichier({enregistrementProvisoire("0332000300")})); // no teams: nobody named
     EXPECT_FALSE(VerifNotes(etat, dialogues));
-    EXPECT_TRUE(dialogues.messages.empty());
-
     ouvrir(contenu("note_manquante"));
+    EXPECT_TRUE(VerifNotes(etat, dialogues, "prot")); // the protect command: no message
     EXPECT_TRUE(VerifNotes(etat, dialogues));
-    ASSERT_EQ(dialogues.messages.size(), 1U);
-    const Message& m = dialogues.messages[0];
-    EXPECT_EQ(m.texte + "|" + m.titre, "MARTIN Jean-Luc\nde l'équipe : ALPHA\n\nManque la note du "
-                                       "juge n° 2\nà l'épreuve : Saut|Impression impossible");
-    // The protect command gets the flag without a message.
-    dialogues.messages.clear();
-    EXPECT_TRUE(VerifNotes(etat, dialogues, "prot"));
-    EXPECT_TRUE(dialogues.messages.empty());
-
-    // Women are checked on their apparatus only.
-    ouvrir("F_2_PS00.PLM", contenu("barres_un_juge"));
+    ouvrir("F_2_PS00.PLM", contenu("barres_un_juge")); // women: their apparatus only
     EXPECT_TRUE(VerifNotes(etat, dialogues));
-    ASSERT_EQ(dialogues.messages.size(), 1U);
-    EXPECT_EQ(dialogues.messages[0].texte, "DURAND Léa\nde l'équipe : ALPHA\n\nManque la note du "
-                                           "juge n° 2\nà l'épreuve : Asymétriques");
-    ouvrir(contenu("barres_deux_juges"));
-    EXPECT_FALSE(VerifNotes(etat, dialogues));
+    EXPECT_EQ(
+        messages(dialogues),
+        (std::vector<std::string>{"MARTIN Jean-Luc\nde l'équipe : ALPHA\n\nManque la note du "
+                                  "juge n° 2\nà l'épreuve : Saut|Impression impossible",
+                                  "DURAND Léa\nde l'équipe : ALPHA\n\nManque la note du "
+                                  "juge n° 2\nà l'épreuve : Asymétriques|Impression impossible"}));
 }
 
 void attendre(const PageEtTable& sortie, const std::string& nom) {
@@ -517,17 +499,15 @@ TEST(Impression, RankingsPrintAsTheirDrawingLists) {
     equipes("soixante_dix", "hommes", true); // men: the head printed once
 }
 
-struct FeuillesMatch : CompetOuverte {
+TEST_F(CompetOuverte, MatchSheetsPrintAsTheirDrawingLists) {
     SurfaceEnregistree s;
-    void feuilles(const ChoixFeuilles& choix, const std::string& cas,
-                  const TitreCompet& titre = {"Coupe d'hiver", "Vienne, 6 décembre 2026"}) {
-        s = {};
-        ImprimerFeuilles(etat, titre, choix, s);
-        verifierDessins(s, "feuilles.txt", cas);
-    }
-};
-
-TEST_F(FeuillesMatch, PrintAsTheirDrawingLists) {
+    const auto feuilles =
+        [&](const ChoixFeuilles& choix, const std::string& cas,
+            const TitreCompet& titre = {"Coupe d'hiver", "Vienne, 6 décembre 2026"}) {
+            s = {};
+            ImprimerFeuilles(etat, titre, choix, s);
+            verifierDessins(s, "feuilles.txt", cas);
+        };
     // Every sheet of every team in the women's apparatus order; one team, one apparatus: a
     // half-empty page; the grid only; no grid.
     ouvrir(contenu("trois_equipes"));
@@ -591,12 +571,6 @@ struct Essai {
         ImprimerFeuilles(etat, textesDeTest().titre, ChoixFeuilles{}, surface);
         dialogues.reponses.clear();
     }
-    std::vector<std::string> messages() const {
-        std::vector<std::string> m;
-        for (const Message& d : dialogues.messages)
-            m.push_back(d.texte + "|" + d.titre);
-        return m;
-    }
 };
 
 // A run with nothing to report: each page announced, each printout asked for.
@@ -637,7 +611,7 @@ TEST(EntreesAbimees, DamagedFilesGoThroughEveryCommandAndWindow) {
         SCOPED_TRACE(nom);
         Essai essai(nom);
         essai.parcourir();
-        std::vector<std::string> vus = essai.messages();
+        std::vector<std::string> vus = messages(essai.dialogues);
         if (nom == "protege") {
             EXPECT_TRUE(vus.front().ends_with("|" + essai.etat.FichierCompet()));
             vus.erase(vus.begin());
@@ -686,7 +660,7 @@ TEST(EntreesAbimees, AReadOnlyFileOrFolderKeepsTheFile) {
                                         }),
                   dossierSeul ? 9 : 0);
         EXPECT_TRUE(dossierSeul ? essai.ouvreur.ouverts.empty()
-                                : essai.messages() == kParcoursNormal);
+                                : messages(essai.dialogues) == kParcoursNormal);
         EXPECT_EQ(essai.surface.documentsTermines, 3) << "printing goes on";
 
         essai.dialogues.messages.clear();
@@ -697,7 +671,7 @@ TEST(EntreesAbimees, AReadOnlyFileOrFolderKeepsTheFile) {
         }
         EXPECT_THROW(TrierFichier(essai.etat, essai.dialogues), ProgrammeArrete);
         ASSERT_EQ(essai.dialogues.messages.size(), dossierSeul ? 1u : 2u);
-        for (const std::string& m : essai.messages())
+        for (const std::string& m : messages(essai.dialogues))
             EXPECT_EQ(m, "Modification interdite.|Compétition terminée");
         EXPECT_EQ(lireFichier(fichier), original);
     }
@@ -709,9 +683,10 @@ TEST(EntreesAbimees, AFullDiskNamesThePageThatCouldNotBeWrittenAndWritesTheTable
     const fs::path page = cheminClIndiv(essai.etat, ".htm");
     fs::create_symlink("/dev/full", page); // a device that is always full
     VoirClIndiv(essai.etat, textesDeTest(), essai.dialogues, essai.ouvreur);
-    EXPECT_EQ(essai.messages(), std::vector<std::string>{"Le fichier\n" + page.string() +
-                                                         "\nne peut pas être écrit.|Affichage "
-                                                         "du classement individuel"});
+    EXPECT_EQ(messages(essai.dialogues),
+              std::vector<std::string>{"Le fichier\n" + page.string() +
+                                       "\nne peut pas être écrit.|Affichage "
+                                       "du classement individuel"});
     EXPECT_TRUE(essai.ouvreur.ouverts.empty());
     EXPECT_TRUE(fs::exists(cheminClIndiv(essai.etat, ".txt")));
 }
