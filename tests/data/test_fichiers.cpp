@@ -111,139 +111,6 @@ struct Atelier {
 struct Creation : ::testing::Test, Atelier {};
 using Registre = Creation;
 
-} // namespace
-TEST_F(FichierCompet, TableOfCommandsOnTheFileAndTheirFailures) {
-    const std::map<std::string, Appel> appelsNommes = {{"EcritureA", Appel::EcritureA},
-                                                       {"VidageDonnees", Appel::VidageDonnees},
-                                                       {"Suppression", Appel::Suppression}};
-    const std::map<std::string, int> erreurs = {{"ENOSPC", ENOSPC}, {"EIO", EIO}, {"EBUSY", EBUSY}};
-    for (const Cas& c : lireCas("compet.txt")) {
-        SCOPED_TRACE(c.ligne);
-        dialogues = {};
-        ouvrir(enregistrements(c[0]));
-        const std::string avant = surDisque();
-        std::istringstream panne(c[2]);
-        std::string appel, erreur, suivantes;
-        int rang = 1;
-        simulerPanne(std::nullopt);
-        panne >> appel >> erreur >> rang >> suivantes;
-        if (appel != "-")
-            simulerPanne(
-                PanneSimulee{appelsNommes.at(appel), erreurs.at(erreur), rang, suivantes == "+"});
-        const std::map<std::string, std::int64_t> vu = {{"r", executer(c[1])},
-                                                        {"n", etat.NbEnreg()},
-                                                        {"e", etat.nbEquipes()},
-                                                        {"o", etat.ouvert()},
-                                                        {"p", etat.Protege()},
-                                                        {"v", appels(Appel::VidageDonnees)},
-                                                        {"m", std::ssize(dialogues.messages)}};
-        simulerPanne(std::nullopt);
-        std::istringstream attendus(c[4]);
-        for (std::string a; attendus >> a;)
-            EXPECT_EQ(a.substr(0, 2) + std::to_string(vu.at(a.substr(0, 1))), a);
-        EXPECT_EQ(noms(dossier.chemin()),
-                  c[3] == "-" ? std::vector<std::string>{} : std::vector<std::string>{nom})
-            << "no temporary file is left";
-        if (c[3] != "-" && c[3] != "*") {
-            EXPECT_EQ(surDisque(), c[3] == "=" ? avant : enregistrements(c[3]));
-        }
-        std::string lus; // what the program holds is what the disk holds
-        for (std::int64_t k = 1; etat.ouvert() && k <= etat.NbEnreg(); ++k)
-            lus += etat.LireEnreg(k).octets();
-        Enregistrement apres;
-        EXPECT_EQ(lus, etat.ouvert() ? surDisque() : "");
-        EXPECT_FALSE(etat.LireEnreg(etat.NbEnreg() + 1, apres));
-        EXPECT_EQ(apres, Enregistrement());
-        if (c[5] != "*") {
-            EXPECT_EQ(dialogues.messages.empty() ? "" : vus({dialogues.messages.back()}),
-                      avecDossier(c[5], dossier.chemin().string()));
-        }
-    }
-}
-
-TEST_F(FichierCompet, APlaceholderFileOpensWithItsSettingsAndNoTeam) {
-    ouvrir("F_1_NS00.PLM", std::string(enregistrementProvisoire("S654402340").octets()));
-    std::string vu = etat.BlocConfig() + " ";
-    for (int s = 1; s <= 6; ++s)
-        vu += std::to_string(etat.juges(champs::JugesSlot(s)));
-    vu += std::to_string(etat.juges(champs::JugesPoutre)) + " " +
-          std::to_string(etat.EffectEquip() * 1000 + etat.CalcEquip() * 100 + etat.NbEnreg() * 10 +
-                         etat.nbEquipes()) +
-          " " + etat.CodeSexe() + etat.CodeAgres() + etat.CodeAppart() + " " +
-          etat.DescriptionCompet();
-    EXPECT_EQ(vu, "S654402340 4402340 6510 FFS Féminines Niveau 1 . 7-8 ans . Simple appartenance");
-    EXPECT_FALSE(etat.Protege());
-    EXPECT_TRUE(dialogues.messages.empty());
-    // Men's Mini-enchaînements use the women's apparatus.
-    ouvrir("M_E_NS00.PLM", std::string(enregistrementProvisoire("S644000444").octets()));
-    EXPECT_EQ((std::string{etat.CodeSexe(), etat.CodeAgres()}), "FF");
-    ouvrir("M_1_PS00.PLM", std::string(enregistrementProvisoire("0644444440").octets()));
-    EXPECT_EQ((std::string{etat.CodeSexe(), etat.CodeAgres()}), "MM");
-}
-
-// Copies on opening, then after a change at most once a minute; thirty kept, listed newest
-// first; one before a deletion and one before a restore; a copy that cannot be written is told
-// once and the command stands.
-TEST_F(FichierCompet, TheCopiesInSauvegardes) {
-    HorlogeFixe horloge{{2026, 12, 6, 10, 42, 3}};
-    Sauvegardes sauvegardes{horloge};
-    etat.installerSauvegardes(sauvegardes);
-    const fs::path copies = dossier / "Sauvegardes";
-    const std::string deuxEquipes =
-        enregistrements("ALPHA/01_BOURG/A1 ALPHA/01_BOURG/A2 ALPHA/01_BOURG/A3 ALPHA/01_BOURG/A4 "
-                        "BETA/38_VIENNE/B1 BETA/38_VIENNE/B2 BETA/38_VIENNE/B3 BETA/38_VIENNE/B4");
-    ouvrir(deuxEquipes);
-    const auto changerPlusTard = [&](int minutes) { // then a change
-        horloge.date.minute += minutes;
-        horloge.date.heure += horloge.date.minute / 60;
-        horloge.date.minute %= 60;
-        Enregistrement e = etat.LireEnreg(1);
-        e.poser(champs::Notes(5, 1), std::to_string(800 + horloge.date.minute));
-        ASSERT_EQ(etat.EcrireEnreg(1, e, dialogues), Ecriture::Reussie);
-    };
-    EXPECT_EQ(lireFichier(copies / "F_2_PS00 2026-12-06 10h42.PLM"), deuxEquipes);
-    horloge.date.minute = 43;
-    etat.sauvegarder(false, dialogues); // a minute on but nothing changed: no copy
-    changerPlusTard(0);
-    changerPlusTard(0); // the same minute: no copy
-    EXPECT_EQ(noms(copies).size(), 2u);
-    EXPECT_EQ(lireFichier(copies / "F_2_PS00 2026-12-06 10h43.PLM"), surDisque());
-    for (int k = 0; k < 31; ++k)
-        changerPlusTard(1);
-    EXPECT_EQ(noms(copies).front(), "F_2_PS00 2026-12-06 10h45.PLM") << "the oldest three went";
-    const std::vector<CopieSauvegarde> liste = sauvegardes.lister(etat);
-    ASSERT_EQ(liste.size(), 30u);
-    EXPECT_EQ(liste[0].quand + " " + std::to_string(liste[0].equipes) + " " +
-                  std::to_string(liste[0].notes) + " " + liste[29].quand,
-              "06/12/2026 11:14 2 1 06/12/2026 10:45");
-    EXPECT_EQ(listerCompetitions(dossier.chemin()), std::vector<std::string>{nom});
-
-    const std::string avant = surDisque();
-    dialogues.reponses = {Reponse::Oui};
-    ASSERT_TRUE(EffacerEquipe(etat, "BETA", "38 VIENNE", dialogues));
-    EXPECT_EQ(etat.nbEquipes(), 1);
-    const fs::path avantEffacement = sauvegardes.lister(etat)[0].chemin;
-    EXPECT_EQ(avantEffacement.filename(), "F_2_PS00 2026-12-06 11h14 (2).PLM");
-    ASSERT_TRUE(RestaurerSauvegarde(etat, avantEffacement, dialogues));
-    EXPECT_EQ(surDisque(), avant);
-    EXPECT_EQ(etat.nbEquipes(), 2);
-    EXPECT_EQ(sauvegardes.lister(etat)[0].chemin.filename(), "F_2_PS00 2026-12-06 11h14 (3).PLM");
-    EXPECT_EQ(dialogues.messages.size(), 1u) << "the question only";
-
-    dialogues = {};
-    fs::remove_all(copies);
-    ecrireFichier(copies, "un fichier, pas un dossier");
-    changerPlusTard(1);
-    changerPlusTard(1);
-    EXPECT_EQ(vus(dialogues),
-              "Sauvegarde [exclamation] Les sauvegardes automatiques ne peuvent pas être "
-              "écrites dans le dossier\n" +
-                  copies.string() + "\n\nLa compétition elle-même est bien enregistrée.");
-    EXPECT_EQ(Enregistrement(surDisque()).lire(champs::Notes(5, 1)), "816");
-}
-
-namespace {
-
 const std::string kCompetition = fichier({licencie("BETA", "38 VIENNE", "ZOLA", "0000000007"),
                                           licencie("ALPHA", "01 BOURG", "DURAND", "0000000003")});
 
@@ -311,7 +178,227 @@ struct PannesReecritures : FichierCompet {
     }
 };
 
+void choisir(ChoixNouveau& c, const std::string& choix) {
+    std::istringstream mots(choix);
+    for (std::string m; mots >> m;) {
+        const char v = m.back();
+        const int sens = v == '+' ? 1 : -1;
+        if (m.starts_with("sexe=")) c.choisirSexe(v == 'M' ? Masculins : Feminines);
+        if (m.starts_with("niveau=")) c.choisirNiveau(int(std::string_view("12EC3HPSXU").find(v)));
+        if (m.starts_with("cat=")) c.choisirCatégorie(int(std::string_view("PBMJTN").find(v)));
+        if (m.starts_with("appart=")) c.choisirAppartenance(v == 'D' ? Double : Simple);
+        if (m.starts_with("effectif")) c.changerEffectif(sens);
+        if (m.starts_with("retenues")) c.changerRetenues(sens);
+    }
+}
+
+std::string offerts(const auto& visibles, std::string_view codes) {
+    std::string t;
+    for (std::size_t k = 0; k < visibles.size(); ++k)
+        if (visibles[k]) t += codes[k];
+    return t;
+}
+
+std::string montre(const ChoixNouveau& c, std::string_view cle) {
+    const std::map<std::string_view, std::string> valeurs = {
+        {"niveaux", offerts(c.niveauVisible, "12EC3HPSXU")},
+        {"cats", offerts(c.catégorieVisible, "PBMJTN")},
+        {"niveau", std::string(1, "12EC3HPSXU"[c.niveau])},
+        {"cat", std::string(1, "PBMJTN"[c.catégorie])},
+        {"cadre", std::to_string(c.cadreAppartenance())},
+        {"equipe", std::to_string(c.effectif) + "/" + std::to_string(c.retenues)},
+        {"nom", c.NomNouveau},
+        {"etiquette", c.etiquette()},
+        {"legende", std::string(c.legendeEffectif())},
+        {"sexe", std::string(1, c.CodeSexe)},
+        {"appart", std::string(1, c.CodeAppart)}};
+    return valeurs.at(cle);
+}
+
+// Each word of the text made into bytes.
+std::string mots(const std::string& texte, const auto& faire) {
+    std::istringstream flux(texte);
+    std::string octets;
+    for (std::string m; flux >> m;)
+        octets += faire(m);
+    return octets;
+}
+
+// The registry entries of records "TEAM/TOWN/NAME/LICENCE", written out field by field.
+std::string entrees(const std::string& texte) {
+    return mots(texte, [](const std::string& m) {
+        const auto c = champsEnreg(m);
+        std::string e = c[3] + c[2];
+        e.resize(25, ' ');
+        e += "Anne           95" + c[1];
+        e.resize(62, ' ');
+        e += "N";
+        e.resize(100, ' ');
+        return e;
+    });
+}
+
+// A drive whose next failures are scripted; without one it behaves as a medium would.
+struct LecteurFactice : LecteurA {
+    std::optional<std::string> copie;
+    mutable std::deque<int> pannes;
+
+    int ecrire(std::string_view nom, std::string_view contenu) override {
+        if (int erreur = panne(nom)) return erreur;
+        copie = contenu;
+        return 0;
+    }
+    int lire(std::string_view nom, std::string& contenu) const override {
+        if (int erreur = panne(nom)) return erreur;
+        contenu = copie.value_or("");
+        return copie ? 0 : ENOENT;
+    }
+    int panne(std::string_view nom) const {
+        EXPECT_EQ(nom, kFichierEchange);
+        const int erreur = pannes.empty() ? 0 : pannes.front();
+        if (!pannes.empty()) pannes.pop_front();
+        return erreur;
+    }
+};
+
+// "9:ZED 1:ABC abc": entries of those numbers and surnames, other words as they are.
+std::optional<std::string> nues(const std::string& texte) {
+    if (texte == "-") return std::nullopt;
+    return mots(texte, [](const std::string& m) {
+        const std::size_t deux = m.find(':');
+        return deux == std::string::npos
+                   ? m
+                   : entreeNue(std::string(10 - deux, '0') + m.substr(0, deux), m.substr(deux + 1));
+    });
+}
+
 } // namespace
+
+TEST_F(FichierCompet, TableOfCommandsOnTheFileAndTheirFailures) {
+    const std::map<std::string, Appel> appelsNommes = {{"EcritureA", Appel::EcritureA},
+                                                       {"VidageDonnees", Appel::VidageDonnees},
+                                                       {"Suppression", Appel::Suppression}};
+    const std::map<std::string, int> erreurs = {{"ENOSPC", ENOSPC}, {"EIO", EIO}, {"EBUSY", EBUSY}};
+    for (const Cas& c : lireCas("compet.txt")) {
+        SCOPED_TRACE(c.ligne);
+        dialogues = {};
+        ouvrir(enregistrements(c[0]));
+        const std::string avant = surDisque();
+        std::istringstream panne(c[2]);
+        std::string appel, erreur, suivantes;
+        int rang = 1;
+        simulerPanne(std::nullopt);
+        panne >> appel >> erreur >> rang >> suivantes;
+        if (appel != "-")
+            simulerPanne(
+                PanneSimulee{appelsNommes.at(appel), erreurs.at(erreur), rang, suivantes == "+"});
+        const std::map<std::string, std::int64_t> vu = {{"r", executer(c[1])},
+                                                        {"n", etat.NbEnreg()},
+                                                        {"e", etat.nbEquipes()},
+                                                        {"o", etat.ouvert()},
+                                                        {"p", etat.Protege()},
+                                                        {"v", appels(Appel::VidageDonnees)},
+                                                        {"m", std::ssize(dialogues.messages)}};
+        simulerPanne(std::nullopt);
+        std::istringstream attendus(c[4]);
+        for (std::string a; attendus >> a;)
+            EXPECT_EQ(a.substr(0, 2) + std::to_string(vu.at(a.substr(0, 1))), a);
+        EXPECT_EQ(noms(dossier.chemin()),
+                  c[3] == "-" ? std::vector<std::string>{} : std::vector<std::string>{nom})
+            << "no temporary file is left";
+        if (c[3] != "-" && c[3] != "*") {
+            EXPECT_EQ(surDisque(), c[3] == "=" ? avant : enregistrements(c[3]));
+        }
+        std::string lus; // what the program holds is what the disk holds
+        for (std::int64_t k = 1; etat.ouvert() && k <= etat.NbEnreg(); ++k)
+            lus += etat.LireEnreg(k).octets();
+        Enregistrement apres;
+        EXPECT_EQ(lus, etat.ouvert() ? surDisque() : "");
+        EXPECT_FALSE(etat.LireEnreg(etat.NbEnreg() + 1, apres));
+        EXPECT_EQ(apres, Enregistrement());
+        if (c[5] != "*") {
+            EXPECT_EQ(dialogues.messages.empty() ? "" : vus({dialogues.messages.back()}),
+                      avecDossier(c[5], dossier.chemin().string()));
+        }
+    }
+}
+
+// Men's Mini-enchaînements use the women's apparatus.
+TEST_F(FichierCompet, APlaceholderFileOpensWithItsSettingsAndNoTeam) {
+    ouvrir("M_E_NS00.PLM", std::string(enregistrementProvisoire("S644000444").octets()));
+    EXPECT_EQ((std::string{etat.CodeSexe(), etat.CodeAgres()}), "FF");
+    ouvrir("F_1_NS00.PLM", std::string(enregistrementProvisoire("S654402340").octets()));
+    std::string vu = etat.BlocConfig() + " ";
+    for (int s = 1; s <= 6; ++s)
+        vu += std::to_string(etat.juges(champs::JugesSlot(s)));
+    vu += std::to_string(etat.juges(champs::JugesPoutre)) + " " +
+          std::to_string(etat.EffectEquip() * 1000 + etat.CalcEquip() * 100 + etat.NbEnreg() * 10 +
+                         etat.nbEquipes()) +
+          " " + etat.CodeSexe() + etat.CodeAgres() + etat.CodeAppart() + " " +
+          etat.DescriptionCompet();
+    EXPECT_EQ(vu, "S654402340 4402340 6510 FFS Féminines Niveau 1 . 7-8 ans . Simple appartenance");
+}
+
+// Copies on opening, then after a change at most once a minute; thirty kept, listed newest
+// first; one before a deletion and one before a restore; a copy that cannot be written is told
+// once and the command stands.
+TEST_F(FichierCompet, TheCopiesInSauvegardes) {
+    HorlogeFixe horloge{{2026, 12, 6, 10, 42, 3}};
+    Sauvegardes sauvegardes{horloge};
+    etat.installerSauvegardes(sauvegardes);
+    const fs::path copies = dossier / "Sauvegardes";
+    const std::string deuxEquipes =
+        enregistrements("ALPHA/01_BOURG/A1 ALPHA/01_BOURG/A2 ALPHA/01_BOURG/A3 ALPHA/01_BOURG/A4 "
+                        "BETA/38_VIENNE/B1 BETA/38_VIENNE/B2 BETA/38_VIENNE/B3 BETA/38_VIENNE/B4");
+    ouvrir(deuxEquipes);
+    const auto changerPlusTard = [&](int minutes) { // then a change
+        horloge.date.minute += minutes;
+        horloge.date.heure += horloge.date.minute / 60;
+        horloge.date.minute %= 60;
+        Enregistrement e = etat.LireEnreg(1);
+        e.poser(champs::Notes(5, 1), std::to_string(800 + horloge.date.minute));
+        ASSERT_EQ(etat.EcrireEnreg(1, e, dialogues), Ecriture::Reussie);
+    };
+    EXPECT_EQ(lireFichier(copies / "F_2_PS00 2026-12-06 10h42.PLM"), deuxEquipes);
+    horloge.date.minute = 43;
+    etat.sauvegarder(false, dialogues); // a minute on but nothing changed: no copy
+    changerPlusTard(0);
+    changerPlusTard(0); // the same minute: no copy
+    EXPECT_EQ(noms(copies).size(), 2u);
+    EXPECT_EQ(lireFichier(copies / "F_2_PS00 2026-12-06 10h43.PLM"), surDisque());
+    for (int k = 0; k < 31; ++k)
+        changerPlusTard(1);
+    EXPECT_EQ(noms(copies).front(), "F_2_PS00 2026-12-06 10h45.PLM") << "the oldest three went";
+    const std::vector<CopieSauvegarde> liste = sauvegardes.lister(etat);
+    ASSERT_EQ(liste.size(), 30u);
+    EXPECT_EQ(liste[0].quand + " " + std::to_string(liste[0].equipes) + " " +
+                  std::to_string(liste[0].notes) + " " + liste[29].quand,
+              "06/12/2026 11:14 2 1 06/12/2026 10:45");
+    EXPECT_EQ(listerCompetitions(dossier.chemin()), std::vector<std::string>{nom});
+
+    const std::string avant = surDisque();
+    dialogues.reponses = {Reponse::Oui};
+    ASSERT_TRUE(EffacerEquipe(etat, "BETA", "38 VIENNE", dialogues));
+    EXPECT_EQ(etat.nbEquipes(), 1);
+    const fs::path avantEffacement = sauvegardes.lister(etat)[0].chemin;
+    EXPECT_EQ(avantEffacement.filename(), "F_2_PS00 2026-12-06 11h14 (2).PLM");
+    ASSERT_TRUE(RestaurerSauvegarde(etat, avantEffacement, dialogues));
+    EXPECT_EQ(surDisque(), avant);
+    EXPECT_EQ(etat.nbEquipes(), 2);
+    EXPECT_EQ(sauvegardes.lister(etat)[0].chemin.filename(), "F_2_PS00 2026-12-06 11h14 (3).PLM");
+    EXPECT_EQ(dialogues.messages.size(), 1u) << "the question only";
+
+    dialogues = {};
+    fs::remove_all(copies);
+    ecrireFichier(copies, "un fichier, pas un dossier");
+    changerPlusTard(1);
+    changerPlusTard(1);
+    EXPECT_EQ(vus(dialogues),
+              "Sauvegarde [exclamation] Les sauvegardes automatiques ne peuvent pas être "
+              "écrites dans le dossier\n" +
+                  copies.string() + "\n\nLa compétition elle-même est bien enregistrée.");
+    EXPECT_EQ(Enregistrement(surDisque()).lire(champs::Notes(5, 1)), "816");
+}
 
 // errno 0 is the program dying at that step: the next run must find the original and rewrite
 // it, the temporary file left behind not standing in the way.
@@ -352,47 +439,6 @@ TEST_F(PannesReecritures, EachStepThatFailsOrCrashesLeavesTheOriginalWhole) {
             }
 }
 
-namespace {
-
-void choisir(ChoixNouveau& c, const std::string& choix) {
-    std::istringstream mots(choix);
-    for (std::string m; mots >> m;) {
-        const char v = m.back();
-        const int sens = v == '+' ? 1 : -1;
-        if (m.starts_with("sexe=")) c.choisirSexe(v == 'M' ? Masculins : Feminines);
-        if (m.starts_with("niveau=")) c.choisirNiveau(int(std::string_view("12EC3HPSXU").find(v)));
-        if (m.starts_with("cat=")) c.choisirCatégorie(int(std::string_view("PBMJTN").find(v)));
-        if (m.starts_with("appart=")) c.choisirAppartenance(v == 'D' ? Double : Simple);
-        if (m.starts_with("effectif")) c.changerEffectif(sens);
-        if (m.starts_with("retenues")) c.changerRetenues(sens);
-    }
-}
-
-std::string offerts(const auto& visibles, std::string_view codes) {
-    std::string t;
-    for (std::size_t k = 0; k < visibles.size(); ++k)
-        if (visibles[k]) t += codes[k];
-    return t;
-}
-
-std::string montre(const ChoixNouveau& c, std::string_view cle) {
-    const std::map<std::string_view, std::string> valeurs = {
-        {"niveaux", offerts(c.niveauVisible, "12EC3HPSXU")},
-        {"cats", offerts(c.catégorieVisible, "PBMJTN")},
-        {"niveau", std::string(1, "12EC3HPSXU"[c.niveau])},
-        {"cat", std::string(1, "PBMJTN"[c.catégorie])},
-        {"cadre", std::to_string(c.cadreAppartenance())},
-        {"equipe", std::to_string(c.effectif) + "/" + std::to_string(c.retenues)},
-        {"nom", c.NomNouveau},
-        {"etiquette", c.etiquette()},
-        {"legende", std::string(c.legendeEffectif())},
-        {"sexe", std::string(1, c.CodeSexe)},
-        {"appart", std::string(1, c.CodeAppart)}};
-    return valeurs.at(cle);
-}
-
-} // namespace
-
 TEST(ChoixNouveau, EachChoiceBringsTheOthersIntoLine) {
     for (const Cas& c : lireCas("choix_nouveau.txt")) {
         ChoixNouveau choix;
@@ -429,7 +475,9 @@ TEST(CreationTable, ThePlaceholderCarriesMembershipTeamSettingsAndTheJudgesAsLef
     }
 }
 
-TEST_F(Creation, TakesTheFirstFreePlateauAndCreatesNothingWhenTheJudgesCancelOrAllAreTaken) {
+// The first free plateau; nothing made when the judges are cancelled, when all plateaus are
+// taken or when the disk is full; a folder that refuses writing ends the program.
+TEST_F(Creation, TakesTheFirstFreePlateauOrCreatesNothingAndSaysWhy) {
     ecrireFichier(travail / "F_1_N000.PLM", "ancien");
     ecrireFichier(travail / "f_1_n001.plm", "ancien");
     ecrireFichier(travail / "F_1_NS00.PLM", "autre");
@@ -438,7 +486,6 @@ TEST_F(Creation, TakesTheFirstFreePlateauAndCreatesNothingWhenTheJudgesCancelOrA
     EXPECT_EQ(etat.FichierCompet(), "F_1_N002.PLM");
     EXPECT_EQ(lireFichier(travail / "F_1_N000.PLM") + lireFichier(travail / "f_1_n001.plm"),
               "ancienancien");
-    EXPECT_EQ(etat.DescriptionCompet(), "Féminines Niveau 1 . 7-8 ans (plateau 3)");
     EXPECT_FALSE(creer(choix, {}, true));
     EXPECT_EQ(noms(travail.chemin()).size(), 4u);
     EXPECT_FALSE(etat.ouvert());
@@ -446,56 +493,25 @@ TEST_F(Creation, TakesTheFirstFreePlateauAndCreatesNothingWhenTheJudgesCancelOrA
         ecrireFichier(travail / ("F_1_N0" + std::to_string(100 + n).substr(1) + ".PLM"), "");
     EXPECT_FALSE(creer(choix));
     EXPECT_EQ(noms(travail.chemin()).size(), 101u);
-    EXPECT_FALSE(etat.ouvert());
     EXPECT_EQ(vus(dialogues), "Nouveau fichier [critique] Les numéros de plateau 00 à 99 sont tous "
                               "pris pour F_1_N0.\nAucun fichier n'a été créé.");
-}
-
-TEST_F(Creation, AFolderThatRefusesWritingEndsTheProgramAndAFullDiskIsReported) {
+    choix.choisirNiveau(1);
     for (Appel etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
                         EtapeRemplacement::Vidage, EtapeRemplacement::Renommage}) {
+        dialogues = {};
         simulerPanne(PanneSimulee{etape, ENOSPC});
-        ChoixNouveau choix;
         EXPECT_FALSE(creer(choix));
-        EXPECT_TRUE(noms(travail.chemin()).empty()) << "nothing half made is left";
+        EXPECT_EQ(noms(travail.chemin()).size(), 101u) << "nothing half made is left";
         EXPECT_FALSE(etat.ouvert());
         EXPECT_EQ(vus(dialogues), "Nouveau fichier [critique] Le fichier\n" +
-                                      (travail / "F_1_N000.PLM").string() +
+                                      (travail / "F_2_N000.PLM").string() +
                                       "\nne peut pas être créé.");
-        dialogues.messages.clear();
     }
+    dialogues = {};
     simulerPanne(PanneSimulee{EtapeRemplacement::Creation, EACCES});
-    ChoixNouveau choix;
     EXPECT_THROW(creer(choix), ProgrammeArrete);
     EXPECT_EQ(vus(dialogues), "Compétition terminée [critique] Modification interdite.");
 }
-
-namespace {
-
-// Each word of the text made into bytes.
-std::string mots(const std::string& texte, const auto& faire) {
-    std::istringstream flux(texte);
-    std::string octets;
-    for (std::string m; flux >> m;)
-        octets += faire(m);
-    return octets;
-}
-
-// The registry entries of records "TEAM/TOWN/NAME/LICENCE", written out field by field.
-std::string entrees(const std::string& texte) {
-    return mots(texte, [](const std::string& m) {
-        const auto c = champsEnreg(m);
-        std::string e = c[3] + c[2];
-        e.resize(25, ' ');
-        e += "Anne           95" + c[1];
-        e.resize(62, ' ');
-        e += "N";
-        e.resize(100, ' ');
-        return e;
-    });
-}
-
-} // namespace
 
 TEST(RegistreTable, RebuildsFromTheCompetitionFiles) {
     for (const Cas& c : lireCas("registre.txt")) {
@@ -537,45 +553,6 @@ TEST_F(Registre, LookupFindsTheFirstEntryOfTheNumberReadFromWindows1252) {
     EXPECT_FALSE(ChercherLicence(programme.chemin(), 125));
 }
 
-namespace {
-
-// A drive whose next failures are scripted; without one it behaves as a medium would.
-struct LecteurFactice : LecteurA {
-    std::map<std::string, std::string, std::less<>> fichiers;
-    mutable std::deque<int> pannes;
-
-    int ecrire(std::string_view nom, std::string_view contenu) override {
-        if (int erreur = panne()) return erreur;
-        fichiers[std::string(nom)] = contenu;
-        return 0;
-    }
-    int lire(std::string_view nom, std::string& contenu) const override {
-        if (int erreur = panne()) return erreur;
-        const auto it = fichiers.find(nom);
-        if (it == fichiers.end()) return ENOENT;
-        contenu = it->second;
-        return 0;
-    }
-    int panne() const {
-        const int erreur = pannes.empty() ? 0 : pannes.front();
-        if (!pannes.empty()) pannes.pop_front();
-        return erreur;
-    }
-};
-
-// "9:ZED 1:ABC abc": entries of those numbers and surnames, other words as they are.
-std::optional<std::string> nues(const std::string& texte) {
-    if (texte == "-") return std::nullopt;
-    return mots(texte, [](const std::string& m) {
-        const std::size_t deux = m.find(':');
-        return deux == std::string::npos
-                   ? m
-                   : entreeNue(std::string(10 - deux, '0') + m.substr(0, deux), m.substr(deux + 1));
-    });
-}
-
-} // namespace
-
 TEST(Echange, TableOfExportsAndImportsWithTheDrivesFailures) {
     const std::map<std::string, int> erreurs = {{"ENOMEDIUM", ENOMEDIUM},
                                                 {"EROFS", EROFS},
@@ -589,7 +566,7 @@ TEST(Echange, TableOfExportsAndImportsWithTheDrivesFailures) {
         ecrireFichier(t.travail / "F.PLM", std::string(300, ' '));
         ASSERT_TRUE(t.etat.Ouvrir("F.PLM", t.dialogues));
         if (auto r = nues(c[1])) ecrireFichier(t.programme / "Orvane.lic", *r);
-        if (auto r = nues(c[2])) lecteur.fichiers["Orvane.cop"] = *r;
+        lecteur.copie = nues(c[2]);
         std::istringstream pannes(c[3]), reponses(c[4]);
         for (std::string p; pannes >> p;)
             lecteur.pannes.push_back(erreurs.at(p));
@@ -605,9 +582,7 @@ TEST(Echange, TableOfExportsAndImportsWithTheDrivesFailures) {
                       ? std::optional(lireFichier(t.programme / "Orvane.lic"))
                       : std::nullopt,
                   nues(c[6]));
-        const auto copie = lecteur.fichiers.find("Orvane.cop");
-        EXPECT_EQ(copie == lecteur.fichiers.end() ? std::nullopt : std::optional(copie->second),
-                  nues(c[7]));
+        EXPECT_EQ(lecteur.copie, nues(c[7]));
         EXPECT_FALSE(fs::exists(t.programme / "Orvane.cop") ||
                      fs::exists(t.programme / "Orvane01.prv"));
     }
