@@ -124,19 +124,15 @@ struct Classements : CompetOuverte {
             n += std::string(rogner(e.lire(champs::Nom))) + " ";
         return n;
     }
-    static std::string noms(const ClassementEquipes& cl) {
-        std::string n;
-        for (const EntreeEquipe& e : cl.TabEquipes)
-            n += std::string(rogner(e.NomEquip)) + "/" + std::string(rogner(e.Ville)) + " ";
-        return n;
-    }
-    // The places of the ranked teams, "-" for none, "=" after a tied one.
-    static std::string places(const ClassementEquipes& cl) {
+    // "NOM/VILLE place" of each ranked team: "-" for none, "=" after a tied one.
+    static std::string classees(const ClassementEquipes& cl) {
         PlacesEquipes p;
         std::string vues;
         for (const EntreeEquipe& e : cl.TabEquipes) {
             const auto place = p.suivante(e);
-            vues += !place ? "- " : std::to_string(place->numero) + (place->exAequo ? "= " : " ");
+            vues += std::string(rogner(e.NomEquip)) + "/" + std::string(rogner(e.Ville)) +
+                    (place ? " " + std::to_string(place->numero) : " -") +
+                    (place && place->exAequo ? "=|" : "|");
         }
         return vues;
     }
@@ -177,7 +173,7 @@ TEST_F(Classements, AProtectedFileGetsItsIndividualTotalsButNotItsTeamTotals) {
     ouvrir(contenu("protege_equipes"));
     const ClassementEquipes cl = ClasserEquipes(etat);
     EXPECT_EQ(surDisque(), contenu("protege_equipes"));
-    EXPECT_EQ(noms(cl), "ALPHA/V BETA/V ");
+    EXPECT_EQ(classees(cl), "ALPHA/V 1|BETA/V 2|");
     EXPECT_EQ(cl.TabEquipes[0].TotalEquipe, 2000);
 }
 
@@ -188,15 +184,6 @@ TEST_F(Classements, EqualTotalsGoByTheRecordFromTheSurnameInByteOrder) {
     EXPECT_EQ(rogner(ClasserIndiv(etat).TabEnreg[1].lire(champs::Prénom)), "Alice");
     ouvrir(contenu("ordre_du_fichier")); // equal from the surname on: the file's order
     EXPECT_EQ(ClasserIndiv(etat).TabEnreg[0].lire(champs::NomEquip).substr(0, 1), "B");
-}
-
-TEST_F(Classements, TeamsAreRankedByTotalThenByNameWithTheirPlaces) {
-    ouvrir(contenu("equipes_classees"));
-    const ClassementEquipes cl = ClasserEquipes(etat);
-    EXPECT_EQ(noms(cl), "ALPHA/V BETA/V GAMMA/V ");
-    // The counter goes up by one for each team listed; BETA, equal to ALPHA before it, shows
-    // no place ("=").
-    EXPECT_EQ(places(cl), "1 2= 3 ");
 }
 
 TEST_F(Classements, EveryRecordGetsItsTeamTotalOnFiveDigits) {
@@ -211,23 +198,22 @@ TEST_F(Classements, EveryRecordGetsItsTeamTotalOnFiveDigits) {
     EXPECT_EQ(cl.TabEquipes[0].note(6), "0000");
 }
 
-TEST_F(Classements, TeamOrderPlacesAndGroupsOfIndividualEntrants) {
+// By total, then name, then the file's order. The counter goes up by one for each team listed;
+// a group of individual entrants is ranked but gets no place. Only whole teams are ranked.
+TEST_F(Classements, TeamsAreRankedWithTheirPlacesAndTies) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"equipes_classees", "ALPHA/V 1|BETA/V 2=|GAMMA/V 3|"},
+        {"sans_tri", "ALPHA/W 1|ALPHA/V 2=|BETA/V 3|"},
+        {"groupe", "INDIV*/V -|ALPHA/V 1|BETA/V 2|"},
+        {"groupe_egal", "AAA*/V -|BETA/V 1=|"},
+        {"equipe_entamee", "ALPHA/V 1|"}};
+    for (const auto& [nom, attendu] : cas) {
+        ouvrir(contenu(nom));
+        EXPECT_EQ(classees(ClasserEquipes(etat)), attendu) << nom;
+    }
+    EXPECT_EQ(ClasserEquipes(etat).TabEnreg.size(), 7U);
     ouvrir(contenu("sans_tri"));
-    EXPECT_EQ(noms(ClasserEquipes(etat, true)), "BETA/V ALPHA/W ALPHA/V ");
-    // Sorted, teams of the same name and total keep the file's order too.
-    EXPECT_EQ(noms(ClasserEquipes(etat)), "ALPHA/W ALPHA/V BETA/V ");
-    // A group of individual entrants is ranked but gets no place; a tie with it shows none.
-    ouvrir(contenu("groupe"));
-    ClassementEquipes cl = ClasserEquipes(etat);
-    EXPECT_EQ(noms(cl), "INDIV*/V ALPHA/V BETA/V ");
-    EXPECT_EQ(places(cl), "- 1 2 ");
-    ouvrir(contenu("groupe_egal"));
-    EXPECT_EQ(places(ClasserEquipes(etat)), "- 1= ");
-    // Only whole teams are ranked.
-    ouvrir(contenu("equipe_entamee"));
-    cl = ClasserEquipes(etat);
-    EXPECT_EQ(cl.TabEnreg.size(), 7U);
-    EXPECT_EQ(noms(cl), "ALPHA/V ");
+    EXPECT_EQ(classees(ClasserEquipes(etat, true)), "BETA/V 1|ALPHA/W 2|ALPHA/V 3=|");
 }
 
 TEST_F(Classements, TheFirstMissingMarkIsNamedAndTheCheckStops) {
@@ -314,14 +300,6 @@ TEST(Pages, TotalsInHundredthsAreWrittenAsFrenchDecimals) {
     EXPECT_EQ(totalEquipePage(36000), "\xA0"
                                       "360,00");
     EXPECT_EQ(decimalSimple(5), "0,05");
-}
-
-// Only the individual ranking's file carries the plateau number.
-TEST_F(CompetOuverte, TheIndividualPagesNameCarriesThePlateauNumber) {
-    ouvrir("f_h_ps02.plm", contenu("voir_pages"));
-    EXPECT_EQ(cheminClIndiv(etat, ".htm"),
-              dossier / "Féminines Honneur . 9-10 ans . Simple appartenance (plateau 3) - 02 "
-                        "(indiv).htm");
 }
 
 struct ResultatsEnDirect : ::testing::Test {
@@ -681,7 +659,8 @@ TEST(EntreesAbimees, AFullDiskNamesThePageThatCouldNotBeWrittenAndWritesTheTable
     Essai essai("longueur");
     ASSERT_TRUE(essai.etat.Ouvrir(essai.nom, essai.dialogues));
     const fs::path page = cheminClIndiv(essai.etat, ".htm");
-    fs::create_symlink("/dev/full", page); // a device that is always full
+    EXPECT_TRUE(page.string().ends_with(" - 02 (indiv).htm")); // its plateau number
+    fs::create_symlink("/dev/full", page);                     // a device that is always full
     VoirClIndiv(essai.etat, textesDeTest(), essai.dialogues, essai.ouvreur);
     EXPECT_EQ(messages(essai.dialogues),
               std::vector<std::string>{"Le fichier\n" + page.string() +
