@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace palmora::test {
