@@ -1,5 +1,5 @@
-// The shell's rules without a window: places and the day's folder, the buttons and commands of
-// each state, the competition's settings. Competition files from tests/data/app.
+// The shell's rules without a window: texts, places and the day's folder, the buttons and
+// commands of each state, the competition's settings. Competition files from tests/data/app.
 #include "app/boutons.h"
 #include "app/demandes.h"
 #include "app/demarrage.h"
@@ -10,7 +10,6 @@
 #include "platform/version.h"
 
 #include "support/compet_ouverte.h"
-#include "support/fabrique.h"
 
 #include <fstream>
 
@@ -21,28 +20,26 @@ using Chemins = std::vector<fs::path>;
 
 namespace {
 
-constexpr DateHeure k5Decembre2026{2026, 12, 5, 9, 30, 0};
-
 // Title [icon, buttons, default button as numbers] text.
 std::string vu(const Message& m) {
     return m.titre + " [" + std::to_string(int(m.icone)) + std::to_string(int(m.boutons)) +
            std::to_string(int(m.defaut)) + "] " + m.texte;
 }
 
-struct Demarrage : ::testing::Test {
-    DossierTemporaire programme;
-    DialoguesScriptes dialogues;
-    fs::path jour = programme / "05 décembre 2026";
+std::string plm(const std::string& nom) {
+    return lireFichier(fs::path(PALMORA_FIXTURES) / nom);
+}
+
+// `dossier` is also the program folder of the start-up.
+struct Appli : CompetOuverte {
+    fs::path jour = dossier / "05 décembre 2026";
     fs::path avant = fs::current_path();
     void TearDown() override { fs::current_path(avant); }
-    IssueDossier issue() {
-        return preparerDossierDuJour(programme.chemin(), k5Decembre2026, dialogues).issue;
+    DossierDuJour preparer() {
+        return preparerDossierDuJour(dossier.chemin(), {2026, 12, 5, 9, 30, 0}, dialogues);
     }
-};
-
-// Buttons "Ouvrir inscrire Note Voir Imprimer protege" and the commands allowed, in the order
-// of the enum, one character each.
-struct Reglages : CompetOuverte {
+    // Buttons "Ouvrir inscrire Note Voir Imprimer protege" and the commands allowed, in the
+    // order of the enum, one character each.
     std::string boutons() const {
         const VisibiliteBoutons v = visibiliteBoutons(etat, true);
         std::string s;
@@ -59,20 +56,15 @@ struct Reglages : CompetOuverte {
     }
 };
 
-std::string plm(const std::string& nom) {
-    return lireFichier(fs::path(PALMORA_FIXTURES) / nom);
-}
-
 } // namespace
 
 TEST(Textes, DatesVersionPlacesAndTheCompetitionsOfAFolder) {
-    EXPECT_EQ(nomDossierDuJour(k5Decembre2026), "05 décembre 2026");
-    EXPECT_EQ(nomDossierDuJour({2027, 2, 28}), "28 février 2027");
     const TextesDate t = textesDate({2026, 8, 1});
-    EXPECT_EQ(t.jour + "|" + t.mois + "|" + t.annee, "01| août |2026");
-    EXPECT_EQ(dateCourte(k5Decembre2026), "05/12/2026");
-    EXPECT_EQ(heureCourte({2026, 12, 5, 9, 3, 7}), "09:03:07");
-    EXPECT_EQ(legendeVersion(4, 0, 1), "Palmora - Version 4.01");
+    EXPECT_EQ(nomDossierDuJour({2026, 12, 5}) + "|" + nomDossierDuJour({2027, 2, 28}) + "|" +
+                  t.jour + "|" + t.mois + "|" + t.annee + "|" + dateCourte({2026, 12, 5}) + " " +
+                  heureCourte({2026, 12, 5, 9, 3, 7}) + "|" + legendeVersion(4, 0, 1),
+              "05 décembre 2026|28 février 2027|01| août |2026|05/12/2026 09:03:07|Palmora - "
+              "Version 4.01");
 
     DossierTemporaire d;
     for (const char* nom :
@@ -99,47 +91,42 @@ TEST(Textes, DatesVersionPlacesAndTheCompetitionsOfAFolder) {
     EXPECT_EQ(places, "11200");
 }
 
-TEST_F(Demarrage, AMissingDayFolderIsCreatedOnYesThenUsedWithoutAsking) {
+// The day's folder: No and Cancel leave it to the folder dialog or end the program, a file in
+// its way too, Yes creates it and it is then used without asking. The program folder is never
+// the working folder, its sub-folders may be.
+TEST_F(Appli, TheDayFolderAndTheWorkingFolder) {
+    dialogues.reponses = {Reponse::Non, Reponse::Annuler};
+    EXPECT_EQ(preparer().issue, IssueDossier::ChoisirDossier);
+    EXPECT_EQ(preparer().issue, IssueDossier::Quitter);
+    ecrireFichier(jour, "pas un dossier");
+    EXPECT_EQ(preparer().issue, IssueDossier::ChoisirDossier);
+    fs::remove(jour);
     dialogues.reponses = {Reponse::Oui};
-    EXPECT_EQ(issue(), IssueDossier::Pret);
-    EXPECT_TRUE(fs::is_directory(jour));
+    EXPECT_EQ(preparer().issue, IssueDossier::Pret);
     EXPECT_EQ(fs::current_path(), jour);
-    ASSERT_EQ(dialogues.messages.size(), 1u);
-    EXPECT_EQ(vu(dialogues.messages[0]), "Dossier de travail [322] Le dossier \n" + jour.string() +
-                                             "\nn'existe pas.\n\nSouhaitez-vous le créer ?");
-
     fs::current_path(avant);
-    const DossierDuJour r = preparerDossierDuJour(programme.chemin(), k5Decembre2026, dialogues);
+    const DossierDuJour r = preparer();
     EXPECT_EQ(r.issue, IssueDossier::Pret);
     EXPECT_EQ(r.dossier, jour);
     EXPECT_EQ(fs::current_path(), jour);
-    EXPECT_EQ(dialogues.messages.size(), 1u);
-}
+    ASSERT_EQ(dialogues.messages.size(), 4u);
+    EXPECT_EQ(vu(dialogues.messages[0]), "Dossier de travail [322] Le dossier \n" + jour.string() +
+                                             "\nn'existe pas.\n\nSouhaitez-vous le créer ?");
+    EXPECT_EQ(vu(dialogues.messages[2]), "Dossier de travail [100] Le dossier \n" + jour.string() +
+                                             "\nne peut pas être créé.");
 
-TEST_F(Demarrage, NoCancelAFileInTheWayAndTheProgramFolder) {
-    dialogues.reponses = {Reponse::Non, Reponse::Annuler};
-    EXPECT_EQ(issue(), IssueDossier::ChoisirDossier);
-    EXPECT_EQ(issue(), IssueDossier::Quitter);
-    EXPECT_FALSE(fs::exists(jour));
-    ecrireFichier(jour, "pas un dossier");
-    EXPECT_EQ(issue(), IssueDossier::ChoisirDossier);
-    ASSERT_EQ(dialogues.messages.size(), 3u);
-    EXPECT_EQ(dialogues.messages[2].icone, Icone::Critique);
-
-    // The program folder is refused as working folder, its sub-folders are not.
-    fs::remove(jour);
-    fs::create_directory(jour);
-    EXPECT_FALSE(accepterDossierTravail(programme.chemin(), programme.chemin(), dialogues));
-    EXPECT_FALSE(accepterDossierTravail(jour / "..", programme.chemin(), dialogues));
-    ASSERT_EQ(dialogues.messages.size(), 5u);
-    EXPECT_EQ(vu(dialogues.messages[3]),
+    EXPECT_FALSE(accepterDossierTravail(dossier.chemin(), dossier.chemin(), dialogues));
+    EXPECT_FALSE(accepterDossierTravail(jour / "..", dossier.chemin(), dialogues));
+    ASSERT_EQ(dialogues.messages.size(), 6u);
+    EXPECT_EQ(vu(dialogues.messages[5]),
               "Choix incorrect [100] Le dossier de travail doit être\ndifférent du dossier "
               "programme.");
-    EXPECT_TRUE(accepterDossierTravail(jour, programme.chemin(), dialogues));
+    fs::current_path(avant);
+    EXPECT_TRUE(accepterDossierTravail(jour, dossier.chemin(), dialogues));
     EXPECT_EQ(fs::current_path(), jour);
 }
 
-TEST_F(Reglages, EachStateShowsItsButtonsAndAllowsItsCommands) {
+TEST_F(Appli, EachStateShowsItsButtonsAndAllowsItsCommands) {
     EXPECT_EQ(visibiliteBoutons(etat, false), VisibiliteBoutons{});
     EXPECT_EQ(boutons() + " " + permises(), "100000 10110000000010001011001");
     // Menu clicks skip the "open" test: their menus exist only while a competition is open.
@@ -164,70 +151,52 @@ TEST(Demandes, EachButtonAndMenuEntryHasItsCommand) {
     for (const char* cle :
          {"Nouveau", "protege", "partir", "titre", "inscrire", "Parallèles", "Voir_Cl_Indiv",
           "Voir_Cl_Equip", "Voir_Notes", "Imprim_Cl_Indiv", "Imprim_Cl_Equip", "Imprim_Match",
-          "Aide", "Restaurer", "Direct", "Sol", "Note", "Ouvrir"}) {
+          "Aide", "Restaurer", "Direct", "Sol", "Note", "Ouvrir", ""}) {
         const auto d = demandeDeCle(cle);
         vues += d ? std::to_string(int(d->commande)) + d->agres + " " : "- ";
     }
-    EXPECT_EQ(vues, "0 1 2 3 4 5Parallèles 6 7 8 9 10 11 12 20 22 5Sol - - ");
+    EXPECT_EQ(vues, "0 1 2 3 4 5Parallèles 6 7 8 9 10 11 12 20 22 5Sol - - - ");
     EXPECT_TRUE(demandeDeCle("Barres")->parMenu);
 }
 
-TEST_F(Reglages, TeamSizeIsAskedUntilOneToSixAndRefusedOnceATeamExists) {
+// Team size 1 to 6 and retained marks 1 to the team size and 5, asked until valid, rewrite the
+// file; both are refused once teams or marks exist. Protection is refused while a mark is
+// missing, and No is its default.
+TEST_F(Appli, SettingsAreAskedUntilValidAndRefusedOnceFixed) {
     ouvrir("F_1_N000.PLM", plm("effectif-6.plm"));
     dialogues.saisies = {"0", "", "7", "3"};
     DemanderEffectifEquipe(etat, dialogues);
     EXPECT_EQ(dialogues.invites[0],
               "Concurrent(e)s par équipe: Nombre de concurrent(e)s par équipe :\nActuellement 6");
-    EXPECT_EQ(etat.EffectEquip(), 3);
     EXPECT_EQ(surDisque(), plm("effectif-3.plm"));
-
     ouvrir("F_1_N001.PLM", plm("effectif-fixe.plm"));
     DemanderEffectifEquipe(etat, dialogues);
-    ASSERT_EQ(dialogues.messages.size(), 1u);
-    EXPECT_EQ(dialogues.messages[0].titre + "|" + dialogues.messages[0].texte,
-              "Modification impossible|Des équipes ont déjà été saisies");
-}
 
-TEST_F(Reglages, RetainedMarksStayWithinTheTeamSizeAndFiveAndRewriteEveryRecord) {
-    ouvrir(plm("retenues-3.plm"));
+    ouvrir("F_2_PS00.PLM", plm("retenues-3.plm"));
     dialogues.saisies = {"4", "5", "0", "2"};
     DemanderNotesRetenues(etat, dialogues);
-    EXPECT_EQ(dialogues.invites[0],
+    EXPECT_EQ(dialogues.invites[4],
               "Classement par équipe: Nombre de notes retenues (1 à 3) :\nActuellement 3");
-    EXPECT_EQ(etat.CalcEquip(), 2);
     EXPECT_EQ(surDisque(), plm("retenues-2.plm"));
-
-    // With six gymnasts, six is still refused.
     ouvrir("F_2_PS02.PLM", plm("six-par-equipe.plm"));
     dialogues.saisies = {"6", "5"};
     DemanderNotesRetenues(etat, dialogues);
     EXPECT_EQ(etat.CalcEquip(), 5);
-
-    // Once a total exists the count is fixed.
     ouvrir("F_2_PS01.PLM", plm("retenues-total.plm"));
     DemanderNotesRetenues(etat, dialogues);
-    EXPECT_EQ(dialogues.messages.back().texte, "Des notes ont déjà été saisies");
-}
 
-TEST_F(Reglages, ProtectionIsRefusedWhileAMarkIsMissingAndConfirmedOtherwise) {
     ouvrir(plm("incomplet.plm"));
-    const std::string avant = surDisque();
     EXPECT_FALSE(ProtegerCompet(etat, dialogues));
-    ASSERT_EQ(dialogues.messages.size(), 1u);
-    EXPECT_EQ(dialogues.messages[0].titre + "|" + dialogues.messages[0].texte,
-              "Protection impossible|La compétition n'est pas terminée");
-    EXPECT_EQ(surDisque(), avant);
-
     ouvrir("F_2_PS01.PLM", plm("complet.plm"));
-    EXPECT_FALSE(ProtegerCompet(etat, dialogues)); // No is the default
-    ASSERT_EQ(dialogues.messages.size(), 2u);
-    EXPECT_EQ(dialogues.messages[1].titre, "Protection du fichier    F_2_PS01.PLM");
-    EXPECT_EQ(dialogues.messages[1].defaut, Reponse::Non);
+    EXPECT_FALSE(ProtegerCompet(etat, dialogues));
     EXPECT_EQ(surDisque(), plm("complet.plm"));
-
-    dialogues.reponses = {Reponse::Oui};
-    EXPECT_TRUE(ProtegerCompet(etat, dialogues));
-    EXPECT_TRUE(etat.Protege());
-    EXPECT_EQ(surDisque()[299], kCode160);
-    EXPECT_EQ(surDisque()[599], kCode160);
+    std::string refus;
+    for (const Message& m : dialogues.messages)
+        refus += vu(m) + "\n";
+    EXPECT_EQ(refus, "Modification impossible [100] Des équipes ont déjà été saisies\n"
+                     "Modification impossible [100] Des notes ont déjà été saisies\n"
+                     "Protection impossible [100] La compétition n'est pas terminée\n"
+                     "Protection du fichier    F_2_PS01.PLM [212]       Attention : plus aucune "
+                     "modification\n                        ne sera possible.\n\nConfirmez-vous "
+                     "la demande de protection ?\n");
 }
