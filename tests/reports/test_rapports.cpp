@@ -231,10 +231,9 @@ TEST_F(Classements, TheFirstMissingMarkIsNamedAndTheCheckStops) {
                                   "juge n° 2\nà l'épreuve : Asymétriques|Impression impossible"}));
 }
 
-// Women: a 10,00, a missing score, a blank one, an escaped "&", a hors-concours gymnast and an
-// individual entrant (legend); men: six columns, no indent, their own hors-concours text.
-// Teams, women: places, a tie, an escaped "&", a group of individual entrants left out, totals
-// under one point; men: six columns and no span after the header.
+// Women: a 10,00, missing and blank scores, an escaped "&", hors-concours, an individual entrant
+// (legend), team places and a tie, a group of individual entrants left out, totals under one
+// point; men: six columns, no indent, their own hors-concours text, no span after the header.
 TEST(Pages, RankingPagesAndTables) {
     for (const std::string nom :
          {"page_indiv_femmes", "page_indiv_hommes", "page_equipes_femmes", "page_equipes_hommes"}) {
@@ -249,12 +248,7 @@ TEST(Pages, RankingPagesAndTables) {
 }
 
 TEST(Pages, PlacesAreRightAlignedOnThreeAndTiesLeaveThemBlank) {
-    ClassementIndiv cl;
-    for (int k = 0; k < 11; ++k) { // ranks 5 and 6 tie on 9,75
-        cl.TabEnreg.push_back(enreg("A|V|N||6=" + chiffres(k == 5 ? 975 : 995 - 5 * k, 3)));
-        cl.TotIndiv.push_back(totalIndiv(cl.TabEnreg.back()));
-    }
-    const PageEtTable sortie = composerClIndiv(cl, 'M', 'M', textesDeTest());
+    const PageEtTable sortie = composerClIndiv(classement("onze"), 'M', 'M', textesDeTest());
     const auto page = couper(depuisCp1252(sortie.page), '\n');
     const auto table = couper(depuisCp1252(sortie.table), '\n');
     std::string pages, tables;
@@ -273,13 +267,10 @@ TEST(Pages, PlacesAreRightAlignedOnThreeAndTiesLeaveThemBlank) {
 // Men: team totals, a score of 10,00 and missing ones; women: hors-concours gymnasts left out
 // (their team keeps its separator and total), a group of individual entrants without total.
 TEST(Pages, ScoreListings) {
-    for (const auto& [nom, totaux, code] :
-         {std::tuple{"voir_notes_hommes", std::array{12050L, 9800L}, 'M'},
-          {"voir_notes_femmes", std::array{12345L, 900L}, 'F'}}) {
-        ClassementEquipes cl; // records in file order, and the team totals
-        cl.TabEnreg = enregs(nom);
-        for (long total : totaux)
-            cl.TabEquipes.push_back({"", "", total, {}});
+    for (const auto& [nom, code] :
+         {std::pair{"voir_notes_hommes", 'M'}, {"voir_notes_femmes", 'F'}}) {
+        ClassementEquipes cl = equipes(std::string(nom) + "_totaux"); // the team totals
+        cl.TabEnreg = enregs(nom);                                    // the records in file order
         EXPECT_EQ(composerVoirNotes(cl, 2, code, textesDeTest()),
                   pageFixture(std::string(nom) + ".htm"));
     }
@@ -477,8 +468,7 @@ TEST_F(CompetOuverte, MatchSheetsPrintAsTheirDrawingLists) {
             ImprimerFeuilles(etat, titre, choix, s);
             verifierDessins(s, "feuilles.txt", cas);
         };
-    // Every sheet of every team in the women's apparatus order; one team, one apparatus: a
-    // half-empty page; the grid only; no grid.
+    // Every sheet in the women's order; one team and apparatus; the grid only; no grid.
     ouvrir(contenu("trois_equipes"));
     feuilles({}, "trois_equipes");
     feuilles({2, 5}, "une_feuille");
@@ -501,12 +491,9 @@ TEST_F(CompetOuverte, MatchSheetsPrintAsTheirDrawingLists) {
     ouvrir(contenu("une_equipe"));
     feuilles({}, "hommes");
     // A half team goes to the even neighbour.
-    for (auto [enreg, equipes] : {std::pair{1, 0}, {3, 2}, {5, 2}, {7, 4}, {4, 2}}) {
-        std::string contenu;
-        for (int k = 0; k < enreg; ++k)
-            contenu += gymnaste("A", "01 BOURG", "X", "0220004444").octets();
-        ouvrir(contenu);
-        EXPECT_EQ(equipesFeuilles(etat), equipes) << enreg;
+    for (auto [n, equipes] : {std::pair{1, 0}, {3, 2}, {5, 2}, {7, 4}, {4, 2}}) {
+        ouvrir(contenu("demi_equipes").substr(0, n * kTailleEnreg));
+        EXPECT_EQ(equipesFeuilles(etat), equipes) << n;
     }
 }
 
