@@ -245,9 +245,9 @@ TEST_F(Notes, MarksGoOnlyToAnOpenUnprotectedCompetitionWithTeams) {
     protege[champs::MarqueProtection.position] = kCode160;
     ouvrir(fichier({protege}));
     EXPECT_EQ(agresSaisissable(etat, "Sol"), nullptr);
-    // Mini-enchaînements are marked on the women's beam, by its own judges, whatever the sex.
-    ouvrir("M_E_NS00.PLM", fichier({gymnaste("A", "01 B", "C", "0430014402")}));
-    EXPECT_EQ(SaisieNotes(etat, dialogues, agresDe('F')[2]).NbJuges(), 2);
+    // The beam has its own judges (position 58), not those of the bar on the same slot.
+    ouvrir("F_1_NS00.PLM", fichier({gym("ALPHA", "DURAND", "0430014402")}));
+    EXPECT_EQ(SaisieNotes(etat, dialogues, *agresSaisissable(etat, "Poutre")).NbJuges(), 2);
 }
 
 TEST_F(Notes, RemovingAJudgeWhoGaveAMarkNamesTheFirstOneAndChangesNothing) {
