@@ -2,11 +2,10 @@
 // hidden options, the keys and buttons it does not press, Annuler).
 #include "data/Ages.h"
 #include "data/Nouvo.h"
-#include "data/competition.h"
 #include "platform/DialoguesQt.h"
 
 #include "cas.h"
-#include "support/dossier_temporaire.h"
+#include "support/compet_ouverte.h"
 #include "support/pilote_modal.h"
 
 #include <QClipboard>
@@ -15,17 +14,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <memory>
 
 using namespace palmora;
 using namespace palmora::test;
 
 namespace {
 
-struct Fenetres : ::testing::Test {
-    DossierTemporaire dossier;
-    DialoguesScriptes dialogues;
-    Competition etat;
+struct Fenetres : CompetOuverte {
     BornesCategories bornes;
     Fenetres() { etat.changerDossier(dossier.chemin()); }
 };
@@ -87,24 +82,25 @@ TEST_F(Fenetres, NouvoShowsItsRulesThroughItsOptionsKeysAndButtons) {
     for (const Cas& c : lireCas("nouvo_fenetre.txt")) {
         std::istringstream actions(c[0]);
         for (std::string a; actions >> a;) {
-            QWidget* focus = n ? n->findChild<QRadioButton*>("Niveau0") : nullptr;
             const auto avec = [&](char m, Qt::KeyboardModifier k) {
                 return a.find(m) != a.npos ? k : Qt::NoModifier;
             };
+            auto* option = n ? n->findChild<QRadioButton*>(QString::fromStdString(a)) : nullptr;
             if (a == "nouvelle") {
                 n = std::make_unique<Nouvo>(etat, dialogues,
                                             [](const PanneauJuges& p) { return p; });
                 n->show();
-            } else if (a == "Entrée" || a == "-") {
-                QTest::keyClick(focus, a == "-" ? Qt::Key_Minus : Qt::Key_Return);
-            } else if (a[0] == 'K') {
-                QTest::keyClick(focus, a.back() == '+' ? Qt::Key_Plus : Qt::Key_Minus,
-                                Qt::KeypadModifier | avec('C', Qt::ControlModifier) |
-                                    avec('S', Qt::ShiftModifier));
             } else if (a[0] == '@') {
                 cliquer(*n, a.c_str() + 1);
-            } else {
-                n->findChild<QRadioButton*>(QString::fromStdString(a))->click();
+            } else if (option) {
+                option->click();
+            } else { // a key typed on an option
+                QTest::keyClick(n->findChild<QRadioButton*>("Niveau0"),
+                                a.back() == '+'   ? Qt::Key_Plus
+                                : a.back() == '-' ? Qt::Key_Minus
+                                                  : Qt::Key_Return,
+                                avec('K', Qt::KeypadModifier) | avec('C', Qt::ControlModifier) |
+                                    avec('S', Qt::ShiftModifier));
             }
         }
         for (std::size_t k = 1; k < c.size(); ++k) {

@@ -3,16 +3,13 @@
 // failing at each step, the copies in "Sauvegardes", a new competition, the licence registry
 // and its exchange through drive A.
 #include "app/reglages_compet.h"
-#include "data/controle_naissances.h"
 #include "data/cp1252.h"
 #include "data/creation.h"
 #include "data/echange_licences.h"
 #include "data/nom_compet.h"
 #include "data/nombres.h"
-#include "data/panneau_juges.h"
 #include "data/registre_licences.h"
 #include "data/sauvegardes.h"
-#include "data/table_ages.h"
 #include "data/titre_fichier.h"
 #include "data/touches.h"
 #include "platform/lecteur_a.h"
@@ -25,9 +22,7 @@
 #include "support/compet_ouverte.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <deque>
-#include <functional>
 #include <map>
 
 using namespace palmora;
