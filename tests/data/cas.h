@@ -6,9 +6,8 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace palmora::test {
 
@@ -53,6 +52,12 @@ inline std::vector<Cas> lireCas(const std::string& nom) {
     return table;
 }
 
+// The words of a text, split at blanks.
+inline std::vector<std::string> mots(const std::string& texte) {
+    std::istringstream flux(texte);
+    return {std::istream_iterator<std::string>(flux), std::istream_iterator<std::string>()};
+}
+
 // The fields of "TEAM/TOWN/NAME[/LICENCE]", "_" a blank; a final "/" is an empty licence.
 inline std::vector<std::string> champsEnreg(const std::string& mot) {
     std::vector<std::string> c(1);
@@ -64,9 +69,8 @@ inline std::vector<std::string> champsEnreg(const std::string& mot) {
 // Records in short form between spaces: "TEAM/TOWN/NAME[/LICENCE]", NAME "-" an empty place,
 // a final "#" the protection mark; "P" a placeholder of the women's settings.
 inline std::string enregistrements(const std::string& texte) {
-    std::istringstream mots(texte);
     std::string octets;
-    for (std::string m; mots >> m;) {
+    for (std::string m : mots(texte)) {
         const bool marque = m.ends_with('#');
         if (marque) m.pop_back();
         const auto c = champsEnreg(m);
@@ -80,15 +84,13 @@ inline std::string enregistrements(const std::string& texte) {
     return octets;
 }
 
-// "2006 9 1" or "2026 12 6 10 42 3".
-inline DateHeure date(const std::string& texte) {
+inline DateHeure date(const std::string& texte) { // "2006 9 1" or "2026 12 6 10 42 3"
     DateHeure d;
     std::istringstream(texte) >> d.annee >> d.mois >> d.jour >> d.heure >> d.minute >> d.seconde;
     return d;
 }
 
-// The text with "$" standing for a folder.
-inline std::string avecDossier(std::string texte, const std::string& dossier) {
+inline std::string avecDossier(std::string texte, const std::string& dossier) { // "$" a folder
     if (const auto d = texte.find('$'); d != std::string::npos) texte.replace(d, 1, dossier);
     return texte;
 }

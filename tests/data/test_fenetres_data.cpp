@@ -80,8 +80,7 @@ TEST_F(Fenetres, AgesShowsTheStoredYearsBeepsOnRefusalsAndAnnulerWritesNothingOr
 TEST_F(Fenetres, NouvoShowsItsRulesThroughItsOptionsKeysAndButtons) {
     std::unique_ptr<Nouvo> n;
     for (const Cas& c : lireCas("nouvo_fenetre.txt")) {
-        std::istringstream actions(c[0]);
-        for (std::string a; actions >> a;) {
+        for (const std::string& a : mots(c[0])) {
             const auto avec = [&](char m, Qt::KeyboardModifier k) {
                 return a.find(m) != a.npos ? k : Qt::NoModifier;
             };

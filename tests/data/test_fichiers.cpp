@@ -57,10 +57,7 @@ struct FichierCompet : CompetOuverte {
     std::string lu(std::string_view f) const { return lireFichier(dossier / f); }
     // Runs a command of cas/compet.txt ("_" a blank in a team or town); its result as a number.
     int executer(const std::string& commande) {
-        std::istringstream lus(commande);
-        std::vector<std::string> m;
-        for (std::string s; lus >> s;)
-            m.push_back(s);
+        std::vector<std::string> m = mots(commande);
         m.resize(3);
         const auto lignes = [&](std::vector<std::string> notes) {
             notes.resize(kJugesSaisie);
@@ -174,8 +171,7 @@ struct PannesReecritures : FichierCompet {
 };
 
 void choisir(ChoixNouveau& c, const std::string& choix) {
-    std::istringstream mots(choix);
-    for (std::string m; mots >> m;) {
+    for (const std::string& m : mots(choix)) {
         const char v = m.back();
         const int sens = v == '+' ? 1 : -1;
         if (m.starts_with("sexe=")) c.choisirSexe(v == 'M' ? Masculins : Feminines);
@@ -217,27 +213,18 @@ std::string montre(const Cas& cas) {
     return t;
 }
 
-// Each word of the text made into bytes.
-std::string mots(const std::string& texte, const auto& faire) {
-    std::istringstream flux(texte);
-    std::string octets;
-    for (std::string m; flux >> m;)
-        octets += faire(m);
-    return octets;
-}
-
 // The registry entries of records "TEAM/TOWN/NAME/LICENCE", written out field by field.
 std::string entrees(const std::string& texte) {
-    return mots(texte, [](const std::string& m) {
+    std::string octets;
+    for (const std::string& m : mots(texte)) {
         const auto c = champsEnreg(m);
         std::string e = c[3] + c[2];
         e.resize(25, ' ');
         e += "Anne           95" + c[1];
         e.resize(62, ' ');
-        e += "N";
-        e.resize(100, ' ');
-        return e;
-    });
+        octets += e + "N" + std::string(37, ' ');
+    }
+    return octets;
 }
 
 // A drive whose next failures are scripted; without one it behaves as a medium would.
@@ -266,12 +253,15 @@ struct LecteurFactice : LecteurA {
 // "9:ZED 1:ABC abc": entries of those numbers and surnames, other words as they are.
 std::optional<std::string> nues(const std::string& texte) {
     if (texte == "-") return std::nullopt;
-    return mots(texte, [](const std::string& m) {
+    std::string octets;
+    for (const std::string& m : mots(texte)) {
         const std::size_t deux = m.find(':');
-        return deux == std::string::npos
-                   ? m
-                   : entreeNue(std::string(10 - deux, '0') + m.substr(0, deux), m.substr(deux + 1));
-    });
+        octets +=
+            deux == std::string::npos
+                ? m
+                : entreeNue(std::string(10 - deux, '0') + m.substr(0, deux), m.substr(deux + 1));
+    }
+    return octets;
 }
 
 } // namespace
@@ -346,9 +336,8 @@ TEST(Formats, RecordFieldsAreCutOrPaddedTheApparatusInTheirOrder) {
 TEST_F(FichierCompet, TableOfNewPanelsAndFunctionKeysThenThePanelOfAnOpenCompetition) {
     for (const Cas& c : lireCas("juges.txt")) {
         PanneauJuges p = panneauNouveau(c[0][0], c[0][2]);
-        std::istringstream touches(c[1]);
         std::string obtenu;
-        for (std::string t; touches >> t;) {
+        for (const std::string& t : mots(c[1])) {
             const std::size_t n = t.find_first_of("0123456789");
             const bool change =
                 p.appuyer(std::stoi(t.substr(n)), t[0] == 'C',
@@ -483,8 +472,7 @@ TEST_F(FichierCompet, TableOfCommandsOnTheFileAndTheirFailures) {
                                                         {"v", appels(Appel::VidageDonnees)},
                                                         {"m", std::ssize(dialogues.messages)}};
         simulerPanne(std::nullopt);
-        std::istringstream attendus(c[4]);
-        for (std::string a; attendus >> a;)
+        for (const std::string& a : mots(c[4]))
             EXPECT_EQ(a.substr(0, 2) + std::to_string(vu.at(a.substr(0, 1))), a);
         EXPECT_EQ(noms(dossier.chemin()),
                   c[3] == "-" ? std::vector<std::string>{} : std::vector<std::string>{nom})
@@ -633,9 +621,8 @@ TEST(CreationTable, ThePlaceholderCarriesMembershipTeamSettingsAndTheJudgesAsLef
         ChoixNouveau choix;
         choisir(choix, c[0]);
         std::vector<int> touches;
-        std::istringstream lues(c[1]);
-        for (int k; lues >> k;)
-            touches.push_back(k);
+        for (const std::string& k : mots(c[1]))
+            touches.push_back(std::stoi(k));
         ASSERT_TRUE(t.creer(choix, touches));
         ASSERT_EQ(t.panneaux.size(), 1u);
         EXPECT_EQ(t.panneaux[0].femmes(), c[2] == "F");
@@ -699,10 +686,7 @@ TEST(RegistreTable, RebuildsFromTheCompetitionFiles) {
             ecrireFichier(t.travail / nom.substr(0, nom.size() - 1), enregistrements(records));
         }
         if (!c[2].empty()) ecrireFichier(t.programme / "Orvane.lic", entrees(c[2]));
-        std::vector<std::string> liste;
-        std::istringstream noms(c[1]);
-        for (std::string n; noms >> n;)
-            liste.push_back(n);
+        const std::vector<std::string> liste = mots(c[1]);
         ASSERT_TRUE(t.etat.Ouvrir(liste.back(), t.dialogues));
         EXPECT_TRUE(ReconstruireRegistre(t.etat, t.programme.chemin(), liste, t.dialogues));
         EXPECT_FALSE(t.etat.ouvert()) << "the rebuild closes the open competition";
@@ -739,10 +723,9 @@ TEST(Echange, TableOfExportsAndImportsWithTheDrivesFailures) {
         ASSERT_TRUE(t.etat.Ouvrir("F.PLM", t.dialogues));
         if (auto r = nues(c[1])) ecrireFichier(t.programme / "Orvane.lic", *r);
         lecteur.copie = nues(c[2]);
-        std::istringstream pannes(c[3]), reponses(c[4]);
-        for (std::string p; pannes >> p;)
+        for (const std::string& p : mots(c[3]))
             lecteur.pannes.push_back(erreurs.at(p));
-        for (std::string r; reponses >> r;)
+        for (const std::string& r : mots(c[4]))
             t.dialogues.reponses.push_back(r == "R" ? Reponse::Reessayer : Reponse::Annuler);
         if (c[0] == "export")
             ExporterRegistre(t.etat, t.programme.chemin(), lecteur, t.dialogues);
