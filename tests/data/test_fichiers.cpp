@@ -131,20 +131,6 @@ using Registre = Creation;
 const std::string kCompetition = fichier({licencie("BETA", "38 VIENNE", "ZOLA", "0000000007"),
                                           licencie("ALPHA", "01 BOURG", "DURAND", "0000000003")});
 
-// Every whole-file rewrite: its name, the file it rewrites in the program folder (null: the
-// competition file), the title of its failure's message (null: the competition's name).
-const struct Reecriture {
-    const char *nom, *fichier, *titre;
-} kReecritures[] = {{"tri", nullptr, nullptr},
-                    {"retrait BETA 38_VIENNE", nullptr, nullptr},
-                    {"protection", nullptr, nullptr},
-                    {"juges", nullptr, nullptr},
-                    {"retenues", nullptr, nullptr},
-                    {"registre", "Orvane.lic", "Sortie du logiciel"},
-                    {"import", "Orvane.lic", "Exportation"},
-                    {"ages", "AGE.AGE", "Années de naissance"},
-                    {"titre", "TITRE.1", "Titre de la compétition"}};
-
 struct PannesReecritures : FichierCompet {
     DossierTemporaire lecteur;
 
@@ -160,7 +146,7 @@ struct PannesReecritures : FichierCompet {
         dialogues.messages.clear();
     }
     // Runs the rewrite; true when the program ended.
-    bool arrete(const char* r) try {
+    bool arrete(const std::string& r) try {
         executer(r);
         return false;
     } catch (const ProgrammeArrete&) {
@@ -573,24 +559,24 @@ TEST_F(FichierCompet, TheCopiesInSauvegardes) {
 // errno 0 is the program dying at that step: the next run must find the original and rewrite
 // it, the temporary file left behind not standing in the way.
 TEST_F(PannesReecritures, EachStepThatFailsOrCrashesLeavesTheOriginalWhole) {
-    for (const Reecriture& r : kReecritures)
+    for (const Cas& r : lireCas("reecritures.txt"))
         for (Appel etape : {EtapeRemplacement::Creation, EtapeRemplacement::Ecriture,
                             EtapeRemplacement::Vidage, EtapeRemplacement::Renommage})
             for (int erreur : {ENOSPC, EACCES, 0}) {
-                const fs::path cible = r.fichier ? programme / r.fichier : dossier / nom;
-                SCOPED_TRACE(std::string(r.nom) + ", étape " + std::to_string(int(etape)) +
-                             ", errno " + std::to_string(erreur));
+                const fs::path cible = r[1] != "-" ? programme / r[1] : dossier / nom;
+                SCOPED_TRACE(r.ligne + ", étape " + std::to_string(int(etape)) + ", errno " +
+                             std::to_string(erreur));
                 preparer();
                 const std::string original = lireFichier(cible);
                 const auto avant = noms(cible.parent_path());
                 simulerPanne(PanneSimulee{etape, erreur});
                 const NbJuges juges = jugesDe(etat);
-                const bool fin = arrete(r.nom);
+                const bool fin = arrete(r[0]);
                 simulerPanne(std::nullopt);
                 EXPECT_EQ(lireFichier(cible), original);
                 if (erreur == 0) {
                     preparer();
-                    EXPECT_FALSE(arrete(r.nom));
+                    EXPECT_FALSE(arrete(r[0]));
                     EXPECT_TRUE(dialogues.messages.empty() ||
                                 dialogues.messages.back().icone != Icone::Critique);
                     EXPECT_NE(lireFichier(cible), original);
@@ -599,15 +585,15 @@ TEST_F(PannesReecritures, EachStepThatFailsOrCrashesLeavesTheOriginalWhole) {
                 EXPECT_EQ(noms(cible.parent_path()), avant) << "a temporary file is left";
                 ASSERT_FALSE(dialogues.messages.empty());
                 // A competition that refuses writing is a finished one: the program ends.
-                const bool interdite = erreur == EACCES && !r.fichier;
+                const bool interdite = erreur == EACCES && r[1] == "-";
                 EXPECT_EQ(fin, interdite);
-                if (!r.fichier) { // the program holds what the disk holds
+                if (r[1] == "-") { // the program holds what the disk holds
                     EXPECT_FALSE(etat.Protege());
                     EXPECT_EQ(jugesDe(etat), juges);
                 }
                 EXPECT_EQ(vus({dialogues.messages.back()}),
                           interdite ? "Compétition terminée [critique] Modification interdite."
-                                    : (r.titre ? r.titre : nom) + " [critique] Le fichier\n" +
+                                    : (r[2] != "-" ? r[2] : nom) + " [critique] Le fichier\n" +
                                           cible.string() + "\nne peut pas être écrit.");
                 for (const Message& m : dialogues.messages)
                     EXPECT_EQ(m.texte.find("mis à jour"), std::string::npos) << "success told";
