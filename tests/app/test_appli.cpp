@@ -1,0 +1,539 @@
+// The shell's rules without a window (texts, places, the day's folder, the buttons and commands
+// of each state, the settings), then what the acceptance run does not check of the windows, and
+// the live results served on 127.0.0.1. Competition files from tests/data/app.
+#include "app/A_Prop.h"
+#include "app/Akeuil.h"
+#include "app/Commandes.h"
+#include "app/DialogueDirect.h"
+#include "app/Dossier.h"
+#include "app/Restaurer.h"
+#include "app/ServeurDirect.h"
+#include "app/Titre.h"
+#include "app/boutons.h"
+#include "app/demandes.h"
+#include "app/demarrage.h"
+#include "app/liste_compet.h"
+#include "app/reglages_compet.h"
+#include "platform/lecteur_a.h"
+#include "platform/lieux.h"
+#include "reports/direct_outils.h"
+
+#include "support/compet_ouverte.h"
+#include "support/ouvreur_enregistre.h"
+#include "support/pilote_modal.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtEndian>
+
+#include <fstream>
+
+using namespace palmora;
+using namespace palmora::test;
+namespace fs = std::filesystem;
+using Chemins = std::vector<fs::path>;
+
+namespace {
+
+std::string plm(const std::string& nom) {
+    return lireFichier(fs::path(PALMORA_FIXTURES) / nom);
+}
+// Title [icon, buttons, default button as numbers] text.
+std::string vu(const Message& m) {
+    return m.titre + " [" + std::to_string(int(m.icone)) + std::to_string(int(m.boutons)) +
+           std::to_string(int(m.defaut)) + "] " + m.texte;
+}
+template <class W = QLabel> W* enfant(QWidget& w, const char* nom) {
+    return w.findChild<W*>(QString::fromUtf8(nom));
+}
+QString lignes(QListWidget* l) {
+    QStringList textes;
+    for (int k = 0; k < l->count(); ++k)
+        textes << l->item(k)->text();
+    return textes.join('|');
+}
+// Opens the folder of that name in the folder dialog's list with Enter.
+void entrerDans(Dossier& d, const QString& nom) {
+    auto* dir = enfant<QListWidget>(d, "Dir1");
+    dir->setCurrentItem(dir->findItems(nom, Qt::MatchExactly).value(0));
+    QTest::keyClick(dir, Qt::Key_Return);
+}
+
+// `dossier` is the program folder of the start-up and of the main window. Before September
+// 2006 a stored age table of the season loads without its dialog.
+struct Appli : CompetOuverte {
+    HorlogeFixe horloge{{2005, 10, 6, 18, 9, 2}};
+    OuvreurEnregistre ouvreur;
+    LecteurASysteme lecteur;
+    fs::path gala = dossier / "Gala", jour = dossier / "06 octobre 2005";
+    fs::path avant = fs::current_path();
+    Akeuil fenetre{dialogues, horloge, dossier.chemin()};
+
+    void TearDown() override { fs::current_path(avant); }
+    DossierDuJour preparer() {
+        return preparerDossierDuJour(dossier.chemin(), horloge.date, dialogues);
+    }
+    // Buttons "Ouvrir inscrire Note Voir Imprimer protege" then the commands allowed, in the
+    // order of the enum, one character each.
+    std::string permises(bool parMenu = false) const {
+        const VisibiliteBoutons v = visibiliteBoutons(etat, true);
+        std::string s;
+        for (bool b : {v.Ouvrir, v.inscrire, v.Note, v.Voir, v.Imprimer, v.protege})
+            s += "01"[b];
+        s += ' ';
+        for (int c = 0; c <= static_cast<int>(Commande::Direct); ++c)
+            s += "01"[commandePermise({Commande(c), "Poutre", parMenu}, etat, v, {2006, 10, 1})];
+        return s;
+    }
+
+    // The main window's buttons shown.
+    QString barre() {
+        QStringList cles;
+        for (const char* cle : {"Ouvrir", "Nouveau", "protege", "partir", "titre", "inscrire",
+                                "Note", "Voir", "Imprimer", "Aide"})
+            if (fenetre.action(cle)->isVisible()) cles << cle;
+        return cles.join(' ');
+    }
+    QString panneau(const char* nom) { return enfant(fenetre, nom)->text(); }
+    QListWidget* listFich() { return enfant<QListWidget>(fenetre, "ListFich"); }
+    void ouvrirFenetre(const char* nom, const std::string& contenu) {
+        ecrireFichier(fenetre.etat().compet.DossierTravail() / nom, contenu);
+        fenetre.ouvrirCompetition(nom);
+    }
+    // The main window active again once a dialog has closed: before a key, and before the
+    // pilot of the dialog a key opens.
+    void activer() {
+        fenetre.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&fenetre));
+    }
+    void touche(Qt::Key k, Qt::KeyboardModifiers m) {
+        activer();
+        QTest::keyClick(&fenetre, k, m);
+    }
+};
+
+} // namespace
+
+TEST(Textes, DatesVersionPlacesAndTheCompetitionsOfAFolder) {
+    const TextesDate t = textesDate({2026, 8, 1});
+    EXPECT_EQ(nomDossierDuJour({2026, 12, 5}) + "|" + nomDossierDuJour({2027, 2, 28}) + "|" +
+                  t.jour + "|" + t.mois + "|" + t.annee + "|" + dateCourte({2026, 12, 5}) + " " +
+                  heureCourte({2026, 12, 5, 9, 3, 7}) + "|" + legendeVersion(4, 0, 1),
+              "05 décembre 2026|28 février 2027|01| août |2026|05/12/2026 09:03:07|Palmora - "
+              "Version 4.01");
+
+    DossierTemporaire d;
+    for (const char* nom :
+         {"M_X_TS00.PLM", "F_1_NS00.PLM", "essai.plm", "notes.txt", "F_1_NS01.PLM"})
+        ecrireFichier(d / nom, "");
+    for (const char* nom : {"DOSSIER.PLM", "Zèbre", ".cache"})
+        fs::create_directory(d / nom);
+    EXPECT_EQ(
+        listerCompetitions(d.chemin()),
+        (std::vector<std::string>{"F_1_NS00.PLM", "F_1_NS01.PLM", "M_X_TS00.PLM", "essai.plm"}));
+    EXPECT_TRUE(listerCompetitions(d / "absent").empty());
+    // Visible folders only, by name.
+    EXPECT_EQ(sousDossiers(d.chemin()), (Chemins{d / "DOSSIER.PLM", d / "Zèbre"}));
+    EXPECT_TRUE(sousDossiers(d / "absent").empty());
+
+    // The root and the home folder; a folder belongs to the longest place that holds it.
+    EXPECT_EQ(lieuxDeTravail("/home/anne", "personne-de-ce-nom"), (Chemins{"/", "/home/anne"}));
+    EXPECT_EQ(lieuxDeTravail("/", ""), Chemins{"/"});
+    const Chemins lieux{"/", "/home/anne", "/media/anne/CLE"};
+    std::string places;
+    for (const char* c : {"/home/anne/Gym/05 décembre 2026", "/home/anne", "/media/anne/CLE/",
+                          "/home/anne2/Gym", "/tmp"})
+        places += std::to_string(lieuDe(lieux, c));
+    EXPECT_EQ(places, "11200");
+}
+
+// No and Cancel leave the day's folder to the folder dialog or end the program, a file in its
+// way too; Yes creates it, and it is then used without asking. The program folder is never the
+// working folder, its sub-folders may be.
+TEST_F(Appli, TheDayFolderAndTheWorkingFolder) {
+    dialogues.reponses = {Reponse::Non, Reponse::Annuler};
+    EXPECT_EQ(preparer().issue, IssueDossier::ChoisirDossier);
+    EXPECT_EQ(preparer().issue, IssueDossier::Quitter);
+    ecrireFichier(jour, "pas un dossier");
+    EXPECT_EQ(preparer().issue, IssueDossier::ChoisirDossier);
+    fs::remove(jour);
+    dialogues.reponses = {Reponse::Oui};
+    EXPECT_EQ(preparer().issue, IssueDossier::Pret);
+    fs::current_path(avant);
+    const DossierDuJour r = preparer();
+    EXPECT_EQ(r.issue, IssueDossier::Pret);
+    EXPECT_EQ(r.dossier, jour);
+    EXPECT_EQ(fs::current_path(), jour);
+    ASSERT_EQ(dialogues.messages.size(), 4u);
+    EXPECT_EQ(vu(dialogues.messages[0]), "Dossier de travail [322] Le dossier \n" + jour.string() +
+                                             "\nn'existe pas.\n\nSouhaitez-vous le créer ?");
+    EXPECT_EQ(vu(dialogues.messages[2]), "Dossier de travail [100] Le dossier \n" + jour.string() +
+                                             "\nne peut pas être créé.");
+
+    EXPECT_FALSE(accepterDossierTravail(dossier.chemin(), dossier.chemin(), dialogues));
+    EXPECT_FALSE(accepterDossierTravail(jour / "..", dossier.chemin(), dialogues));
+    ASSERT_EQ(dialogues.messages.size(), 6u);
+    EXPECT_EQ(vu(dialogues.messages[5]),
+              "Choix incorrect [100] Le dossier de travail doit être\ndifférent du dossier "
+              "programme.");
+    fs::current_path(avant);
+    EXPECT_TRUE(accepterDossierTravail(jour, dossier.chemin(), dialogues));
+    EXPECT_EQ(fs::current_path(), jour);
+}
+
+TEST_F(Appli, EachStateShowsItsButtonsAndAllowsItsCommands) {
+    EXPECT_EQ(visibiliteBoutons(etat, false), VisibiliteBoutons{});
+    EXPECT_EQ(permises(), "100000 10110000000010001011001");
+    // Menu clicks skip the "open" test: their menus exist only while a competition is open.
+    EXPECT_EQ(permises(true), "100000 10110011111110001011001");
+    EXPECT_FALSE(commandePermise({Commande::Ages, "", false}, etat, {}, {2006, 9, 15}));
+
+    // File, buttons, commands. One byte beyond the placeholder counts as teams; a team of one
+    // gymnast is as long as the placeholder, yet it is a team.
+    std::ifstream etats(PALMORA_FIXTURES "/etats.txt");
+    for (std::string f, b, p; etats >> f >> b >> p;) {
+        ouvrir(plm(f));
+        EXPECT_EQ(permises(), b + " " + p) << f;
+    }
+    EXPECT_EQ(etat.nbEquipes(), 1);
+    EXPECT_FALSE(commandePermise({Commande::Saisie, "Arçons", false}, etat, {}, {2006, 10, 1}))
+        << "not a women's apparatus";
+
+    // The first keys in the order of the enum, then Restaurer, Direct, an apparatus, none.
+    std::string vues;
+    for (const char* cle :
+         {"Nouveau", "protege", "partir", "titre", "inscrire", "Parallèles", "Voir_Cl_Indiv",
+          "Voir_Cl_Equip", "Voir_Notes", "Imprim_Cl_Indiv", "Imprim_Cl_Equip", "Imprim_Match",
+          "Aide", "Restaurer", "Direct", "Sol", "Note", "Ouvrir", ""}) {
+        const auto d = demandeDeCle(cle);
+        vues += d ? std::to_string(int(d->commande)) + d->agres + " " : "- ";
+    }
+    EXPECT_EQ(vues, "0 1 2 3 4 5Parallèles 6 7 8 9 10 11 12 20 22 5Sol - - - ");
+    EXPECT_TRUE(demandeDeCle("Barres")->parMenu);
+}
+
+// Team size 1 to 6 and retained marks 1 to the team size and 5, asked until valid, rewrite the
+// file; both are refused once teams or marks exist. Protection is refused while a mark is
+// missing, and No is its default.
+TEST_F(Appli, SettingsAreAskedUntilValidAndRefusedOnceFixed) {
+    ouvrir("F_1_N000.PLM", plm("effectif-6.plm"));
+    dialogues.saisies = {"0", "", "7", "3"};
+    DemanderEffectifEquipe(etat, dialogues);
+    EXPECT_EQ(dialogues.invites[0],
+              "Concurrent(e)s par équipe: Nombre de concurrent(e)s par équipe :\nActuellement 6");
+    EXPECT_EQ(surDisque(), plm("effectif-3.plm"));
+    ouvrir("F_1_N001.PLM", plm("effectif-fixe.plm"));
+    DemanderEffectifEquipe(etat, dialogues);
+
+    ouvrir("F_2_PS00.PLM", plm("retenues-3.plm"));
+    dialogues.saisies = {"4", "5", "0", "2"};
+    DemanderNotesRetenues(etat, dialogues);
+    EXPECT_EQ(dialogues.invites[4],
+              "Classement par équipe: Nombre de notes retenues (1 à 3) :\nActuellement 3");
+    EXPECT_EQ(surDisque(), plm("retenues-2.plm"));
+    ouvrir("F_2_PS02.PLM", plm("six-par-equipe.plm"));
+    dialogues.saisies = {"6", "5"};
+    DemanderNotesRetenues(etat, dialogues);
+    EXPECT_EQ(etat.CalcEquip(), 5);
+    ouvrir("F_2_PS01.PLM", plm("retenues-total.plm"));
+    DemanderNotesRetenues(etat, dialogues);
+
+    ouvrir(plm("incomplet.plm"));
+    EXPECT_FALSE(ProtegerCompet(etat, dialogues));
+    ouvrir("F_2_PS01.PLM", plm("complet.plm"));
+    EXPECT_FALSE(ProtegerCompet(etat, dialogues));
+    EXPECT_EQ(surDisque(), plm("complet.plm"));
+    std::string refus;
+    for (const Message& m : dialogues.messages)
+        refus += vu(m) + "\n";
+    EXPECT_EQ(refus, "Modification impossible [100] Des équipes ont déjà été saisies\n"
+                     "Modification impossible [100] Des notes ont déjà été saisies\n"
+                     "Protection impossible [100] La compétition n'est pas terminée\n"
+                     "Protection du fichier    F_2_PS01.PLM [212]       Attention : plus aucune "
+                     "modification\n                        ne sera possible.\n\nConfirmez-vous "
+                     "la demande de protection ?\n");
+}
+
+// From a refused program folder through the folder dialog to quitting, by the roads of the
+// main window the acceptance run does not take.
+TEST_F(Appli, TheMainWindowFromTheFolderDialogToQuitting) {
+    EXPECT_EQ(barre() + "|" + panneau("utilisé") + "|" + QString::number(listFich()->isHidden()),
+              "Nouveau partir titre Aide|Aucun fichier en mémoire|1");
+    ecrireFichier(dossier / "AGE.AGE", "97989596939491929798959693949192");
+    fs::create_directories(gala);
+    ecrireFichier(gala / "TITRE.1", "\"Coupe de printemps\",\"Lyon\"\r\n");
+    ecrireFichier(gala / "M_1_NS00.PLM", plm("deux.plm"));
+    // Cancel ends the start; No opens the folder dialog at the program folder, which it refuses.
+    dialogues.reponses = {Reponse::Annuler, Reponse::Non};
+    EXPECT_FALSE(fenetre.demarrer());
+    piloterModal<Dossier>([&](Dossier& d) {
+        EXPECT_EQ(d.chemin(), dossier.chemin());
+        cliquer(d, "Oui");
+        EXPECT_EQ(dialogues.messages.back().titre, "Choix incorrect");
+        entrerDans(d, "Gala");
+        cliquer(d, "Oui");
+    });
+    ASSERT_TRUE(fenetre.demarrer());
+    fenetre.show();
+    EXPECT_EQ(fenetre.windowTitle() + "|" + QString::fromStdString(fenetre.etat().dates.mois) +
+                  "|" + panneau("TitreCompét") + "|" + panneau("utilisé") + "|" +
+                  panneau("aujourd'hui") + " " + panneau("horloge") + "|" + barre(),
+              "Palmora - Version 1.00| octobre |Coupe de printemps - Lyon| Aucun fichier en "
+              "mémoire |06/10/2005 18:09:02|Ouvrir Nouveau partir titre Aide");
+    fenetre.ouvrirCompetition("M_1_NS00.PLM");
+    EXPECT_EQ(barre(), "Ouvrir Nouveau protege partir titre inscrire Note Voir Imprimer Aide");
+
+    // The list: descriptions in name order, the first selected; Enter opens the selected line,
+    // and the "Note" menu follows the competition.
+    ecrireFichier(gala / "M_E_NS00.PLM", plm("provisoire.plm"));
+    touche(Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(lignes(listFich()), "Masculins Niveau 1 . 7-8 ans . Simple appartenance|"
+                                  "Mini-enchaînements . 7-8 ans . Simple appartenance");
+    QTest::keyClick(listFich(), Qt::Key_Down);
+    QTest::keyClick(listFich(), Qt::Key_Return);
+    QStringList agres;
+    for (QAction* a : fenetre.action("Note")->menu()->actions())
+        agres << a->text();
+    EXPECT_EQ(QString::number(listFich()->isVisible()) + "|" + panneau("utilisé") + "|" +
+                  agres.join(' '),
+              "0|Mini-enchaînements . 7-8 ans . Simple appartenance|Saut Barres Poutre Sol");
+
+    // Commands hide the list and are reported by key; "Ouvrir" and the drop-down buttons are not.
+    QSignalSpy commandes(&fenetre, &Akeuil::commandeChoisie);
+    QString liste;
+    for (const char* cle : {"Ouvrir", "titre", "Note", "Poutre", "Imprim_Match", "Ouvrir"}) {
+        fenetre.action(cle)->trigger();
+        liste += QString::number(listFich()->isVisible());
+    }
+    enfant<QPushButton>(fenetre, "Annule")->click();
+    for (const QList<QVariant>& signal : commandes)
+        liste += " " + signal.at(0).toString();
+    EXPECT_EQ(liste + QString::number(listFich()->isVisible()),
+              "100001 titre Poutre Imprim_Match0");
+
+    // Keys the acceptance run does not press: team size refused, unprotect, import, title.
+    new Commandes(fenetre, dialogues, horloge, ouvreur, lecteur);
+    ouvrirFenetre("M_1_PS00.PLM", plm("protege.plm"));
+    touche(Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(dialogues.messages.back().texte, "Des équipes ont déjà été saisies");
+    const bool inscrire = fenetre.action("inscrire")->isVisible();
+    touche(Qt::Key_F9, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(QString::number(inscrire) + QString::number(fenetre.etat().compet.Protege()) +
+                  QString::number(fenetre.action("inscrire")->isVisible()),
+              "001");
+    activer();
+    piloterModal<QFileDialog>([&](QFileDialog& choix) {
+        EXPECT_EQ(choix.directory().absolutePath().toStdString(), gala.string());
+    });
+    touche(Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
+    // The title dialog shows the stored title, refuses blanks, beeps at a quote, cuts at 60
+    // and 50 characters.
+    activer();
+    piloterModal<Titre>([&](Titre& t) {
+        auto* titre = enfant<QLineEdit>(t, "Titre1");
+        auto* lieu = enfant<QLineEdit>(t, "LieuDate");
+        QLabel* label2 = enfant(t, "Label2");
+        EXPECT_EQ(titre->text() + "|" + lieu->text() + "|" + QString::number(label2->isVisible()),
+                  "Coupe de printemps|Lyon|0");
+        titre->setText("   ");
+        lieu->clear();
+        cliquer(t, "Terminé");
+        EXPECT_EQ(panneau("TitreCompét") + "|" + (label2->isVisible() ? label2->text() : ""),
+                  "Entrez le titre de la compétition|Saisie obligatoire pour pouvoir continuer");
+        QTest::keyClicks(titre, "\"");
+        EXPECT_EQ(dialogues.bips, 1);
+        titre->setText(QString(61, 'T'));
+        lieu->setText(QString(51, 'L'));
+        cliquer(t, "Terminé");
+    });
+    touche(Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(fenetre.etat().titre, (TitreCompet{std::string(60, 'T'), std::string(50, 'L')}));
+
+    // Ctrl+Shift+F12 changes the folder, from the working one, and closes the competition;
+    // "A&nnuler" ends the program.
+    fs::create_directory(jour);
+    ecrireFichier(jour / "TITRE.1", "\"Gala\",\"\"\r\n");
+    activer();
+    piloterModal<Dossier>([&](Dossier& d) {
+        // The temporary folders live under the root place.
+        EXPECT_EQ(enfant(d, "Chemin")->text() + "|" + enfant<QComboBox>(d, "Drive1")->currentText(),
+                  QString::fromStdString(gala.string()) + "|/");
+        entrerDans(d, "..");
+        EXPECT_EQ(lignes(enfant<QListWidget>(d, "Dir1")), "..|06 octobre 2005|Gala");
+        entrerDans(d, "06 octobre 2005");
+        cliquer(d, "Oui");
+    });
+    touche(Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(fenetre.etat().compet.DossierTravail(), jour);
+    // Alt+O works with "Ouvrir" hidden: the list is then empty.
+    touche(Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(barre() + "|" + QString::number(fenetre.etat().compet.ouvert()) +
+                  QString::number(listFich()->isVisible()) + QString::number(listFich()->count()),
+              "Nouveau partir titre Aide|010");
+    piloterModal<Dossier>([](Dossier& d) { cliquer(d, "Annuler"); });
+    EXPECT_THROW(fenetre.changerDossier(), ProgrammeArrete);
+
+    // Quitting asks first; the About window then shows over the closed competition.
+    ouvrirFenetre("F_1_NS00.PLM", plm("dupont.plm"));
+    dialogues.reponses = {Reponse::Non};
+    touche(Qt::Key_Q, Qt::AltModifier);
+    EXPECT_TRUE(fenetre.isVisible());
+    activer();
+    piloterModal<A_Prop>([&](A_Prop& a) {
+        EXPECT_EQ(panneau("utilisé"), " Aucun fichier en mémoire ");
+        cliquer(a, "Vu");
+    });
+    dialogues.reponses = {Reponse::Oui};
+    touche(Qt::Key_Q, Qt::AltModifier);
+    EXPECT_FALSE(fenetre.isVisible());
+}
+
+TEST_F(Appli, RestoreAsksThenPutsTheChosenCopyBack) {
+    horloge.date = {2026, 12, 6, 10, 42, 3};
+    Sauvegardes sauvegardes{horloge};
+    etat.installerSauvegardes(sauvegardes);
+    const std::string avant = plm("a1.plm");
+    ouvrir(avant); // the copy made on opening
+    horloge.date.minute = 50;
+    ASSERT_EQ(etat.EcrireEnreg(2, Enregistrement(plm("b1.plm")), dialogues), Ecriture::Reussie);
+    const std::string apres = surDisque();
+    Restaurer r(etat, sauvegardes, dialogues);
+    r.show();
+    QListWidget* copies = enfant<QListWidget>(r, "ListeSauvegardes");
+    ASSERT_EQ(copies->count(), 2);
+    EXPECT_EQ(copies->item(0)->text(), "06/12/2026 10:50   0 équipe, 0 note");
+    QTest::keyClick(copies, Qt::Key_Down);
+    dialogues.reponses = {Reponse::Non, Reponse::Oui};
+    QTest::keyClick(copies, Qt::Key_Return);
+    EXPECT_EQ(surDisque(), apres) << "No to the question";
+    QTest::keyClick(copies, Qt::Key_Return);
+    EXPECT_EQ(surDisque(), avant);
+    EXPECT_EQ(r.result(), QDialog::Accepted);
+    EXPECT_EQ(dialogues.messages[1].texte,
+              "Remplacer F_2_PS00.PLM par sa sauvegarde du 06/12/2026 10:42 ?\n\nLa compétition "
+              "telle qu'elle est maintenant sera d'abord sauvegardée.");
+}
+
+TEST(DialogueDirect, ShowsTheAddressesAndTheCodeOfTheFirstAndTellsArreterFromFermer) {
+    const std::vector<std::string> adresses = {"http://192.0.2.2:8080/", "http://[fd00::2]:8080/"};
+    for (const char* bouton : {"Arreter", "Fermer"}) {
+        DialogueDirect d(adresses);
+        QStringList vues{d.windowTitle()};
+        for (QLabel* l : d.findChildren<QLabel*>("adresse"))
+            vues << l->text();
+        EXPECT_EQ(vues.join(' '),
+                  "Résultats en direct http://192.0.2.2:8080/ http://[fd00::2]:8080/");
+        // The code of the first address, the one a phone on the same network reaches.
+        EXPECT_EQ(enfant(d, "codeQr")->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                  codeQr(adresses[0], 6).convertToFormat(QImage::Format_RGB32));
+        cliquer(d, bouton);
+        EXPECT_EQ(d.arreter(), bouton[0] == 'A');
+    }
+}
+
+namespace {
+
+struct ReponseHttp {
+    int statut = 0;
+    std::string entetes, corps;
+    std::string entete(const std::string& nom) const {
+        const auto debut = entetes.find("\r\n" + nom + ": ");
+        if (debut == std::string::npos) return "";
+        const auto valeur = debut + nom.size() + 4;
+        return entetes.substr(valeur, entetes.find("\r\n", valeur) - valeur);
+    }
+};
+
+} // namespace
+
+// The server at a port of the test's own: every path with its safety headers, compressed or
+// not, nothing written, the rest refused; a saved mark reaches the page, built again away from
+// the event loop.
+TEST_F(Appli, TheLiveResultsServer) {
+    ecrireFichier(dossier / nom, competitionDirect());
+    QTcpServer libre; // a free port, given back at once
+    ASSERT_TRUE(libre.listen(QHostAddress::LocalHost));
+    const quint16 port = libre.serverPort();
+    libre.close();
+    qputenv("PALMORA_PORT_DIRECT", QByteArray::number(port));
+    ServeurDirect serveur([&] {
+        return SourceDirect{dossier.chemin(), {"Coupe", "Salle"}, {nom}};
+    });
+    ASSERT_EQ(serveur.demarrer(QHostAddress::LocalHost), port);
+    // One raw request on its own connection, asked again while the page is being built (503).
+    const auto demander = [&](const std::string& ligne, const std::string& entetes = "") {
+        ReponseHttp r;
+        for (int essai = 0; essai < 100 && (essai == 0 || r.statut == 503); ++essai) {
+            if (essai > 0) {
+                EXPECT_EQ(r.entete("Retry-After"), "1");
+            }
+            QTcpSocket client;
+            client.connectToHost(QHostAddress::LocalHost, port);
+            client.write(QByteArray::fromStdString(ligne + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" +
+                                                   entetes + "Connection: close\r\n\r\n"));
+            std::string recu;
+            r = {};
+            (void)QTest::qWaitFor(
+                [&] {
+                    recu += client.readAll().toStdString();
+                    const auto fin = recu.find("\r\n\r\n");
+                    if (fin == std::string::npos) return false;
+                    r = {std::atoi(recu.substr(9, 3).c_str()), recu.substr(0, fin + 2),
+                         recu.substr(fin + 4)};
+                    const auto longueur = r.entete("Content-Length");
+                    return ligne.starts_with("HEAD") || r.corps.size() >= std::stoul(longueur);
+                },
+                2000);
+        }
+        return r;
+    };
+
+    const std::string avant = surDisque();
+    for (const std::string chemin :
+         {"/", "/ecran", "/direct.css", "/direct.js", "/F_2_PS00/individuel", "/F_2_PS00/equipes",
+          "/F_2_PS00/notes", "/F_2_PS00/classement.json"}) {
+        SCOPED_TRACE(chemin);
+        const ReponseHttp r = demander("GET " + chemin);
+        EXPECT_EQ(std::to_string(r.statut) + " " + r.entete("X-Content-Type-Options") + " " +
+                      r.entete("Cache-Control"),
+                  "200 nosniff no-cache");
+        EXPECT_NE(r.entete("Content-Type").find("charset=utf-8"), std::string::npos);
+        EXPECT_NE(r.entete("Content-Security-Policy").find("default-src 'none'"),
+                  std::string::npos);
+        EXPECT_FALSE(r.corps.empty());
+        const ReponseHttp encore =
+            demander("GET " + chemin, "If-None-Match: " + r.entete("ETag") + "\r\n");
+        EXPECT_EQ(std::to_string(encore.statut) + encore.corps, "304");
+        // zlib's stream without the length qCompress puts before it.
+        const ReponseHttp compresse =
+            demander("GET " + chemin, "Accept-Encoding: gzip, deflate\r\n");
+        EXPECT_EQ(compresse.entete("Content-Encoding"), "deflate");
+        QByteArray flux = QByteArray(4, '\0') + QByteArray::fromStdString(compresse.corps);
+        qToBigEndian<quint32>(static_cast<quint32>(r.corps.size()), flux.data());
+        EXPECT_EQ(qUncompress(flux).toStdString(), r.corps);
+    }
+    const ReponseHttp tete = demander("HEAD /F_2_PS00/individuel");
+    EXPECT_EQ(std::to_string(tete.statut) + tete.corps, "200");
+    EXPECT_EQ(surDisque(), avant);
+
+    const ReponseHttp post = demander("POST /F_2_PS00/individuel", "Content-Length: 0\r\n");
+    EXPECT_EQ(std::to_string(post.statut) + " " + post.entete("Allow"), "405 GET, HEAD");
+    for (const std::string chemin :
+         {"/../F_2_PS00.PLM", "/F_2_PS00.PLM", "/F_9_PS00/individuel", "/F_2_PS00/", "/etc/passwd"})
+        EXPECT_EQ(demander("GET " + chemin).statut, 404) << chemin;
+    EXPECT_EQ(demander("GET /", "X-Trop: " + std::string(40000, 'x') + "\r\n").statut, 0);
+
+    ouvrir(avant);
+    etat.EcrireEnreg(6, auSaut(etat.LireEnreg(6), 995), dialogues); // ARNAUD gets 9,95
+    etat.Fermer();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return demander("GET /F_2_PS00/individuel").corps.find("9,95") != std::string::npos;
+    }));
+}
