@@ -9,7 +9,6 @@
 #include "support/pilote_modal.h"
 
 #include <QClipboard>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -30,9 +29,9 @@ std::string vu(Nouvo& n, const std::string& cle) {
     auto* o = n.findChild<QRadioButton*>(QString::fromStdString(cle.substr(cle.find(':') + 1)));
     if (cle == "cree") return std::to_string(n.cree());
     if (cle == "visible") return std::to_string(n.isVisible());
-    if (cle == "cadre")
-        return std::to_string(!n.findChild<QGroupBox*>("CadreAppartenance")->isHidden());
-    if (cle.starts_with("vu:")) return std::to_string(!o->isHidden());
+    if (cle.starts_with("vu:"))
+        return std::to_string(
+            !n.findChild<QWidget*>(QString::fromStdString(cle.substr(3)))->isHidden());
     if (o)
         return std::string(o->isChecked() ? "x" : "-") +
                (o->palette().color(QPalette::WindowText) == Qt::red ? "r" : "-");
