@@ -59,13 +59,9 @@ struct FichierCompet : CompetOuverte {
     int executer(const std::string& commande) {
         std::vector<std::string> m = mots(commande);
         m.resize(3);
-        const auto lignes = [&](std::vector<std::string> notes) {
-            notes.resize(kJugesSaisie);
-            std::vector<TextesLigne> l(4);
-            for (TextesLigne& t : l)
-                std::copy(notes.begin(), notes.end(), t.notes.begin());
-            return l;
-        };
+        std::vector<TextesLigne> lignes(4); // the first judges' marks of every gymnast
+        for (TextesLigne& t : lignes)
+            t.notes = {m[1], m[2]};
         std::optional<SaisieNotes> saisie;
         EquipeSaisie equipe{
             "BETA", "01 BOURG", {{"UN", "", "", "N", ""}, {"DEUX", "", "", "N", ""}}};
@@ -89,8 +85,8 @@ struct FichierCompet : CompetOuverte {
             saisie.emplace(etat, dialogues, agresDe('F')[0]);
             saisie->ChargerEquipe(1);
         }
-        if (c == "valider") saisie->Valider(lignes({m[1]}));
-        if (c == "enregistrer") saisie->EnregistrerEquipe(lignes({m[1], m[2]}));
+        if (c == "valider") saisie->Valider(lignes);
+        if (c == "enregistrer") saisie->EnregistrerEquipe(lignes);
         if (c == "juges") return EcrireJuges(etat, NbJuges{0, 0, 0, 2, 3, 2, 1}, dialogues);
         if (c == "retenues") DemanderNotesRetenues(etat, dialogues);
         if (c == "registre") ReconstruireRegistre(etat, programme.chemin(), {nom}, dialogues);
