@@ -124,21 +124,17 @@ struct Atelier {
 struct Creation : ::testing::Test, Atelier {};
 using Registre = Creation;
 
-const std::string kCompetition = fichier({licencie("BETA", "38 VIENNE", "ZOLA", "0000000007"),
-                                          licencie("ALPHA", "01 BOURG", "DURAND", "0000000003")});
-
 struct PannesReecritures : FichierCompet {
     DossierTemporaire lecteur;
-
-    PannesReecritures() { ::setenv("PALMORA_LECTEUR_A", lecteur.chemin().c_str(), 1); }
-
     // Puts back the original files; a stale temporary file of an earlier crash stays.
     void preparer() {
         ecrireFichier(programme / kFichierRegistre, entreeNue("0000000005", "MARTIN"));
         ecrireFichier(programme / "AGE.AGE", "97989596939491929798959693949192");
         fs::remove(programme / "TITRE.1"); // else the title moves to TITRE.000
         ecrireFichier(lecteur / kFichierEchange, entreeNue("0000000001", "ABEL"));
-        ouvrir(kCompetition);
+        ::setenv("PALMORA_LECTEUR_A", lecteur.chemin().c_str(), 1);
+        ouvrir(fichier({licencie("BETA", "38 VIENNE", "ZOLA", "0000000007"),
+                        licencie("ALPHA", "01 BOURG", "DURAND", "0000000003")}));
         dialogues.messages.clear();
     }
     // Runs the rewrite; true when the program ended.
@@ -312,7 +308,7 @@ TEST(Formats, RecordFieldsAreCutOrPaddedTheApparatusInTheirOrder) {
                      "Saut556 Barres455 Poutre358 Sol657 ");
 }
 
-TEST_F(FichierCompet, TableOfNewPanelsAndFunctionKeysThenThePanelOfAnOpenCompetition) {
+TEST(Formats, TableOfNewPanelsAndFunctionKeys) {
     for (const Cas& c : lireCas("juges.txt")) {
         PanneauJuges p = panneauNouveau(c[0][0], c[0][2]);
         std::string obtenu;
@@ -327,11 +323,6 @@ TEST_F(FichierCompet, TableOfNewPanelsAndFunctionKeysThenThePanelOfAnOpenCompeti
             obtenu += std::to_string(compte) + " ";
         EXPECT_EQ(obtenu, c[1] + (c[1].empty() ? "" : " ") + c[2] + " ") << c.ligne;
     }
-    // A stray digit (3) at Anneaux, an apparatus the women do not use.
-    ouvrir("F_E_NS00.PLM", fichier({enregistrementProvisoire("S653002456")}));
-    EXPECT_EQ(jugesDe(etat), (NbJuges{3, 0, 0, 2, 4, 5, 6}));
-    EXPECT_EQ(panneauOuvert(etat).comptes(), (NbJuges{0, 0, 0, 2, 4, 5, 6}));
-    EXPECT_TRUE(panneauOuvert(etat).femmes());
 }
 
 // Each change keeps the former file as the next free copy.
@@ -471,20 +462,22 @@ TEST_F(FichierCompet, TableOfCommandsOnTheFileAndTheirFailures) {
     }
 }
 
-// Men's Mini-enchaînements use the women's apparatus.
+// Men's Mini-enchaînements use the women's apparatus. A stray digit (3) at Anneaux, an
+// apparatus the women do not use, is left off their judge panel.
 TEST_F(FichierCompet, APlaceholderFileOpensWithItsSettingsAndNoTeam) {
     ouvrir("M_E_NS00.PLM", std::string(enregistrementProvisoire("S644000444").octets()));
     EXPECT_EQ((std::string{etat.CodeSexe(), etat.CodeAgres()}), "FF");
+    ouvrir("F_E_NS00.PLM", fichier({enregistrementProvisoire("S653002456")}));
+    EXPECT_EQ(jugesDe(etat), (NbJuges{3, 0, 0, 2, 4, 5, 6}));
+    EXPECT_EQ(panneauOuvert(etat).comptes(), (NbJuges{0, 0, 0, 2, 4, 5, 6}));
+    EXPECT_TRUE(panneauOuvert(etat).femmes());
     ouvrir("F_1_NS00.PLM", std::string(enregistrementProvisoire("S654402340").octets()));
-    std::string vu = etat.BlocConfig() + " ";
-    for (int s = 1; s <= 6; ++s)
-        vu += std::to_string(etat.juges(champs::JugesSlot(s)));
-    vu += std::to_string(etat.juges(champs::JugesPoutre)) + " " +
-          std::to_string(etat.EffectEquip() * 1000 + etat.CalcEquip() * 100 + etat.NbEnreg() * 10 +
-                         etat.nbEquipes()) +
-          " " + etat.CodeSexe() + etat.CodeAgres() + etat.CodeAppart() + " " +
-          etat.DescriptionCompet();
-    EXPECT_EQ(vu, "S654402340 4402340 6510 FFS Féminines Niveau 1 . 7-8 ans . Simple appartenance");
+    EXPECT_EQ(etat.BlocConfig() + " " +
+                  std::to_string(etat.EffectEquip() * 1000 + etat.CalcEquip() * 100 +
+                                 etat.NbEnreg() * 10 + etat.nbEquipes()) +
+                  " " + etat.CodeSexe() + etat.CodeAgres() + etat.CodeAppart() + " " +
+                  etat.DescriptionCompet(),
+              "S654402340 6510 FFS Féminines Niveau 1 . 7-8 ans . Simple appartenance");
 }
 
 // Copies on opening, then after a change at most once a minute; thirty kept, listed newest
@@ -568,8 +561,6 @@ TEST_F(PannesReecritures, EachStepThatFailsOrCrashesLeavesTheOriginalWhole) {
                 if (erreur == 0) {
                     preparer();
                     EXPECT_FALSE(arrete(r[0]));
-                    EXPECT_TRUE(dialogues.messages.empty() ||
-                                dialogues.messages.back().icone != Icone::Critique);
                     EXPECT_NE(lireFichier(cible), original);
                     continue;
                 }
