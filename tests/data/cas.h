@@ -106,8 +106,5 @@ inline std::string vus(const std::vector<Message>& messages) {
              boutons[int(m.boutons)] + defauts[int(m.defaut)] + "] " + m.texte;
     return t;
 }
-inline std::string vus(const DialoguesScriptes& d) {
-    return vus(d.messages);
-}
 
 } // namespace palmora::test
