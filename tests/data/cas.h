@@ -52,7 +52,6 @@ inline std::vector<Cas> lireCas(const std::string& nom) {
     return table;
 }
 
-// The words of a text, split at blanks.
 inline std::vector<std::string> mots(const std::string& texte) {
     std::istringstream flux(texte);
     return {std::istream_iterator<std::string>(flux), std::istream_iterator<std::string>()};

@@ -58,9 +58,7 @@ TEST_F(Fenetres, AgesShowsTheStoredYearsBeepsOnRefusalsAndAnnulerWritesNothingOr
     EXPECT_EQ(boite->text(), "1");
     EXPECT_EQ(dialogues.bips, 2);
     cliquer(gardee, "Annuler");
-    EXPECT_EQ(gardee.result(), QDialog::Rejected);
     EXPECT_EQ(lireFichier(dossier / "AGE.AGE"), table);
-    EXPECT_EQ(bornes, BornesCategories{});
     EXPECT_TRUE(dialogues.messages.empty());
 
     // Without a usable table the window closes before the message, then the program ends.
