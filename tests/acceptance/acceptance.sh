@@ -170,6 +170,12 @@ etape "une compétition protégée se consulte encore (Ctrl+V)"
 voir_page ctrl+v "Affichage du classement individuel" "$INDIV_F.htm"
 ligne_contient "$INDIV_F.txt" 2 "  1${TAB}GARNIER" "36,90"
 
+etape "quitter (Alt+Q) : Non garde le programme ouvert"
+touche alt+q
+repondre '^Sortie du logiciel$' alt+n
+programme_vivant || echec "le programme s'est arrêté après « Non »"
+fenetre_fermee "$PRINCIPALE" && echec "la fenêtre principale s'est fermée après « Non »"
+
 etape "quitter (Alt+Q, Oui) : la fenêtre À propos vient en dernier"
 touche alt+q
 repondre '^Sortie du logiciel$' alt+o sortie-du-logiciel
