@@ -3,6 +3,7 @@
 // every command and window. Inputs and expected outputs: tests/data/sorties.
 #include "data/copie_compet.h"
 #include "data/table_ages.h"
+#include "platform/SurfaceQt.h"
 #include "registration/Noms.h"
 #include "reports/QuelleEquipe.h"
 #include "reports/direct_outils.h"
@@ -23,6 +24,7 @@
 #include "support/ouvreur_enregistre.h"
 #include "support/surface_enregistree.h"
 
+#include <QPrinterInfo>
 #include <QTest>
 
 #include <nlohmann/json.hpp>
@@ -632,6 +634,29 @@ TEST(EntreesAbimees, AReadOnlyFileOrFolderKeepsTheFile) {
             EXPECT_EQ(m, "Modification interdite.|Compétition terminée");
         EXPECT_EQ(lireFichier(fichier), original);
     }
+}
+
+// Without a printer a printout is a PDF: written only when drawn on, told and shown; one that
+// cannot be written is named in a critical message and nothing opens.
+TEST(Impression, APdfIsWrittenOnlyWhenDrawnOnAndWhereItCan) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a real printer is set";
+    DossierTemporaire dossier;
+    DialoguesScriptes dialogues;
+    OuvreurEnregistre ouvreur;
+    for (const fs::path& pdf :
+         {dossier / "vide.pdf", dossier / "un.pdf", dossier / "absent/b.pdf"}) {
+        SurfaceQt s(dialogues, ouvreur);
+        s.commencer(pdf);
+        if (pdf.stem() != "vide") s.texte(10, 10, "Saut");
+        s.terminer();
+    }
+    EXPECT_FALSE(fs::exists(dossier / "vide.pdf"));
+    ASSERT_EQ(dialogues.messages.size(), 2U);
+    EXPECT_NE(dialogues.messages[0].texte.find((dossier / "un.pdf").string()), std::string::npos);
+    EXPECT_EQ(ouvreur.ouverts, std::vector{dossier / "un.pdf"});
+    EXPECT_EQ(dialogues.messages[1].texte,
+              "Le fichier\n" + (dossier / "absent/b.pdf").string() + "\nne peut pas être écrit.");
+    EXPECT_EQ(dialogues.messages[1].icone, Icone::Critique);
 }
 
 TEST(EntreesAbimees, AFullDiskNamesThePageThatCouldNotBeWrittenAndWritesTheTable) {
