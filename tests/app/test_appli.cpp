@@ -2,6 +2,7 @@
 // and the live results served on 127.0.0.1. Competition files from tests/data/app.
 #include "app/Akeuil.h"
 #include "app/Commandes.h"
+#include "app/DialogueDirect.h"
 #include "app/Dossier.h"
 #include "app/Restaurer.h"
 #include "app/ServeurDirect.h"
@@ -347,6 +348,23 @@ TEST_F(Appli, RestoreAsksThenPutsTheChosenCopyBack) {
 
 // At a port of the test's own: every path with its safety headers, compressed or not, nothing
 // written, the rest refused; a saved mark reaches the page, built again off the event loop.
+TEST(DialogueDirect, ShowsTheAddressesAndTheCodeOfTheFirstAndTellsArreterFromFermer) {
+    const std::vector<std::string> adresses = {"http://192.0.2.2:8080/", "http://[fd00::2]:8080/"};
+    for (const char* bouton : {"Arreter", "Fermer"}) {
+        DialogueDirect d(adresses);
+        QStringList vues{d.windowTitle()};
+        for (QLabel* l : d.findChildren<QLabel*>("adresse"))
+            vues << l->text();
+        EXPECT_EQ(vues.join(' '),
+                  "Résultats en direct http://192.0.2.2:8080/ http://[fd00::2]:8080/");
+        // The code of the first address, the one a phone on the same network reaches.
+        EXPECT_EQ(enfant(d, "codeQr")->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                  codeQr(adresses[0], 6).convertToFormat(QImage::Format_RGB32));
+        cliquer(d, bouton);
+        EXPECT_EQ(d.arreter(), bouton[0] == 'A');
+    }
+}
+
 TEST_F(Appli, TheLiveResultsServer) {
     ecrireFichier(dossier / nom, competitionDirect());
     QTcpServer libre; // a free port, given back at once
@@ -375,7 +393,8 @@ TEST_F(Appli, TheLiveResultsServer) {
                     if (fin == std::string::npos) return false;
                     r = {std::atoi(recu.substr(9, 3).c_str()), recu.substr(0, fin + 2),
                          recu.substr(fin + 4)};
-                    return r.corps.size() >= std::stoul(r.entete("Content-Length"));
+                    return ligne.starts_with("HEAD") ||
+                           r.corps.size() >= std::stoul(r.entete("Content-Length"));
                 },
                 2000);
         }
@@ -395,6 +414,9 @@ TEST_F(Appli, TheLiveResultsServer) {
                           r.entete("Content-Security-Policy").starts_with("default-src 'none';")) +
                       std::to_string(r.corps.empty()),
                   "200 nosniff no-cache 110");
+        const ReponseHttp encore =
+            demander("GET " + chemin, "If-None-Match: " + r.entete("ETag") + "\r\n");
+        EXPECT_EQ(std::to_string(encore.statut) + encore.corps, "304");
         // zlib's stream without the length qCompress puts before it.
         const ReponseHttp compresse =
             demander("GET " + chemin, "Accept-Encoding: gzip, deflate\r\n");
@@ -403,6 +425,8 @@ TEST_F(Appli, TheLiveResultsServer) {
         qToBigEndian<quint32>(static_cast<quint32>(r.corps.size()), flux.data());
         EXPECT_EQ(qUncompress(flux).toStdString(), r.corps);
     }
+    const ReponseHttp tete = demander("HEAD /F_2_PS00/individuel");
+    EXPECT_EQ(std::to_string(tete.statut) + tete.corps, "200");
     EXPECT_EQ(surDisque(), avant);
 
     const ReponseHttp post = demander("POST /F_2_PS00/individuel", "Content-Length: 0\r\n");
