@@ -368,7 +368,7 @@ TEST_F(FichierCompet, TheRowOfABirthYearOutOfTheCategoryGetsTheFocusThenTheBeepT
     EXPECT_EQ(focus, "100 ");
 }
 
-// Columns of cas/chargement_ages.txt; then "Annuler", which ends the program without a table.
+// Columns of cas/chargement_ages.txt; then "Oui", and "Annuler" with no usable table.
 TEST_F(FichierCompet, TheAgeTableLoadedByDayAndAnnulerWithoutATable) {
     for (const Cas& c : lireCas("chargement_ages.txt")) {
         SCOPED_TRACE(c.ligne);
@@ -387,6 +387,8 @@ TEST_F(FichierCompet, TheAgeTableLoadedByDayAndAnnulerWithoutATable) {
                   c[4] + "|" + c[5] + "|" + c[6] + "|" +
                       avecDossier(c[7], dossier.chemin().string()));
     }
+    EnregistrerAges(dossier.chemin(), {"5"}, dialogues); // "Oui": short boxes padded to 32
+    EXPECT_EQ(lu("AGE.AGE"), "5" + std::string(31, ' '));
     ecrireFichier(dossier / "AGE.AGE", "979895969394");
     EXPECT_NO_THROW(AbandonnerAges(dossier.chemin(), dialogues));
     ecrireFichier(dossier / "AGE.AGE", "97989596939");
