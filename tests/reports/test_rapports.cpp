@@ -76,9 +76,9 @@ std::string contenu(std::string_view nom) {
     return c;
 }
 // A ranking in the order of the section, as ClasserIndiv leaves it.
-ClassementIndiv classement(std::string_view nom) {
+ClassementIndiv classement(const std::vector<Enregistrement>& enregistrements) {
     ClassementIndiv cl;
-    for (const Enregistrement& e : enregs(nom)) {
+    for (const Enregistrement& e : enregistrements) {
         cl.TabEnreg.push_back(e);
         cl.TotIndiv.push_back(totalIndiv(e));
         cl.NbGymnastes += gymnasteVide(e) ? 0 : 1;
@@ -128,44 +128,20 @@ struct Classements : CompetOuverte {
     }
 };
 
-TEST_F(Classements, APlaceholderAloneIsRankedEmptyAndMakesNoTeam) {
-    ouvrir(fichier({enregistrementProvisoire(kSansJuges)}));
-    const ClassementIndiv cl = ClasserIndiv(etat);
-    EXPECT_TRUE(cl.NbEnreg == 1 && cl.NbGymnastes == 0 && cl.TabEnreg.size() == 1 &&
-                gymnasteVide(cl.TabEnreg[0]));
-    const ClassementEquipes equipes = ClasserEquipes(etat);
-    EXPECT_TRUE(equipes.NbEnreg == 1 && equipes.TabEquipes.empty());
-    EXPECT_EQ(surDisque().substr(184, 4) + surDisque().substr(274, 5), "000000000"); // totals
-    // Blank names or a lone code 160 make an empty slot, not a first name alone.
-    EXPECT_TRUE(gymnasteVide(slotLibre("A", "V")) && !gymnasteVide(enreg("A|V|\u00A0|Anne")));
-}
-
-TEST_F(Classements, TotalsAreSummedWrittenBackAndRankedHighestFirst) {
+TEST_F(Classements, IndividualTotalsAreWrittenBackAndRankedHighestFirstThenByTheRecord) {
     ouvrir(contenu("totaux"));
     const ClassementIndiv cl = ClasserIndiv(etat);
     EXPECT_EQ(cl.NbGymnastes, 3);
     EXPECT_EQ(noms(cl), "MARTIN DURAND ZOLA \xA0 ");
     EXPECT_EQ(cl.TotIndiv, (std::vector<int>{2850, 950, 5, 0}));
     EXPECT_EQ(surDisque(), contenu("totaux_ecrits")); // only the totals changed on disk
-
     ouvrir(contenu("recalcul"));
     EXPECT_EQ(ClasserIndiv(etat).TotIndiv, std::vector<int>{875});
     EXPECT_EQ(surDisque().substr(184, 4), "0875");
-}
-
-TEST_F(Classements, AProtectedFileGetsItsIndividualTotalsButNotItsTeamTotals) {
-    ouvrir(contenu("protege_indiv"));
+    ouvrir(contenu("protege_indiv")); // a protected file still gets its individual totals
     ClasserIndiv(etat);
     EXPECT_EQ(surDisque().substr(184, 4), "0900");
 
-    ouvrir(contenu("protege_equipes"));
-    const ClassementEquipes cl = ClasserEquipes(etat);
-    EXPECT_EQ(surDisque(), contenu("protege_equipes"));
-    EXPECT_EQ(classees(cl), "ALPHA/V 1|BETA/V 2|");
-    EXPECT_EQ(cl.TabEquipes[0].TotalEquipe, 2000);
-}
-
-TEST_F(Classements, EqualTotalsGoByTheRecordFromTheSurnameInByteOrder) {
     ouvrir(contenu("egalites"));
     // The padding space sorts before a letter, upper case before lower, É (201) last.
     EXPECT_EQ(noms(ClasserIndiv(etat)), "ZZ DUPONT DUPONT DUPONTEL dupont \xC9ric ");
@@ -174,21 +150,32 @@ TEST_F(Classements, EqualTotalsGoByTheRecordFromTheSurnameInByteOrder) {
     EXPECT_EQ(ClasserIndiv(etat).TabEnreg[0].lire(champs::NomEquip).substr(0, 1), "B");
 }
 
-TEST_F(Classements, EveryRecordGetsItsTeamTotalOnFiveDigits) {
-    ouvrir(contenu("cinq_chiffres"));
-    const ClassementEquipes cl = ClasserEquipes(etat);
-    const std::string disque = surDisque();
-    for (int k = 0; k < 8; ++k)
-        EXPECT_EQ(disque.substr(k * 300 + 274, 5), k < 4 ? "00950" : "00000") << k;
-    // A score never entered (NULs or blanks) shows as four zeros.
-    EXPECT_EQ(cl.TabEquipes[1].Poutre(), "0000");
-    EXPECT_EQ(cl.TabEquipes[0].Poutre(), "0950");
-    EXPECT_EQ(cl.TabEquipes[0].note(6), "0000");
-}
-
 // By total, then name, then the file's order. The counter goes up by one for each team listed;
 // a group of individual entrants is ranked but gets no place. Only whole teams are ranked.
-TEST_F(Classements, TeamsAreRankedWithTheirPlacesAndTies) {
+TEST_F(Classements, TeamsGetTheirTotalsPlacesAndTies) {
+    ouvrir(fichier({enregistrementProvisoire(kSansJuges)})); // ranked empty, makes no team
+    const ClassementIndiv cl = ClasserIndiv(etat);
+    EXPECT_TRUE(cl.NbEnreg == 1 && cl.NbGymnastes == 0 && cl.TabEnreg.size() == 1 &&
+                gymnasteVide(cl.TabEnreg[0]));
+    EXPECT_TRUE(ClasserEquipes(etat).NbEnreg == 1 && ClasserEquipes(etat).TabEquipes.empty());
+    EXPECT_EQ(surDisque().substr(184, 4) + surDisque().substr(274, 5), "000000000"); // totals
+    // Blank names or a lone code 160 make an empty slot, not a first name alone.
+    EXPECT_TRUE(gymnasteVide(slotLibre("A", "V")) && !gymnasteVide(enreg("A|V|\u00A0|Anne")));
+
+    ouvrir(contenu("protege_equipes")); // protected: ranked, the file left as it is
+    EXPECT_EQ(classees(ClasserEquipes(etat)), "ALPHA/V 1|BETA/V 2|");
+    EXPECT_EQ(ClasserEquipes(etat).TabEquipes[0].TotalEquipe, 2000);
+    EXPECT_EQ(surDisque(), contenu("protege_equipes"));
+
+    ouvrir(contenu("cinq_chiffres")); // every record gets its team total on five digits
+    const ClassementEquipes cinq = ClasserEquipes(etat);
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(surDisque().substr(k * 300 + 274, 5), k < 4 ? "00950" : "00000") << k;
+    // A score never entered (NULs or blanks) shows as four zeros.
+    EXPECT_EQ(cinq.TabEquipes[1].Poutre(), "0000");
+    EXPECT_EQ(cinq.TabEquipes[0].Poutre(), "0950");
+    EXPECT_EQ(cinq.TabEquipes[0].note(6), "0000");
+
     const std::pair<const char*, const char*> cas[] = {
         {"equipes_classees", "ALPHA/V 1|BETA/V 2=|GAMMA/V 3|"},
         {"sans_tri", "ALPHA/W 1|ALPHA/V 2=|BETA/V 3|"},
@@ -230,9 +217,10 @@ TEST(Pages, RankingPagesAndTables) {
     for (const std::string nom :
          {"page_indiv_femmes", "page_indiv_hommes", "page_equipes_femmes", "page_equipes_hommes"}) {
         const char code = nom.ends_with("hommes") ? 'M' : 'F';
-        const PageEtTable sortie = nom.starts_with("page_indiv")
-                                       ? composerClIndiv(classement(nom), code, code, kTextes)
-                                       : composerClEquip(equipes(nom), code, kTextes);
+        const PageEtTable sortie =
+            nom.starts_with("page_indiv")
+                ? composerClIndiv(classement(enregs(nom)), code, code, kTextes)
+                : composerClEquip(equipes(nom), code, kTextes);
         EXPECT_EQ(sortie.page, pageFixture(nom + ".htm"));
         EXPECT_EQ(sortie.table, pageFixture(nom + ".txt"));
     }
@@ -242,20 +230,15 @@ TEST(Pages, RankingPagesAndTables) {
 }
 
 TEST(Pages, PlacesAreRightAlignedOnThreeAndTiesLeaveThemBlank) {
-    const PageEtTable sortie = composerClIndiv(classement("onze"), 'M', 'M', kTextes);
-    const auto page = couper(depuisCp1252(sortie.page), '\n');
-    const auto table = couper(depuisCp1252(sortie.table), '\n');
-    std::string pages, tables;
-    for (std::size_t rang = 1; rang <= 11; ++rang) {
-        const std::string& l = page[12 + rang];
-        pages += l.substr(9, l.find('N', 9) - 8) + "|"; // after "<NOBR><B>", up to the name
-        tables += table[rang].substr(0, 4);
-    }
-    EXPECT_EQ(pages, "\u00A0\u00A01\u00A0N|\u00A0\u00A02\u00A0N|\u00A0\u00A03\u00A0N|"
-                     "\u00A0\u00A04\u00A0N|\u00A0\u00A05\u00A0N|\u00A0\u00A0\u00A0\u00A0N|"
-                     "\u00A0\u00A07\u00A0N|\u00A0\u00A08\u00A0N|\u00A0\u00A09\u00A0N|"
-                     "\u00A010\u00A0N|\u00A011\u00A0N|");
-    EXPECT_EQ(tables, "  1\t  2\t  3\t  4\t  5\t   \t  7\t  8\t  9\t 10\t 11\t");
+    const PageEtTable sortie = composerClIndiv(classement(enregs("onze")), 'M', 'M', kTextes);
+    const auto page = couper(sortie.page, '\n');
+    const auto table = couper(sortie.table, '\n');
+    std::string places; // after "<NOBR><B>" up to the name's N (NBSP as _), then the table's
+    for (std::size_t rang = 1; rang <= 11; ++rang)
+        places += page[12 + rang].substr(9, 5) + table[rang].substr(0, 4);
+    std::ranges::replace(places, '\xA0', '_');
+    EXPECT_EQ(places, "__1_N  1\t__2_N  2\t__3_N  3\t__4_N  4\t__5_N  5\t____N   \t__7_N  7\t"
+                      "__8_N  8\t__9_N  9\t_10_N 10\t_11_N 11\t");
 }
 
 // Men: team totals, a score of 10,00 and missing ones; women: hors-concours gymnasts left out
@@ -393,17 +376,13 @@ void verifierDessins(const SurfaceEnregistree& s, const std::string& fichier,
 // n gymnasts ranked by a Saut score going down by one hundredth each, but for the one of
 // index `egal` (from 1), whose score equals the previous one; then `libres` empty slots.
 ClassementIndiv gymnastes(int n, int egal = 0, int libres = 0) {
-    ClassementIndiv cl;
+    std::vector<Enregistrement> v;
     for (int i = 1, note = 900; i <= n + libres; ++i) {
         note -= i != egal ? 1 : 0;
-        const std::string nom = "N" + chiffres(i, 3);
-        cl.TabEnreg.push_back(enreg(
-            i > n ? "ALPHA|01 BOURG|" : "ALPHA|01 BOURG|" + nom + "||5=" + std::to_string(note)));
-        cl.TotIndiv.push_back(totalIndiv(cl.TabEnreg.back()));
+        v.push_back(enreg("ALPHA|01 BOURG|" +
+                          (i > n ? "" : "N" + chiffres(i, 3) + "||5=" + std::to_string(note))));
     }
-    cl.NbGymnastes = n;
-    cl.NbEnreg = n + libres;
-    return cl;
+    return classement(v);
 }
 
 // 61 gymnasts: two numbered pages; 60 and empty slots: one page without number. A tie shows no
@@ -420,7 +399,7 @@ TEST(Impression, RankingsPrintAsTheirDrawingLists) {
     indiv(gymnastes(61, 61), "61_egal");
     indiv(gymnastes(3, 3), "3_egal");
     for (const char* nom : {"virgules", "colonnes", "tirets", "hors_concours", "hommes"})
-        indiv(classement(nom), nom);
+        indiv(classement(enregs(nom)), nom);
     for (const std::string nom : {"rangee", "places", "soixante_dix"}) {
         SurfaceEnregistree s;
         imprimerClEquip(equipes(nom), nom == "soixante_dix", kTextes, s);
