@@ -46,14 +46,11 @@ const TextesPage kTextes{"Féminines Honneur . 9-10 ans",
                          {"05", " décembre ", "2026"},
                          "Palmora - Version 4.01"};
 
-std::string fixture(std::string_view nom) {
-    return lireFichier(std::filesystem::path(PALMORA_FIXTURES) / nom);
-}
 // The lines of section "== nom" of a fixture file, comments left out.
 std::vector<std::string> section(std::string_view nom,
                                  std::string_view fichier = "enregistrements.txt") {
     std::vector<std::string> lignes;
-    std::istringstream f(fixture(fichier));
+    std::istringstream f(lireFichier(fs::path(PALMORA_FIXTURES) / fichier));
     bool dedans = false;
     for (std::string l; std::getline(f, l);)
         if (l.starts_with("== "))
@@ -108,7 +105,7 @@ ClassementEquipes equipes(std::string_view nom) {
 // A page or table fixture is kept in UTF-8 with LF; the program writes Windows-1252 with CR LF.
 std::string pageFixture(std::string_view nom) {
     std::string page;
-    for (char c : fixture(nom))
+    for (char c : lireFichier(fs::path(PALMORA_FIXTURES) / nom))
         page += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return versCp1252(page);
 }
@@ -478,10 +475,9 @@ struct Essai {
 void parcourir(QDialog&& fenetre, std::initializer_list<Qt::Key> touches) {
     fenetre.show();
     QApplication::processEvents();
-    for (Qt::Key touche : touches) {
-        QWidget* cible = QApplication::focusWidget();
-        QTest::keyClick(cible ? cible : &fenetre, touche);
-    }
+    for (Qt::Key touche : touches)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &fenetre,
+                        touche);
     fenetre.reject();
     QApplication::processEvents();
 }
@@ -515,18 +511,17 @@ TEST(EntreesAbimees, DamagedFilesGoThroughEveryCommandAndWindow) {
 
         // The windows on a fresh copy, with the keys an organiser uses.
         Essai f(nom);
-        Competition& etat = f.etat;
-        ASSERT_TRUE(etat.Ouvrir(f.nom, f.dialogues));
-        if (!etat.Protege()) {
-            parcourir(Noms(etat, BornesCategories{}, f.programme.chemin(), f.dialogues),
+        ASSERT_TRUE(f.etat.Ouvrir(f.nom, f.dialogues));
+        if (!f.etat.Protege()) {
+            parcourir(Noms(f.etat, BornesCategories{}, f.programme.chemin(), f.dialogues),
                       {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Tab});
-            for (const Agres& agres : agresDe(etat.CodeAgres()))
-                parcourir(Saisie(etat, f.dialogues, agres),
+            for (const Agres& agres : agresDe(f.etat.CodeAgres()))
+                parcourir(Saisie(f.etat, f.dialogues, agres),
                           {Qt::Key_Tab, Qt::Key_PageDown, Qt::Key_PageUp});
-            parcourir(ModiJuge(etat, f.dialogues), {Qt::Key_Down});
+            parcourir(ModiJuge(f.etat, f.dialogues), {Qt::Key_Down});
         }
         ChoixFeuilles choix;
-        parcourir(QuelleEquipe(etat, choix), {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up});
+        parcourir(QuelleEquipe(f.etat, choix), {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up});
     }
 }
 
@@ -546,11 +541,10 @@ TEST(EntreesAbimees, AReadOnlyFileOrFolderKeepsTheFile) {
         CommeUtilisateur utilisateur;
 
         essai.parcourir();
-        EXPECT_EQ(std::ranges::count_if(essai.dialogues.messages,
-                                        [](const Message& m) {
-                                            return m.texte.ends_with("\nne peut pas être écrit.");
-                                        }),
-                  dossierSeul ? 9 : 0);
+        const auto refus = [](const Message& m) {
+            return m.texte.ends_with("\nne peut pas être écrit.");
+        };
+        EXPECT_EQ(std::ranges::count_if(essai.dialogues.messages, refus), dossierSeul ? 9 : 0);
         EXPECT_TRUE(dossierSeul ? essai.ouvreur.ouverts.empty()
                                 : messages(essai.dialogues) == attendus("parcours"));
         EXPECT_EQ(essai.surface.documentsTermines, 3) << "printing goes on";
@@ -562,9 +556,9 @@ TEST(EntreesAbimees, AReadOnlyFileOrFolderKeepsTheFile) {
             EXPECT_THROW(saisie.Valider({TextesLigne{{"95"}, ""}}), ProgrammeArrete);
         }
         EXPECT_THROW(TrierFichier(essai.etat, essai.dialogues), ProgrammeArrete);
-        ASSERT_EQ(essai.dialogues.messages.size(), dossierSeul ? 1u : 2u);
-        for (const std::string& m : messages(essai.dialogues))
-            EXPECT_EQ(m, "Modification interdite.|Compétition terminée");
+        EXPECT_EQ(messages(essai.dialogues),
+                  std::vector<std::string>(dossierSeul ? 1 : 2,
+                                           "Modification interdite.|Compétition terminée"));
         EXPECT_EQ(lireFichier(fichier), original);
     }
 }
