@@ -47,7 +47,6 @@ template <class W = QLabel> W* enfant(QWidget& w, const char* nom) {
     return w.findChild<W*>(QString::fromUtf8(nom));
 }
 
-// An answer as received, status line to body; 0 for none.
 struct ReponseHttp {
     std::string recu;
     int statut() const { return recu.empty() ? 0 : std::atoi(recu.substr(9, 3).c_str()); }
@@ -65,8 +64,7 @@ struct Appli : CompetOuverte {
     HorlogeFixe horloge{{2005, 10, 6, 18, 9, 2}};
     OuvreurEnregistre ouvreur;
     LecteurASysteme lecteur;
-    fs::path gala = dossier / "Gala", jour = dossier / "06 octobre 2005",
-             avant = fs::current_path();
+    fs::path jour = dossier / "06 octobre 2005", avant = fs::current_path();
     Akeuil fenetre{dialogues, horloge, dossier.chemin()};
 
     void TearDown() override { fs::current_path(avant); }
@@ -85,7 +83,6 @@ struct Appli : CompetOuverte {
         return s;
     }
 
-    // The main window's buttons shown.
     QString barre() {
         QStringList cles;
         for (const char* cle : {"Ouvrir", "Nouveau", "protege", "partir", "titre", "inscrire",
@@ -137,9 +134,8 @@ TEST_F(Appli, DatesPlacesTheCompetitionsOfAFolderAndTheDayFolder) {
         places += std::to_string(lieuDe(lieux, c));
     EXPECT_EQ(places, "11200");
 
-    // No and Cancel leave the day's folder to the folder dialog or end the program, a file in its
-    // way too; Yes creates it. The program folder is never the working folder, its sub-folders
-    // may be. The messages in tests/data/app/dossier.txt, "~" for the program folder.
+    // No, Cancel or a file in the way leave the day's folder to the folder dialog or end the
+    // program; Yes creates it. Never the program folder as working folder, its sub-folders yes.
     dialogues.reponses = {Reponse::Non, Reponse::Annuler};
     EXPECT_EQ(preparer().issue, IssueDossier::ChoisirDossier);
     EXPECT_EQ(preparer().issue, IssueDossier::Quitter);
@@ -154,9 +150,8 @@ TEST_F(Appli, DatesPlacesTheCompetitionsOfAFolderAndTheDayFolder) {
     EXPECT_EQ(QString::fromStdString(affiches(dialogues.messages))
                   .replace(QString::fromStdString(dossier.chemin().string()), "~"),
               QString::fromStdString(plm("dossier.txt")));
-    fs::current_path(avant);
-    EXPECT_TRUE(accepterDossierTravail(jour, dossier.chemin(), dialogues));
-    EXPECT_EQ(fs::current_path(), jour);
+    EXPECT_TRUE(accepterDossierTravail(dossier / "Zèbre", dossier.chemin(), dialogues));
+    EXPECT_EQ(fs::current_path(), dossier / "Zèbre");
 }
 
 TEST_F(Appli, EachStateAllowsItsCommandsAndItsSettingsAreAskedUntilValid) {
@@ -182,9 +177,8 @@ TEST_F(Appli, EachStateAllowsItsCommandsAndItsSettingsAreAskedUntilValid) {
     }
     EXPECT_TRUE(demandeDeCle("Barres")->parMenu);
 
-    // Team size 1 to 6 and retained marks 1 to the team size and 5, asked until valid, rewrite
-    // the file; retained marks are refused once marks exist (team size: the window's test).
-    // Protection is refused while a mark is missing, and No is its default.
+    // Team size 1-6 and retained marks 1-5 within the team size, asked until valid; retained marks
+    // refused once marks exist; protection refused while a mark is missing, No its default.
     dialogues.messages.clear();
     ouvrir("F_1_N000.PLM", plm("effectif-6.plm"));
     dialogues.saisies = {"0", "", "7", "3"};
@@ -272,10 +266,9 @@ TEST_F(Appli, TheMainWindowFromStartUpToTheEnd) {
         cliquer(t, "Terminé");
     });
 
-    // Ctrl+Shift+F12: the folder dialog at the working folder refuses the program folder, then
-    // changes the folder and closes the competition; "A&nnuler" ends the program.
-    fs::create_directory(gala);
-    ecrireFichier(gala / "TITRE.1", "\"Gala\",\"\"\r\n");
+    // Ctrl+Shift+F12: a new working folder closes the competition; "A&nnuler" ends the program.
+    fs::create_directory(dossier / "Gala");
+    ecrireFichier(dossier / "Gala" / "TITRE.1", "\"Gala\",\"\"\r\n");
     touche<Dossier>(Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier, [&](Dossier& d) {
         EXPECT_EQ(d.chemin(), jour);
         auto* dir = enfant<QListWidget>(d, "Dir1");
@@ -287,7 +280,7 @@ TEST_F(Appli, TheMainWindowFromStartUpToTheEnd) {
         QTest::keyClick(dir, Qt::Key_Return);
         cliquer(d, "Oui");
     });
-    EXPECT_EQ(fenetre.etat().compet.DossierTravail(), gala);
+    EXPECT_EQ(fenetre.etat().compet.DossierTravail(), dossier / "Gala");
     EXPECT_FALSE(fenetre.etat().compet.ouvert());
     piloterModal<Dossier>([](Dossier& d) { cliquer(d, "Annuler"); });
     EXPECT_THROW(fenetre.changerDossier(), ProgrammeArrete);
