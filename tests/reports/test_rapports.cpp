@@ -239,6 +239,7 @@ TEST(Pages, PlacesAreRightAlignedOnThreeAndTiesLeaveThemBlank) {
     std::ranges::replace(places, '\xA0', '_');
     EXPECT_EQ(places, "__1_N  1\t__2_N  2\t__3_N  3\t__4_N  4\t__5_N  5\t____N   \t__7_N  7\t"
                       "__8_N  8\t__9_N  9\t_10_N 10\t_11_N 11\t");
+    EXPECT_EQ(sortie.page.find("(*)"), std::string::npos) << "no individual entrant, no note";
 }
 
 // Men: team totals, a score of 10,00 and missing ones; women: hors-concours gymnasts left out

@@ -12,7 +12,7 @@ build=$arbre/build-mutants
 sortie=$arbre/resultats-$label.tsv
 touch "$sortie"
 [ -f "$build/build.ninja" ] || cmake -S "$arbre" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_FLAGS="-O0 -g0" >/dev/null
+  -DCMAKE_CXX_FLAGS="-O0 -g0" -DPALMORA_ASSERTIONS=ON >/dev/null
 ids=("$@")
 [ ${#ids[@]} -gt 0 ] || mapfile -t ids < <(cut -f1 "$liste")
 journal=$(mktemp)
