@@ -28,14 +28,10 @@ public:
     static constexpr double kHauteurParPoint = 0.4;
 
     std::vector<std::vector<Trace>> pages; // pages drawn on, in order
-    std::vector<std::filesystem::path> documents;
     int documentsTermines = 0;
     double epaisseurTrait = 0;
 
-    void commencer(const std::filesystem::path& pdf) override {
-        documents.push_back(pdf);
-        pageAttendue_ = true;
-    }
+    void commencer(const std::filesystem::path&) override { pageAttendue_ = true; }
     void taille(double points) override { taille_ = points; }
     void gras(bool actif) override { gras_ = actif; }
     void souligne(bool actif) override { souligne_ = actif; }
