@@ -483,6 +483,7 @@ TEST_F(FichierCompet, TheCopiesInSauvegardes) {
         ASSERT_EQ(etat.EcrireEnreg(1, e, dialogues), Ecriture::Reussie);
     };
     EXPECT_EQ(lireFichier(copies / "F_2_PS00 2026-12-06 10h42.PLM"), deuxEquipes);
+    EXPECT_EQ(nomSauvegarde("essai.plm", {2026, 1, 2, 9, 5, 0}, 1), "essai 2026-01-02 09h05.PLM");
     horloge.date.minute = 43;
     etat.sauvegarder(false, dialogues); // a minute on but nothing changed: no copy
     changerPlusTard(0);
