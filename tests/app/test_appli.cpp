@@ -253,8 +253,13 @@ TEST_F(Appli, TheMainWindowFromStartUpToTheEnd) {
     touche(Qt::Key_F9, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(barre() + QString::number(fenetre.etat().compet.Protege()),
               "Ouvrir Nouveau protege partir titre inscrire Note Voir Imprimer Aide0");
-    // The title dialog refuses blanks and beeps at a quote.
+    // The title dialog shows the stored title, refuses blanks and beeps at a quote.
     touche<Titre>(Qt::Key_T, Qt::AltModifier, [&](Titre& t) {
+        const auto boite = [&](const char* nom) {
+            auto* b = enfant<QLineEdit>(t, nom);
+            return b->text() + " " + QString::number(b->maxLength());
+        };
+        EXPECT_EQ(boite("Titre1") + "|" + boite("LieuDate"), "Coupe de printemps 60|Lyon 50");
         enfant<QLineEdit>(t, "Titre1")->setText("   ");
         enfant<QLineEdit>(t, "LieuDate")->clear();
         cliquer(t, "Terminé");
