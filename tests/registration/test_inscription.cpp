@@ -301,6 +301,7 @@ TEST_F(Inscription, NomsFiltersKeysMovesTheFocusAndBetweenTeamsAndSortsOnTermin�
     cliquer(*noms, "Effacer");
     EXPECT_FALSE(noms->isVisible());
     montrer(lireFichier(kFixtures / "pages.plm")); // BETA of 3, ALPHA of 4
+    EXPECT_TRUE(!visible("Précédente") && visible("Suivante")) << "team 1 of 2";
     QTest::keyClicks(boite("NomEquip"), "X");
     touche(Qt::Key_PageDown);
     EXPECT_TRUE(noms->numeroEquipe() == 2 && visible("Précédente") && visible("Suivante"));
@@ -327,6 +328,7 @@ TEST_F(Inscription, TheImportIsReachedFromNomsAndItsWindowImportsOnAltI) {
     ouvrirNouveau();
     Noms modal(etat, bornes, programme.chemin(), dialogues);
     piloterModal<Noms>([](Noms& n) {
+        EXPECT_FALSE(n.findChild<QPushButton*>("Effacer")->isEnabled()) << "no team yet";
         QTest::keyClicks(n.findChild<QLineEdit*>("NomEquip"), "ALPHA");
         toucheAlt(n, Qt::Key_P);
     });
