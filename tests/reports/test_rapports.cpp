@@ -3,6 +3,7 @@
 #include "data/table_ages.h"
 #include "platform/SurfaceQt.h"
 #include "registration/Noms.h"
+#include "reports/Quelepreuv.h"
 #include "reports/QuelleEquipe.h"
 #include "reports/direct_outils.h"
 #include "reports/feuilles_match.h"
@@ -20,6 +21,7 @@
 #include "support/surface_enregistree.h"
 
 #include <QPrinterInfo>
+#include <QRadioButton>
 #include <QTest>
 
 #include <nlohmann/json.hpp>
@@ -566,6 +568,23 @@ TEST(EntreesAbimees, AReadOnlyFileOrFolderKeepsTheFile) {
 
 // Without a printer a printout is a PDF: written only when drawn on, told and shown; one that
 // cannot be written is named in a critical message and nothing opens.
+// A match sheet's apparatus: the men's six from the rings, the women's four from the bars;
+// Annuler leaves none chosen, so nothing is printed.
+TEST(Impression, TheApparatusOfASheetIsChosenAmongThoseOfItsSex) {
+    ChoixFeuilles choix;
+    std::string vus;
+    for (const char code : {'M', 'F'}) {
+        Quelepreuv q(code, choix);
+        q.show();
+        for (const QRadioButton* b : q.findChildren<QRadioButton*>())
+            vus += b->isVisible() ? '1' : '0';
+        vus += std::to_string(choix.EpreuveChoisie);
+        q.reject();
+        vus += std::to_string(choix.EpreuveChoisie) + " ";
+    }
+    EXPECT_EQ(vus, "111111010 000111140 ");
+}
+
 TEST(Impression, APdfIsWrittenOnlyWhenDrawnOnAndWhereItCan) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a real printer is set";
     DossierTemporaire dossier;
