@@ -176,6 +176,7 @@ TEST_F(Appli, EachStateAllowsItsCommandsAndItsSettingsAreAskedUntilValid) {
         EXPECT_EQ(d ? std::to_string(int(d->commande)) + d->agres : "-", c[1]) << c[0];
     }
     EXPECT_TRUE(demandeDeCle("Barres")->parMenu);
+    EXPECT_FALSE(demandeDeCle("")) << "an action without a key commands nothing";
 
     // Team size 1-6 and retained marks 1-5 within the team size, asked until valid; retained marks
     // refused once marks exist; protection refused while a mark is missing, No its default.
