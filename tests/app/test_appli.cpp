@@ -35,12 +35,11 @@ namespace {
 std::string plm(const std::string& nom) {
     return lireFichier(fs::path(PALMORA_FIXTURES) / nom);
 }
-// "Title [icon, buttons, default button as numbers] text" a message.
+// The messages, one after the other, each ended by a line break.
 std::string affiches(const std::vector<Message>& messages) {
     std::string s;
     for (const Message& m : messages)
-        s += m.titre + " [" + std::to_string(int(m.icone)) + std::to_string(int(m.boutons)) +
-             std::to_string(int(m.defaut)) + "] " + m.texte + "\n";
+        s += vu(m) + "\n";
     return s;
 }
 template <class W = QLabel> W* enfant(QWidget& w, const char* nom) {
@@ -250,7 +249,7 @@ TEST_F(Appli, TheMainWindowFromStartUpToTheEnd) {
     fenetre.ouvrirCompetition("M_1_PS00.PLM");
     touche(Qt::Key_F9, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(affiches({dialogues.messages.back()}),
-              "Modification impossible [100] Des équipes ont déjà été saisies\n");
+              "Modification impossible [critique] Des équipes ont déjà été saisies\n");
     touche(Qt::Key_F9, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(barre() + QString::number(fenetre.etat().compet.Protege()),
               "Ouvrir Nouveau protege partir titre inscrire Note Voir Imprimer Aide0");

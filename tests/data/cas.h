@@ -96,13 +96,9 @@ inline std::string avecDossier(std::string texte, const std::string& dossier) { 
 
 // The messages shown, " / " between them: title, [icon, buttons, default button when not OK], text.
 inline std::string vus(const std::vector<Message>& messages) {
-    static const char* icones[] = {"", "critique", "exclamation", "question", "information"};
-    static const char* boutons[] = {"", " oui-non", " oui-non-annuler", " réessayer-annuler"};
-    static const char* defauts[] = {"", " oui", " non", " annuler", " réessayer"};
     std::string t;
     for (const Message& m : messages)
-        t += (t.empty() ? "" : " / ") + m.titre + " [" + icones[int(m.icone)] +
-             boutons[int(m.boutons)] + defauts[int(m.defaut)] + "] " + m.texte;
+        t += (t.empty() ? "" : " / ") + vu(m);
     return t;
 }
 

@@ -67,13 +67,11 @@ struct Inscription : CompetOuverte {
         EquipeSaisie e = equipe(texte);
         return SauverEquipe(etat, numero, e, dialogues);
     }
-    // The messages shown as messages.txt spells them: "title (icon, buttons, default): text".
+    // The messages shown as messages.txt spells them.
     std::string journal() const {
-        const auto n = [](auto code) { return std::to_string(static_cast<int>(code)); };
         std::string j;
         for (const Message& m : dialogues.messages)
-            j += (j.empty() ? "" : "\n") + m.titre + " (" + n(m.icone) + ", " + n(m.boutons) +
-                 ", " + n(m.defaut) + "): " + m.texte;
+            j += (j.empty() ? "" : "\n") + vu(m);
         return echapper(j, dossier.chemin().string());
     }
     std::string attendu(const std::string& cle) const {

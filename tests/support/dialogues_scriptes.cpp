@@ -19,4 +19,12 @@ std::string DialoguesScriptes::saisie(const std::string& invite, const std::stri
     return texte;
 }
 
+std::string vu(const Message& m) {
+    static const char* icones[] = {"", "critique", "exclamation", "question", "information"};
+    static const char* boutons[] = {"", " oui-non", " oui-non-annuler", " réessayer-annuler"};
+    static const char* defauts[] = {"", " oui", " non", " annuler", " réessayer"};
+    return m.titre + " [" + icones[int(m.icone)] + boutons[int(m.boutons)] +
+           defauts[int(m.defaut)] + "] " + m.texte;
+}
+
 } // namespace palmora::test

@@ -33,4 +33,8 @@ protected:
     }
 };
 
+// A message as the tests compare it: "title [icon buttons default] text", the default button
+// named only when there is a choice.
+std::string vu(const Message& m);
+
 } // namespace palmora::test
